@@ -1,0 +1,105 @@
+// Reading typed numbers under Italian (comma) and English (point) regional formats.
+#include "app/numeri.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/errori.h"
+
+namespace pianopre {
+namespace {
+
+const formato_regionale italiano = formato_regionale::italiano();
+const formato_regionale inglese = formato_regionale::inglese();
+
+struct caso {
+    const char* testo;
+    double atteso;
+};
+
+int numero_errore(std::string_view testo, const formato_regionale& f) {
+    try {
+        leggi_numero(testo, f);
+    } catch (const errore& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+// The same answer under both formats: blank texts, point texts and texts without separators.
+TEST(LeggiNumero, TestiSenzaVirgolaValgonoInOgniFormato) {
+    const caso casi[] = {
+        {"", 0},          {"   ", 0},        {"\t ", 0},         {"12.5", 12.5},
+        {" 12.5 ", 12.5}, {"1.000,5", 1},    {"2.5 m", 2.5},     {"abc", 0},
+        {"1 2", 12},      {"- 3", -3},       {"+7", 7},          {".5", 0.5},
+        {"5.", 5},        {"1e3", 1000},     {"1E+3", 1000},     {"2D2", 200},
+        {"1.5e-2", 0.015}, {"1e", 1},        {"1e+", 1},         {"1 e 2", 100},
+        {"--5", 0},       {"-", 0},          {".", 0},           {"100", 100},
+        {"1\n2", 12},     {"12abc34", 12},   {"0.912", 0.912},   {"1e-400", 0},
+        {"&H10", 16},     {"&hff", 255},     {"&HFFFF", -1},     {"&H8000", -32768},
+        {"&H10000", 65536}, {"&HFFFFFFFF", -1}, {"&O777", 511},  {"&o17", 15},
+        {"&O177777", -1}, {"&X12", 0},       {"&H", 0},          {"&HZ", 0},
+    };
+    for (const auto& c : casi) {
+        EXPECT_DOUBLE_EQ(leggi_numero(c.testo, italiano), c.atteso) << '"' << c.testo << '"';
+        EXPECT_DOUBLE_EQ(leggi_numero(c.testo, inglese), c.atteso) << '"' << c.testo << '"';
+    }
+}
+
+// A comma first means the strict comma reading, whatever the regional format:
+// the program's own start-up texts "60,00" must read as sixty everywhere.
+TEST(LeggiNumero, VirgolaLettaInModoStretto) {
+    const caso casi[] = {
+        {"60,00", 60},   {" 60,00 ", 60}, {"2,5", 2.5},     {"-2,5", -2.5}, {"+2,5", 2.5},
+        {",5", 0.5},     {"5,", 5},       {"0,912", 0.912}, {"1,5E+20", 1.5e20},
+        {"1,5E-07", 1.5e-7}, {"33,3333333333333", 33.3333333333333},
+    };
+    for (const auto& c : casi) {
+        EXPECT_DOUBLE_EQ(leggi_numero(c.testo, italiano), c.atteso) << '"' << c.testo << '"';
+        EXPECT_DOUBLE_EQ(leggi_numero(c.testo, inglese), c.atteso) << '"' << c.testo << '"';
+    }
+}
+
+TEST(LeggiNumero, VirgolaNonNumericaDaErrore13) {
+    for (const char* testo : {"2,5 m", "1,2,3", ",", " , ", "a,5", "2,5.1", "1,5E", "- ,5",
+                              "2 ,5", "1,5E+", "--2,5", "2,5-"}) {
+        EXPECT_EQ(numero_errore(testo, italiano), err_tipo) << '"' << testo << '"';
+        EXPECT_EQ(numero_errore(testo, inglese), err_tipo) << '"' << testo << '"';
+    }
+}
+
+// A locale that groups digits with a blank (French) reads "1 234,5" as it is written.
+TEST(LeggiNumero, RaggruppamentoDelFormatoConVirgola) {
+    const formato_regionale francese{',', ' '};
+    EXPECT_DOUBLE_EQ(leggi_numero("1 234,5", francese), 1234.5);
+    EXPECT_EQ(numero_errore("1 234,5", italiano), err_tipo);
+    EXPECT_EQ(numero_errore("1234 ,5", francese), err_tipo);
+}
+
+TEST(LeggiNumero, TestoTroppoLungoDaErrore6) {
+    const std::string limite(32767, '1');
+    EXPECT_EQ(numero_errore(std::string(32766, ' ') + "5", italiano), 0);
+    EXPECT_EQ(numero_errore(std::string(32768, ' '), italiano), err_overflow);
+    EXPECT_EQ(numero_errore(limite + "1", inglese), err_overflow);
+}
+
+// Numbers beyond a 64-bit real are an overflow; tiny ones are 0 or their subnormal value.
+TEST(LeggiNumero, EsponentiEstremi) {
+    for (const char* testo : {"1e309", "-1e309", "1,0E+309", "1e99999999999999999999"}) {
+        EXPECT_EQ(numero_errore(testo, italiano), err_overflow) << testo;
+    }
+    EXPECT_EQ(leggi_numero("1e-99999999999999999999", inglese), 0);
+    EXPECT_EQ(leggi_numero("0.0000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000001e5", inglese), 0);
+    const double piccolo = leggi_numero("1e-320", inglese);
+    EXPECT_GE(piccolo, 0);
+    EXPECT_LT(piccolo, 1e-300);
+}
+
+}  // namespace
+}  // namespace pianopre
