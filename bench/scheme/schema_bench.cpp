@@ -1,0 +1,49 @@
+// Benchmarks of the scheme builder on the largest plans the 16-bit frame
+// counts allow: the calculation caps the total frames at 32767.
+#include <benchmark/benchmark.h>
+
+#include "scheme/schema.h"
+
+namespace pianopre {
+namespace {
+
+dati_presa piano_grande(double num_foto, std::int16_t num_strisc) {
+    dati_presa p;
+    p.h_camera = 1.5;
+    p.dist_presa = 10;
+    p.larg_cop = 6;
+    p.alt_cop = 6;
+    p.semi_alt = 3;
+    p.base_presa = 2.4;
+    p.num_foto = num_foto;
+    p.num_strisc = num_strisc;
+    p.incl = 2.59078;
+    return p;
+}
+
+void crea_schema_grande(benchmark::State& stato) {
+    const dati_presa presa = piano_grande(static_cast<double>(stato.range(0)),
+                                          static_cast<std::int16_t>(stato.range(1)));
+    dati_lavoro lavoro;
+    lavoro.progetto = "Progetto:";
+    lavoro.localita = "Localita':";
+    lavoro.larg_sogg = 78640;
+    lavoro.alt_sogg = 5;
+    modello m;
+    for (auto _ : stato) {
+        azzera_liste(m);
+        crea_schema(m, presa, lavoro, 0, 0, 0, formato_regionale::italiano());
+        benchmark::DoNotOptimize(m.lista_entita.n_entita());
+    }
+    stato.counters["entita"] = m.lista_entita.n_entita();
+    stato.SetItemsProcessed(stato.iterations() * m.lista_entita.n_entita());
+}
+// 32767 frames in one strip; the same frames in 7 strips; one frame in each of 32767 strips.
+BENCHMARK(crea_schema_grande)
+    ->Args({32767, 1})
+    ->Args({32767, 7})
+    ->Args({32767, 32767})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pianopre
