@@ -28,7 +28,9 @@ std::string con_segno_punto(std::string s) {
     std::string_view corpo(s);
     if (negativo) corpo.remove_prefix(1);
     if (corpo.size() > 1 && corpo[0] == '0' && corpo[1] == '.') corpo.remove_prefix(1);
-    return (negativo ? "-" : " ") + std::string(corpo);
+    std::string testo(1, negativo ? '-' : ' ');
+    testo.append(corpo);
+    return testo;
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+// Redraw of large drawings into the picture area of the window's design size.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "scheme/modello.h"
+#include "view/ridis.h"
+
+namespace pianopre {
+namespace {
+
+// n vertices in runs of 100 zig-zagging across a 1000 x 1000 box.
+void riempi(elenco_entita& lista, std::int64_t n) {
+    lista.azzera();
+    entita e;
+    e.colore = 3;
+    e.attributi = attr_relativo;
+    for (std::int64_t i = 0; i < n; ++i) {
+        const std::int64_t nella_serie = i % 100;
+        e.tipo = nella_serie == 0 ? tipo_inizio : nella_serie == 99 ? tipo_fine : tipo_vertice;
+        e.x = static_cast<double>((i * 37) % 1000);
+        e.y = static_cast<double>((i * 91) % 1000);
+        e.z = static_cast<double>(i % 50);
+        lista.aggiungi(e);
+    }
+}
+
+void ridisegna(benchmark::State& stato, bool assonometrica) {
+    area_disegno area;
+    area.resize(625, 425);
+    elenco_entita lista;
+    riempi(lista, stato.range(0));
+    const stato_vista vista{false, assonometrica, {}};
+    for (auto _ : stato) {
+        area.pulisci();
+        ridis(area, lista, vista, 1);
+        benchmark::DoNotOptimize(area.immagine().constBits());
+    }
+    stato.SetItemsProcessed(stato.iterations() * stato.range(0));
+}
+
+void ridis_pianta(benchmark::State& s) { ridisegna(s, false); }
+void ridis_assonometrica(benchmark::State& s) { ridisegna(s, true); }
+BENCHMARK(ridis_pianta)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ridis_assonometrica)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pianopre
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

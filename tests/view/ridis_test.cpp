@@ -1,0 +1,176 @@
+// The redraw into the picture image: colours, point markers, vertex runs, texts.
+#include "view/ridis.h"
+
+#include <gtest/gtest.h>
+
+#include "scheme/modello.h"
+#include "view/testo_ruotato.h"
+
+namespace pianopre {
+namespace {
+
+// A picture area of the window's design size: 625 x 425 pixels outside, one
+// pixel of border, 623 x 423 inside; ten pixels per drawing unit.
+struct banco {
+    area_disegno area;
+    elenco_entita lista;
+    stato_vista vista;
+
+    banco() {
+        area.resize(625, 425);
+        area.imposta_scala({0, 42.3f, 62.3f, -42.3f});
+        area.pulisci();
+        lista.azzera();
+    }
+    void aggiungi(std::int16_t tipo, double x, double y, std::int16_t colore = 1,
+                  std::string_view nome = "0") {
+        entita e;
+        e.tipo = tipo;
+        e.x = x;
+        e.y = y;
+        e.colore = colore;
+        e.nome = nome;
+        lista.aggiungi(e);
+    }
+    entita& ultima() { return lista.modifica(lista.n_entita()); }
+    QColor pixel(int x, int y) { return area.immagine().pixelColor(x, y); }
+    int pixel_colorati() {
+        const QImage& img = area.immagine();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    }
+};
+
+const QColor rosso(255, 0, 0);
+const QColor bianco(255, 255, 255);
+
+TEST(AreaDisegno, MisureDiProgetto) {
+    banco b;
+    EXPECT_EQ(b.area.dimensione_interna(), QSize(623, 423));
+    EXPECT_EQ(b.area.larghezza_twips(), 9375);
+    EXPECT_EQ(b.area.altezza_twips(), 6375);
+    const QPointF p = b.area.in_pixel(10, 32.3);
+    EXPECT_NEAR(p.x(), 100, 1e-3);
+    EXPECT_NEAR(p.y(), 100, 1e-3);
+}
+
+TEST(ColoreSchermo, TavolaDeiColori) {
+    const QColor nero(0, 0, 0);
+    EXPECT_EQ(colore_schermo(1, bianco), rosso);
+    EXPECT_EQ(colore_schermo(2, bianco), QColor(255, 255, 0));
+    EXPECT_EQ(colore_schermo(3, bianco), QColor(0, 255, 0));
+    EXPECT_EQ(colore_schermo(4, bianco), QColor(0, 255, 255));
+    EXPECT_EQ(colore_schermo(5, bianco), QColor(0, 0, 255));
+    EXPECT_EQ(colore_schermo(6, bianco), QColor(255, 0, 255));
+    for (std::int16_t c : {7, 0, 9, 256, -1}) {
+        EXPECT_EQ(colore_schermo(c, bianco), nero) << c;
+        EXPECT_EQ(colore_schermo(c, QColor(254, 255, 255)), bianco) << c;
+    }
+    const QColor grigio = colore_schermo(8, bianco);
+    EXPECT_NE(grigio, nero);
+    EXPECT_NE(grigio, bianco);
+}
+
+TEST(Ridis, PuntiComePixelOCerchi) {
+    banco b;
+    b.aggiungi(tipo_punto, 10, 32.3, 1, "pf   ");   // circle of radius 6 px around (100, 100)
+    b.aggiungi(tipo_punto, 30, 32.3, 1, "PF1");     // one pixel at (300, 100)
+    b.aggiungi(tipo_punto, 50, 32.3, 1, "PF1");     // marked: a circle
+    b.ultima().attributi = attr_marcato;
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_EQ(b.pixel(100, 100), bianco);
+    EXPECT_EQ(b.pixel(106, 100), rosso);
+    EXPECT_EQ(b.pixel(100, 94), rosso);
+    EXPECT_EQ(b.pixel(300, 100), rosso);
+    EXPECT_EQ(b.pixel(306, 100), bianco);
+    EXPECT_EQ(b.pixel(500, 100), bianco);
+    EXPECT_EQ(b.pixel(506, 100), rosso);
+}
+
+TEST(Ridis, SequenzeDiVerticiDallaPenna) {
+    banco b;
+    b.aggiungi(tipo_inizio, 10, 32.3);
+    b.aggiungi(tipo_vertice, 30, 32.3);
+    b.aggiungi(31, 30, 2.3);  // unknown to the view: skipped, the pen stays
+    b.aggiungi(tipo_fine, 30, 12.3, 3);
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_EQ(b.pixel(200, 100), rosso);
+    EXPECT_EQ(b.pixel(300, 200), QColor(0, 255, 0));
+    EXPECT_EQ(b.pixel(300, 350), bianco);
+    EXPECT_EQ(b.pixel(50, 100), bianco);
+}
+
+// A vertex that follows no run start draws from wherever the pen is: here the last point.
+TEST(Ridis, VerticeSenzaInizioPartiDallaPenna) {
+    banco b;
+    b.aggiungi(tipo_punto, 10, 32.3, 5);
+    b.aggiungi(tipo_fine, 10, 2.3, 5);
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_EQ(b.pixel(100, 250), QColor(0, 0, 255));
+}
+
+TEST(Ridis, RiadattamentoSoloConUno) {
+    banco b;
+    b.aggiungi(tipo_punto, 0, 0);
+    b.aggiungi(tipo_punto, 100, 50);
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_FLOAT_EQ(b.area.scala().width, 62.3f);
+    ridis(b.area, b.lista, b.vista, 1);
+    EXPECT_FLOAT_EQ(b.area.scala().left, -100.0f / 22);
+    EXPECT_EQ(b.area.spessore(), 1);
+    elenco_entita vuota;
+    vuota.azzera();
+    ridis(b.area, vuota, b.vista, 1);
+    EXPECT_FLOAT_EQ(b.area.scala().top, 10.454545f);
+}
+
+TEST(Ridis, TestiEDimensioneDelCarattere) {
+    banco b;
+    b.aggiungi(tipo_testo, 10, 32.3, 1, "Grande");
+    b.ultima().altezza = 2;
+    b.aggiungi(tipo_testo, 10, 22.3, 1, "piccolo");
+    b.ultima().altezza = 0.5f;
+    ridis(b.area, b.lista, b.vista, 0);
+    const float k = 62.3f / 9375;
+    EXPECT_EQ(b.area.dimensione_font(), dim_carattere(2, k));
+    EXPECT_GT(b.pixel_colorati(), 20);
+    // The foreground colour is restored after each text.
+    EXPECT_EQ(b.area.primo_piano(), QColor(0, 0, 0));
+}
+
+// In front view a text at height 0 stands at 0.001; a rotated text leaves the pen there.
+TEST(Ridis, TestoAQuotaZeroInFronte) {
+    banco b;
+    b.vista.fronte = true;
+    b.aggiungi(tipo_testo, 10, 5, 1, "A");
+    b.ultima().rotazione = 30;
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_FLOAT_EQ(static_cast<float>(b.area.penna().y()), 0.001f);
+    b.aggiungi(tipo_punto, 10, 5);
+    b.ultima().z = 0;
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_EQ(b.area.penna().y(), 0);
+}
+
+TEST(TestoRuotato, DisegnaTuttoERipristinaIlPittore) {
+    banco b;
+    QPainter& p = b.area.pittore();
+    const QFont prima = p.font();
+    const QTransform trasformazione = p.transform();
+    testo_ruotato(b.area, "ABC             ", 300, 200, 40, 90);
+    EXPECT_EQ(b.area.pittore().font(), prima);
+    EXPECT_EQ(b.area.pittore().transform(), trasformazione);
+    // Read upward from (300, 200): ink lies above the point and to its right, within the cell.
+    const QImage& img = b.area.immagine();
+    int sopra = 0, sotto = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != qRgb(255, 255, 255)) (y < 200 ? sopra : sotto)++;
+    EXPECT_GT(sopra, 50);
+    EXPECT_EQ(sotto, 0);
+}
+
+}  // namespace
+}  // namespace pianopre
