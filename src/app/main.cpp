@@ -4,11 +4,16 @@
 
 #include "app/form6.h"
 #include "app/regionale_qt.h"
+#include "app/servizi_qt.h"
+#include "scheme/modello.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("pianopre");
-    pianopre::Form6 finestra(pianopre::formato_da_locale(QLocale::system()));
+    pianopre::modello modello;
+    pianopre::servizi_qt servizi;
+    pianopre::Form6 finestra(modello, servizi, pianopre::formato_da_locale(QLocale::system()));
+    servizi.imposta_genitore(&finestra);
     finestra.show();
     return QApplication::exec();
 }

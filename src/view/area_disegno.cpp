@@ -63,6 +63,11 @@ void area_disegno::allinea_immagine() {
     immagine_ = std::move(nuova);
 }
 
+QPointF area_disegno::pixel_immagine(double u, double v) const {
+    return {(u - scala_.left) / scala_.width * immagine_.width(),
+            (v - scala_.top) / scala_.height * immagine_.height()};
+}
+
 QPainter& area_disegno::pittore() {
     allinea_immagine();
     if (!pittore_) {
@@ -90,14 +95,16 @@ void area_disegno::pulisci() {
 void area_disegno::punto(double u, double v, const QColor& c) {
     QPainter& p = pittore();
     p.setPen(QPen(c, 1));
-    p.drawPoint(in_pixel(u, v));
+    p.drawPoint(pixel_immagine(u, v));
     penna_ = {u, v};
 }
 
 void area_disegno::linea_a(double u, double v, const QColor& c) {
     QPainter& p = pittore();
-    p.setPen(QPen(c, spessore_, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(in_pixel(penna_.x(), penna_.y()), in_pixel(u, v));
+    const QPen& attuale = p.pen();
+    if (attuale.color() != c || attuale.width() != spessore_)
+        p.setPen(QPen(c, spessore_, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(pixel_immagine(penna_.x(), penna_.y()), pixel_immagine(u, v));
     penna_ = {u, v};
 }
 
@@ -106,7 +113,7 @@ void area_disegno::cerchio(double u, double v, double raggio, const QColor& c) {
     p.setPen(QPen(c, spessore_));
     p.setBrush(Qt::NoBrush);
     const double r = raggio / scala_.width * dimensione_interna().width();
-    p.drawEllipse(in_pixel(u, v), std::fabs(r), std::fabs(r));
+    p.drawEllipse(pixel_immagine(u, v), std::fabs(r), std::fabs(r));
     penna_ = {u, v};
 }
 

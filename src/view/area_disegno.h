@@ -87,6 +87,8 @@ private:
     // bring no resize event, so drawing entries check it themselves.
     void allinea_immagine();
     QPointF punto_evento(const QPointF& posizione) const;
+    // in_pixel for drawing calls, which have the image aligned already.
+    QPointF pixel_immagine(double u, double v) const;
 
     QImage immagine_;
     std::unique_ptr<QPainter> pittore_;

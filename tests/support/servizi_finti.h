@@ -1,0 +1,53 @@
+// A recording stand-in for the desktop's message boxes, beep and file dialogs.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "app/errori.h"
+#include "app/servizi_utente.h"
+
+namespace pianopre {
+
+class servizi_finti : public servizi_utente {
+public:
+    // What happened, in order: "beep", "messaggio:<text>", "domanda:<text>",
+    // "apri:<filter>|<preset>", "salva:<filter>|<preset>".
+    QStringList eventi;
+    std::deque<bool> risposte;    // answers to questions; No when none is left
+    std::deque<QString> file;     // chosen names; an empty name means Cancel
+
+    void messaggio(const QString& testo) override { eventi << "messaggio:" + testo; }
+    bool domanda(const QString& testo) override {
+        eventi << "domanda:" + testo;
+        if (risposte.empty()) return false;
+        const bool r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+    void beep() override { eventi << "beep"; }
+    QString apri_file(const QString& filtro, const QString& nome) override {
+        eventi << "apri:" + filtro + "|" + nome;
+        return prossimo_file();
+    }
+    QString salva_file(const QString& filtro, const QString& nome) override {
+        eventi << "salva:" + filtro + "|" + nome;
+        return prossimo_file();
+    }
+
+    QStringList messaggi() const { return eventi.filter(QStringLiteral("messaggio:")); }
+
+private:
+    QString prossimo_file() {
+        if (file.empty() || file.front().isEmpty()) {
+            if (!file.empty()) file.pop_front();
+            throw errore(err_annulla);
+        }
+        const QString f = file.front();
+        file.pop_front();
+        return f;
+    }
+};
+
+}  // namespace pianopre
