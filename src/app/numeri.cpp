@@ -103,7 +103,7 @@ double leggi_virgola(std::string_view t, char migliaia) {
 }
 
 // "&H" and "&O" whole numbers: up to 16 bits they are signed 16-bit values,
-// up to 32 bits signed 32-bit ones ("&HFFFF" is -1), beyond that plain values.
+// up to 32 bits signed 32-bit ones ("&HFFFF" is -1); beyond 32 bits, error 6.
 double leggi_base(std::string_view cifre, int base) {
     double valore = 0;
     for (char c : cifre) {
@@ -116,7 +116,7 @@ double leggi_base(std::string_view cifre, int base) {
     }
     if (valore <= 65535.0) return valore > 32767.0 ? valore - 65536.0 : valore;
     if (valore <= 4294967295.0) return valore > 2147483647.0 ? valore - 4294967296.0 : valore;
-    return valore;
+    throw errore(err_overflow);
 }
 
 // Lenient reading with the point: blanks, tabs and line feeds anywhere are

@@ -12,7 +12,8 @@ namespace pianopre {
 // when the text is not a complete number); a point, or neither, means the
 // lenient locale-independent reading that stops at the first character that
 // cannot continue the number. Blank text gives 0; a text longer than 32767
-// characters fails with error 6, and so does a number too large for a real.
+// characters fails with error 6, and so does a number too large for a real
+// or an "&H" or "&O" number beyond 32 bits.
 double leggi_numero(std::string_view testo, const formato_regionale& formato);
 
 }  // namespace pianopre

@@ -86,7 +86,8 @@ TEST(LeggiNumero, TestoTroppoLungoDaErrore6) {
 
 // Numbers beyond a 64-bit real are an overflow; tiny ones are 0 or their subnormal value.
 TEST(LeggiNumero, EsponentiEstremi) {
-    for (const char* testo : {"1e309", "-1e309", "1,0E+309", "1e99999999999999999999"}) {
+    for (const char* testo : {"1e309", "-1e309", "1,0E+309", "1e99999999999999999999",
+                              "&H100000000", "&O40000000000", "&Hf1111111111111111111FFFFFFFF"}) {
         EXPECT_EQ(numero_errore(testo, italiano), err_overflow) << testo;
     }
     EXPECT_EQ(leggi_numero("1e-99999999999999999999", inglese), 0);
