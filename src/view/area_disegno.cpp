@@ -69,11 +69,10 @@ QPointF area_disegno::pixel_immagine(double u, double v) const {
 }
 
 QPainter& area_disegno::pittore() {
+    if (pittore_) return *pittore_;  // the image was aligned when the painter opened
     allinea_immagine();
-    if (!pittore_) {
-        pittore_ = std::make_unique<QPainter>(&immagine_);
-        pittore_->setRenderHint(QPainter::Antialiasing, false);
-    }
+    pittore_ = std::make_unique<QPainter>(&immagine_);
+    pittore_->setRenderHint(QPainter::Antialiasing, false);
     return *pittore_;
 }
 
@@ -119,15 +118,18 @@ void area_disegno::cerchio(double u, double v, double raggio, const QColor& c) {
 
 void area_disegno::stampa(const QString& testo) {
     QPainter& p = pittore();
-    QFont carattere = font();
-    carattere.setPointSizeF(dimensione_font_);
-    p.setFont(carattere);
+    if (!carattere_ || carattere_->pointSizeF() != dimensione_font_) {
+        QFont f = font();
+        f.setPointSizeF(dimensione_font_);
+        carattere_ = f;
+        metriche_.emplace(f, &immagine_);
+    }
+    if (p.font() != *carattere_) p.setFont(*carattere_);
     p.setPen(primo_piano_);
-    const QPointF angolo = in_pixel(penna_.x(), penna_.y());
-    const QFontMetricsF metriche(carattere, &immagine_);
-    p.drawText(QPointF(angolo.x(), angolo.y() + metriche.ascent()), testo);
+    const QPointF angolo = pixel_immagine(penna_.x(), penna_.y());
+    p.drawText(QPointF(angolo.x(), angolo.y() + metriche_->ascent()), testo);
     // The next line starts at the left edge, one text height lower.
-    const double riga = metriche.height() / dimensione_interna().height() * scala_.height;
+    const double riga = metriche_->height() / immagine_.height() * scala_.height;
     penna_ = {scala_.left, penna_.y() + riga};
 }
 

@@ -8,11 +8,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <memory>
+#include <optional>
 
 #include "view/proiezione.h"
 
@@ -98,6 +100,8 @@ private:
     int spessore_ = 1;
     double dimensione_font_ = 8.25;
     QPointF penna_{0, 0};
+    std::optional<QFont> carattere_;  // the print font of the current size
+    std::optional<QFontMetricsF> metriche_;
     bool misurata_ = false;  // a scale was set: the twips scale no longer follows the size
 };
 

@@ -1,0 +1,95 @@
+// Hostile texts typed into every input box: each click ends in a full result
+// with nothing like "nan" or "inf" on screen, or in exactly one of the
+// command's messages after a beep; and the window answers the next click.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include "support/banco_form6.h"
+
+namespace pianopre {
+namespace {
+
+QStringList testi_ostili() {
+    return {"",          " ",          " \t ",       "1e309",      "-1e309",     "1e-320",
+            "1e-400",    "nan",        "NaN",        "inf",        "-inf",       "Infinity",
+            "&HFFFF",    "&H7FFF",     "&O777",      "&H100000000", QString(40000, '9'),
+            QString(40000, ','),       "è",          "ñ12",        "日本",       "-",
+            ",",         ".",          "0",          "-5",         "-0",         "0,0",
+            "1,2,3",     "2,5 m",      "1.000,5",    "1e",         "--1",        "1d400",
+            "9999999999", "0,0000001", "1E-300",     "12abc",      "١٢٣",        "&"};
+}
+
+
+std::vector<QLineEdit*> caselle_ingresso(const controlli_form6& c) {
+    return {c.txt_foc,       c.txt_xneg,  c.txt_yneg,  c.txt_altezza_sogg,
+            c.Txt_Larg_sogg, c.txt_spazio, c.txt_Scala, c.txt_basep};
+}
+
+std::vector<QLineEdit*> caselle_uscita(const controlli_form6& c) {
+    return {c.txt_basep,   c.txt_numfot,   c.txt_strinum, c.txt_incli,
+            c.txt_sovrapp, c.txt_scalafot, c.Txt_precis,  c.txt_precisau};
+}
+
+bool messaggio_del_comando(const QString& evento) {
+    static const QRegularExpression forme(
+        "^messaggio:(Errore 11: Divisione per zero\\. Controllare i dati inseriti"
+        "|Errore 13: Tipo di dato errato\\. Controllare il separatore decimale \\(virgola o "
+        "punto\\)\\."
+        "|Errore \\d+\\. Occorre riempire tutte le caselle per ottenere il risultato\\.)$");
+    return forme.match(evento).hasMatch();
+}
+
+void verifica_risultato_pulito(banco_form6& b, const QString& caso) {
+    static const QRegularExpression non_numeri("nan|inf", QRegularExpression::CaseInsensitiveOption);
+    for (const QLineEdit* c : caselle_uscita(b.c))
+        EXPECT_FALSE(non_numeri.match(c->text()).hasMatch()) << caso.toStdString();
+    for (const entita& e : b.m.lista_entita.voci()) {
+        if (e.tipo != tipo_testo) continue;
+        const QString testo = QString::fromLatin1(e.nome.grezzo().data(), 16);
+        EXPECT_FALSE(non_numeri.match(testo).hasMatch()) << caso.toStdString();
+    }
+}
+
+TEST(IngressiOstili, OgniCasellaOgniTesto) {
+    banco_form6 b;
+    const std::vector<QLineEdit*> caselle = caselle_ingresso(b.c);
+    const QStringList testi = testi_ostili();
+    ASSERT_EQ(testi.size(), 40);
+    for (QLineEdit* casella : caselle) {
+        for (const QString& testo : testi) {
+            const QString caso = casella->objectName() + " = \"" + testo.left(20) + "\"";
+            b.esempio();
+            b.c.txt_foc->setText("100");
+            b.c.txt_xneg->setText("60,00");
+            b.c.txt_yneg->setText("60,00");
+            b.c.txt_basep->setText("");
+            b.c.Check5->setChecked(casella == b.c.txt_basep);
+            casella->setText(testo);
+            b.servizi.eventi.clear();
+            b.calcola();
+            if (b.servizi.eventi.isEmpty()) {
+                verifica_risultato_pulito(b, caso);
+            } else {
+                ASSERT_EQ(b.servizi.eventi.size(), 2) << caso.toStdString();
+                EXPECT_EQ(b.servizi.eventi[0], "beep") << caso.toStdString();
+                EXPECT_TRUE(messaggio_del_comando(b.servizi.eventi[1]))
+                    << caso.toStdString() << ": " << b.servizi.eventi[1].toStdString();
+            }
+            // The window still answers: the example computes again.
+            b.esempio();
+            b.c.txt_foc->setText("100");
+            b.c.txt_xneg->setText("60,00");
+            b.c.txt_yneg->setText("60,00");
+            b.c.txt_basep->setText("");
+            b.c.Check5->setChecked(false);
+            b.servizi.eventi.clear();
+            b.calcola();
+            EXPECT_TRUE(b.servizi.eventi.isEmpty()) << "after " << caso.toStdString();
+            EXPECT_EQ(b.c.txt_numfot->text(), "9") << "after " << caso.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pianopre
