@@ -1,0 +1,97 @@
+// The DXF reader: the search for the LAYER table and the ENTITIES section,
+// the layer table, and the storing of the entities read.
+#include "exchange/dxf_lettura.h"
+
+#include <array>
+
+#include "app/errori.h"
+#include "exchange/campi_dxf.h"
+#include "exchange/dxf_entita.h"
+#include "exchange/errori_file.h"
+
+namespace pianopre {
+
+std::int16_t colore_layer(const modello& m, std::string_view nome) {
+    for (const voce_layer& v : m.lista_layer.voci())
+        if (v.nome.pulito() == nome) return v.colore;
+    return 0;
+}
+
+void memorizza_entita(modello& m, std::string_view nome_entita, std::int16_t codice_vertice,
+                      entita& corrente, entita& secondo) {
+    if (nome_entita == "LINE") {
+        if (secondo.nome.pulito().empty()) secondo.nome = corrente.nome.grezzo();
+        corrente.tipo = tipo_inizio;
+        // The end of a two-point segment, so that a line is drawn and written back.
+        secondo.tipo = tipo_fine;
+        agg_coppia(m, corrente, secondo);
+    } else if (nome_entita == "POINT") {
+        corrente.tipo = tipo_punto;
+        agg_entita(m, corrente);
+    } else if (nome_entita == "VERTEX") {
+        corrente.tipo = codice_vertice;
+        agg_entita(m, corrente);
+    } else if (nome_entita == "TEXT") {
+        corrente.tipo = tipo_testo;
+        agg_entita(m, corrente);
+    }
+}
+
+bool leggi_layer(modello& m, lettore_righe& file) {
+    m.lista_layer.azzera();
+    bool primo_layer = true;
+    voce_layer buffer;
+    std::string_view riga;
+    for (;;) {
+        if (!file.leggi(riga)) return false;
+        const std::string_view t = senza_blank(riga);
+        if (uguale_maiuscolo(t, "ENDSEC")) return true;
+        if (uguale_maiuscolo(t, "LAYER")) break;
+    }
+    std::string_view valore;
+    while (file.leggi(riga)) {
+        const std::string_view codice = senza_blank(riga);
+        if (uguale_maiuscolo(codice, "ENDTAB")) return true;
+        if (!file.leggi(valore)) throw errore(err_fine_file);
+        if (codice == "0") {
+            if (primo_layer) {
+                primo_layer = false;
+            } else {
+                agg_layer(m, buffer);
+            }
+            if (uguale_maiuscolo(senza_blank(valore), "ENDTAB")) return true;
+        } else if (codice == "2") {
+            std::array<char, 16> nome{};
+            const std::string_view t = senza_blank(valore).substr(0, nome.size());
+            for (std::size_t i = 0; i < t.size(); ++i) nome[i] = maiuscola(t[i]);
+            buffer.nome = std::string_view(nome.data(), t.size());
+        } else if (codice == "62") {
+            buffer.colore = intero_campo(valore);
+        } else if (valore == "ENDTAB") {
+            return true;
+        }
+    }
+    return true;
+}
+
+esito_dxf leggi_dxf(modello& m, lettore_righe& file) {
+    esito_dxf esito;
+    std::string_view riga;
+    while (file.leggi(riga)) {
+        const std::string_view t = senza_blank(riga);
+        if (uguale_maiuscolo(t, "ENTITIES")) {
+            leggi_entita(m, file);
+            return esito;
+        }
+        if (uguale_maiuscolo(t, "TABLES") && !leggi_layer(m, file)) esito.manca_layer = true;
+    }
+    esito.manca_entita = true;
+    return esito;
+}
+
+esito_dxf leggi_dxf(modello& m, std::istream& file) {
+    lettore_righe righe(file);
+    return leggi_dxf(m, righe);
+}
+
+}  // namespace pianopre

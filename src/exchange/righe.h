@@ -1,0 +1,51 @@
+// Reading a text file line by line, fast: the file comes in large blocks and
+// each line is handed out as a view into the block, so no line costs an
+// allocation. LF and CR LF line ends are both accepted, and so is a last line
+// without a line end. Shared by the DXF and .xyz readers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace pianopre {
+
+class lettore_righe {
+public:
+    // Characters of a line beyond this many are dropped: no field of our
+    // formats is that long, and a damaged file must not fill the memory.
+    static constexpr std::size_t riga_massima = std::size_t{1} << 20;
+
+    explicit lettore_righe(std::istream& file, std::size_t dim_blocco = std::size_t{1} << 20);
+
+    // The next line without its line end; false when the file has ended. The
+    // view stays valid until the next call. Error 75 when the file cannot be read.
+    bool leggi(std::string_view& riga);
+
+    // True when no line is left to read.
+    bool fine();
+
+    // Number of the last line handed out, from 1.
+    std::int64_t numero_riga() const noexcept { return numero_; }
+
+private:
+    bool riempi();
+    std::string_view chiudi_riga(std::string_view riga);
+
+    std::istream& file_;
+    std::size_t dim_;
+    std::unique_ptr<char[]> blocco_;
+    std::size_t pos_ = 0;
+    std::size_t len_ = 0;
+    bool esaurito_ = false;
+    std::string lunga_;  // a line that crosses the end of a block
+    std::int64_t numero_ = 0;
+};
+
+// Blanks around a field: DXF and .xyz files pad with spaces only.
+std::string_view senza_blank(std::string_view testo);
+
+}  // namespace pianopre
