@@ -1,0 +1,20 @@
+// Dialog: the notes on the two precision values, a fixed text and "OK".
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pianopre {
+
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit Dialog(QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;  // never shown, no action
+};
+
+}  // namespace pianopre
