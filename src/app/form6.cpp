@@ -38,7 +38,14 @@ void Form6::collega_comandi() {
     connect(c_.Picture1, &area_disegno::premuto, this, &Form6::mouse_premuto);
     connect(c_.Picture1, &area_disegno::rilasciato, this, &Form6::mouse_rilasciato);
     connect(c_.Picture1, &area_disegno::rotella, this, &Form6::rotella);
+    connect(c_.Command4, &QPushButton::clicked, this, &Form6::comando_salva_bmp);
+    connect(c_.Command16, &QPushButton::clicked, this, &Form6::comando_info);
+    connect(c_.Command17, &QPushButton::clicked, this, &Form6::comando_note);
     // "Cancella PF" has nothing to delete: no control point is ever selected.
+}
+
+void Form6::aggiorna_esportazione() {
+    modello_.salva_tre_viste = modello_.lista_entita.n_entita() > 0;
 }
 
 int Form6::modo_vista() const {

@@ -36,6 +36,12 @@ public:
     // Called when the window is activated; there is nothing to refresh.
     void riempi_dati() {}
 
+    // Saves the plan, front and axonometric views as nome_disegno + "p.bmp",
+    // "f.bmp", "a.bmp", then leaves the picture in plan view, fitted. Does
+    // nothing while nome_disegno is empty; a file that cannot be written stops
+    // the sequence with an error that names it.
+    void esporta_tre_viste();
+
     // Last left-button press and acted-on release in the picture, drawing units.
     float x_premuto = 0;
     float y_premuto = 0;
@@ -80,6 +86,19 @@ private:
     void mouse_rilasciato(double u, double v, int pulsante);
     void rotella(double u, double v, int scatti);
     bool premuto_ = false;  // a left press happened in the picture
+
+    // The three-view export is offered while there is a drawing.
+    void aggiorna_esportazione();
+
+    // Drawing exchange: "Apri DXF", "Salva DXF", "Apri XYZ".
+    void comando_apri_dxf();
+    void comando_salva_dxf();
+    void comando_apri_xyz();
+
+    // "Salva BMP", "Info", "?".
+    void comando_salva_bmp();
+    void comando_info();
+    void comando_note();
 
     modello& modello_;
     servizi_utente& servizi_;

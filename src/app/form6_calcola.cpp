@@ -54,6 +54,7 @@ void Form6::calcola() {
         servizi_.beep();
         servizi_.messaggio(messaggio_errore(7));  // out of memory
     }
+    aggiorna_esportazione();  // a failed rebuild may have left the list empty or partial
 }
 
 void Form6::leggi_caselle(dati_camera& cam, dati_lavoro& lav) const {

@@ -1,0 +1,136 @@
+// "Info" and "?" in the real window: modal to the whole program, built anew
+// at every opening, discarded on closing, the drawing left as it was.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <functional>
+
+#include "app/didascalia.h"
+#include "info/informazioni.h"
+#include "info/note_precisione.h"
+#include "info/testi_info.h"
+#include "stampa_qt.h"
+#include "support/banco_form6.h"
+
+namespace pianopre {
+namespace {
+
+// Runs `esamina` on the modal box once it is open; the box must close
+// itself there. A box still open after five seconds is closed so that a
+// failing test cannot hang.
+void quando_aperta(const std::function<void(QWidget*)>& esamina) {
+    auto* attesa = new QTimer;
+    auto* tempo = new QElapsedTimer;
+    tempo->start();
+    QObject::connect(attesa, &QTimer::timeout, [=] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr && tempo->elapsed() < 5000) return;
+        attesa->stop();
+        attesa->deleteLater();
+        delete tempo;
+        if (box == nullptr) return;
+        esamina(box);
+        if (box->isVisible()) {
+            ADD_FAILURE() << "the box did not close";
+            box->close();
+        }
+    });
+    attesa->start(10);
+}
+
+// A click that goes through the window system, where modal blocking happens.
+void clic_da_finestra(QWidget* finestra, QWidget* controllo) {
+    const QPoint centro = controllo->mapTo(finestra, controllo->rect().center());
+    QTest::mouseClick(finestra->windowHandle(), Qt::LeftButton, {}, centro);
+}
+
+struct banco_visibile : banco_form6 {
+    banco_visibile() {
+        finestra.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    }
+};
+
+int finestre_aperte(const char* classe) {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) n += w->inherits(classe) ? 1 : 0;
+    return n;
+}
+
+TEST(Info, ModaleNuovaOgniVoltaEScartata) {
+    banco_visibile b;
+    b.esempio();
+    b.calcola();
+    const QImage disegno = b.c.Picture1->immagine().copy();
+    QStringList visti;
+    for (int volta = 0; volta < 2; ++volta) {
+        quando_aperta([&](QWidget* w) {
+            auto* box = qobject_cast<frmAbout*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+            visti << box->windowTitle() << didascalia(box->lblVersion) << didascalia(box->Lbltitle);
+            // Changes to this opening must not reach the next one.
+            imposta_didascalia(box->lblVersion, "cambiato");
+            box->setWindowTitle("cambiato");
+            QTest::mouseClick(box->CmdOK, Qt::LeftButton);
+        });
+        b.clic(b.c.Command16);
+        EXPECT_EQ(finestre_aperte("pianopre::frmAbout"), 0);
+    }
+    const QStringList attesi = {"Informazioni su pianopre", "Versione 1.0.0", "pianopre"};
+    EXPECT_EQ(visti, attesi + attesi);
+    EXPECT_TRUE(b.c.Picture1->immagine() == disegno);
+    EXPECT_TRUE(b.servizi.eventi.isEmpty());
+}
+
+TEST(Note, ModaleNuovaOgniVoltaEScartata) {
+    banco_visibile b;
+    QStringList testi;
+    for (int volta = 0; volta < 2; ++volta) {
+        quando_aperta([&](QWidget* w) {
+            auto* d = qobject_cast<Dialog*>(w);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->windowModality(), Qt::ApplicationModal);
+            EXPECT_EQ(d->windowTitle(), "Informazioni sulla precisione");
+            testi << didascalia(d->Label1);
+            imposta_didascalia(d->Label1, "cambiato");
+            if (volta == 0) {
+                QTest::mouseClick(d->OKButton, Qt::LeftButton);
+            } else {
+                d->close();  // the close box
+            }
+        });
+        b.clic(b.c.Command17);
+        EXPECT_EQ(finestre_aperte("pianopre::Dialog"), 0);
+    }
+    const QString note = QString::fromStdString(testo_note());
+    EXPECT_EQ(testi, QStringList({note, note}));
+}
+
+// While either box is open the main window takes no clicks; after it closes
+// the same click goes through.
+TEST(InfoENote, FinestraPrincipaleBloccata) {
+    banco_visibile b;
+    for (QPushButton* comando : {b.c.Command16, b.c.Command17}) {
+        SCOPED_TRACE(comando->text().toStdString());
+        b.esempio();
+        b.c.txt_numfot->clear();
+        bool aperta = false;
+        quando_aperta([&](QWidget* w) {
+            aperta = true;
+            clic_da_finestra(&b.finestra, b.c.Command9);
+            EXPECT_TRUE(b.c.txt_numfot->text().isEmpty());
+            static_cast<QDialog*>(w)->accept();
+        });
+        b.clic(comando);
+        EXPECT_TRUE(aperta);
+        EXPECT_TRUE(b.c.txt_numfot->text().isEmpty());
+        clic_da_finestra(&b.finestra, b.c.Command9);
+        EXPECT_EQ(b.c.txt_numfot->text(), "9");
+    }
+}
+
+}  // namespace
+}  // namespace pianopre

@@ -1,0 +1,259 @@
+// "Salva BMP" in the real window: the three views, the current view, Cancel,
+// files that cannot be written; files go to a temporary folder.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <array>
+#include <cstdint>
+
+#include "stampa_qt.h"
+#include "support/banco_form6.h"
+
+namespace pianopre {
+namespace {
+
+const QString domanda = "domanda:Voi salvare i bitmap di tutte le tre viste ?";
+
+struct intestazione_bmp {
+    QByteArray firma;
+    qint32 larghezza = 0;
+    qint32 altezza = 0;
+    quint16 bit = 0;
+};
+
+// Little-endian fields of the file header and the info header.
+std::uint32_t campo(const std::array<unsigned char, 30>& d, int da, int byte) {
+    std::uint32_t v = 0;
+    for (int i = byte - 1; i >= 0; --i) v = v << 8 | d[static_cast<std::size_t>(da + i)];
+    return v;
+}
+
+intestazione_bmp leggi_intestazione(const QString& percorso) {
+    QFile f(percorso);
+    std::array<unsigned char, 30> d{};
+    if (!f.open(QIODevice::ReadOnly) || f.read(reinterpret_cast<char*>(d.data()), 30) != 30) {
+        return {};
+    }
+    return {QByteArray(reinterpret_cast<const char*>(d.data()), 2),
+            static_cast<qint32>(campo(d, 18, 4)), static_cast<qint32>(campo(d, 22, 4)),
+            static_cast<quint16>(campo(d, 28, 2))};
+}
+
+QImage rgb(const QImage& img) {
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+
+struct stato {
+    bool fronte;
+    bool assonometrica;
+    finestra_vista scala;
+    QImage immagine;
+};
+
+stato stato_di(banco_form6& b) {
+    return {b.c.check1->isChecked(), b.c.Check2->isChecked(), b.c.Picture1->scala(),
+            rgb(b.c.Picture1->immagine())};
+}
+
+void uguale(const stato& a, const stato& b) {
+    EXPECT_EQ(a.fronte, b.fronte);
+    EXPECT_EQ(a.assonometrica, b.assonometrica);
+    EXPECT_FLOAT_EQ(a.scala.left, b.scala.left);
+    EXPECT_FLOAT_EQ(a.scala.top, b.scala.top);
+    EXPECT_FLOAT_EQ(a.scala.width, b.scala.width);
+    EXPECT_FLOAT_EQ(a.scala.height, b.scala.height);
+    EXPECT_TRUE(a.immagine == b.immagine);
+}
+
+// A calculated scheme shown in axonometric view, zoomed in.
+void prepara(banco_form6& b) {
+    b.esempio();
+    b.calcola();
+    b.clic(b.c.Check2);
+    b.clic(b.c.Command5);
+    b.clic(b.c.Command2);
+    b.servizi.eventi.clear();
+}
+
+// What "Ridisegna" shows in a view.
+QImage vista_ridisegnata(banco_form6& b, bool fronte, bool assonometrica) {
+    b.c.check1->setChecked(fronte);
+    b.c.Check2->setChecked(assonometrica);
+    b.clic(b.c.Command5);
+    return rgb(b.c.Picture1->immagine());
+}
+
+QStringList file_in(const QTemporaryDir& d) {
+    return QDir(d.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
+    QTemporaryDir dir;
+    banco_form6 b;
+    prepara(b);
+    b.finestra.origine_x = 3;  // a moved scheme is exported where it is
+    b.servizi.risposte.push_back(true);
+    b.servizi.file.push_back(dir.filePath("rilievo"));
+    b.clic(b.c.Command4);
+
+    EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prog1"}));
+    EXPECT_EQ(file_in(dir), QStringList({"rilievoa.bmp", "rilievof.bmp", "rilievop.bmp"}));
+    const QSize interna = b.c.Picture1->dimensione_interna();
+    for (const char* nome : {"rilievop.bmp", "rilievof.bmp", "rilievoa.bmp"}) {
+        SCOPED_TRACE(nome);
+        const intestazione_bmp h = leggi_intestazione(dir.filePath(nome));
+        EXPECT_EQ(h.firma, "BM");
+        EXPECT_EQ(h.larghezza, interna.width());
+        EXPECT_EQ(std::abs(h.altezza), interna.height());
+        EXPECT_EQ(h.bit, 24);
+    }
+    EXPECT_TRUE(b.m.nome_disegno.empty());
+    EXPECT_DOUBLE_EQ(b.finestra.origine_x, 3);
+
+    // Plan view, fitted: exactly what "Ridisegna" in plan view gives.
+    const stato dopo = stato_di(b);
+    EXPECT_FALSE(dopo.fronte);
+    EXPECT_FALSE(dopo.assonometrica);
+    b.clic(b.c.Command5);
+    uguale(dopo, stato_di(b));
+}
+
+TEST(SalvaBmp, OgniFileHaLaSuaVista) {
+    QTemporaryDir dir;
+    banco_form6 b;
+    prepara(b);
+    b.servizi.risposte.push_back(true);
+    b.servizi.file.push_back(dir.filePath("v"));
+    b.clic(b.c.Command4);
+
+    const QImage pianta = vista_ridisegnata(b, false, false);
+    const QImage fronte = vista_ridisegnata(b, true, false);
+    const QImage asso = vista_ridisegnata(b, false, true);
+    EXPECT_FALSE(pianta == fronte);
+    EXPECT_FALSE(fronte == asso);
+    EXPECT_FALSE(pianta == asso);
+    EXPECT_TRUE(rgb(QImage(dir.filePath("vp.bmp"))) == pianta);
+    EXPECT_TRUE(rgb(QImage(dir.filePath("vf.bmp"))) == fronte);
+    EXPECT_TRUE(rgb(QImage(dir.filePath("va.bmp"))) == asso);
+}
+
+// A folder named like the front view's file: the plan is written, the front
+// fails, the sequence stops there and the user is told which file.
+TEST(SalvaBmp, ErroreFermaLaSequenza) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("basef.bmp"));
+    banco_form6 b;
+    prepara(b);
+    b.servizi.risposte.push_back(true);
+    b.servizi.file.push_back(dir.filePath("base"));
+    b.clic(b.c.Command4);
+
+    EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prog1", "beep",
+                                             "messaggio:Errore: impossibile salvare il file: " +
+                                                 dir.filePath("basef.bmp")}));
+    EXPECT_EQ(file_in(dir), QStringList({"basef.bmp", "basep.bmp"}));
+    EXPECT_EQ(leggi_intestazione(dir.filePath("basep.bmp")).firma, "BM");
+    EXPECT_TRUE(b.c.check1->isChecked());
+    EXPECT_FALSE(b.c.Check2->isChecked());
+    EXPECT_TRUE(b.m.nome_disegno.empty());
+}
+
+// A missing folder, in either path: the user is told which file.
+TEST(SalvaBmp, CartellaMancante) {
+    QTemporaryDir dir;
+    banco_form6 b;
+    prepara(b);
+    b.servizi.risposte = {true, false};
+    b.servizi.file = {dir.filePath("manca/base"), dir.filePath("manca/vista.bmp")};
+    b.clic(b.c.Command4);
+    b.clic(b.c.Command4);
+    const QString errore = "messaggio:Errore: impossibile salvare il file: ";
+    EXPECT_EQ(b.servizi.messaggi(), QStringList({errore + dir.filePath("manca/basep.bmp"),
+                                                 errore + dir.filePath("manca/vista.bmp")}));
+    EXPECT_TRUE(file_in(dir).isEmpty());
+}
+
+TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
+    QTemporaryDir dir;
+    {
+        QFile vecchio(dir.filePath("casap.bmp"));
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write("vecchio");
+    }
+    banco_form6 b;
+    prepara(b);
+    b.servizi.risposte = {true, true};
+    b.servizi.file = {dir.filePath("casa.bmp"), dir.filePath("muro.BMP")};
+    b.clic(b.c.Command4);
+    b.m.nome_disegno = "rilievo";
+    b.clic(b.c.Command4);
+
+    EXPECT_EQ(b.servizi.eventi,
+              QStringList({domanda, "salva:*.bmp|prog1", domanda, "salva:*.bmp|rilievo"}));
+    EXPECT_EQ(file_in(dir), QStringList({"casaa.bmp", "casaf.bmp", "casap.bmp", "muroa.bmp",
+                                         "murof.bmp", "murop.bmp"}));
+    EXPECT_EQ(leggi_intestazione(dir.filePath("casap.bmp")).firma, "BM");
+    EXPECT_EQ(b.m.nome_disegno, "rilievo");
+}
+
+TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
+    QTemporaryDir dir;
+    banco_form6 b;
+    prepara(b);
+    const stato prima = stato_di(b);
+    b.servizi.file.push_back(dir.filePath("vista.bmp"));
+    b.clic(b.c.Command4);
+
+    EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prova_graf.bmp"}));
+    EXPECT_EQ(file_in(dir), QStringList("vista.bmp"));
+    EXPECT_TRUE(rgb(QImage(dir.filePath("vista.bmp"))) == prima.immagine);
+    uguale(prima, stato_di(b));
+}
+
+TEST(SalvaBmp, AnnullaNonCambiaNulla) {
+    QTemporaryDir dir;
+    banco_form6 b;
+    prepara(b);
+    const stato prima = stato_di(b);
+    b.servizi.risposte = {true, false};
+    b.servizi.file = {"", ""};
+    b.clic(b.c.Command4);
+    b.clic(b.c.Command4);
+    EXPECT_EQ(b.servizi.eventi,
+              QStringList({domanda, "salva:*.bmp|prog1", domanda, "salva:*.bmp|prova_graf.bmp"}));
+    uguale(prima, stato_di(b));
+    EXPECT_TRUE(b.m.nome_disegno.empty());
+}
+
+TEST(SalvaBmp, SenzaDisegnoNulla) {
+    banco_form6 b;
+    b.servizi.risposte.push_back(true);
+    b.servizi.file.push_back("/tmp/non/usato");
+    b.clic(b.c.Command4);
+    EXPECT_TRUE(b.servizi.eventi.isEmpty());
+    EXPECT_FALSE(b.m.salva_tre_viste);
+}
+
+TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
+    QTemporaryDir dir;
+    const QString corrente = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    banco_form6 b;
+    prepara(b);
+    const stato prima = stato_di(b);
+    b.finestra.esporta_tre_viste();
+    EXPECT_TRUE(file_in(dir).isEmpty());
+    uguale(prima, stato_di(b));
+
+    b.m.nome_disegno = "diretto";
+    b.finestra.esporta_tre_viste();
+    EXPECT_EQ(file_in(dir), QStringList({"direttoa.bmp", "direttof.bmp", "direttop.bmp"}));
+    EXPECT_FALSE(b.c.Check2->isChecked());
+    EXPECT_TRUE(b.servizi.eventi.isEmpty());
+    QDir::setCurrent(corrente);
+}
+
+}  // namespace
+}  // namespace pianopre
