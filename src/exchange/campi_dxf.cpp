@@ -65,32 +65,6 @@ double numero_intero_testo(std::string_view t) {
 
 }  // namespace
 
-char maiuscola(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
-    // Windows-1252: à..þ (but not ÷) to À..Þ, and š, œ, ž, ÿ.
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
-    switch (b) {
-        case 0x9A:
-            return static_cast<char>(0x8A);
-        case 0x9C:
-            return static_cast<char>(0x8C);
-        case 0x9E:
-            return static_cast<char>(0x8E);
-        case 0xFF:
-            return static_cast<char>(0x9F);
-        default:
-            return c;
-    }
-}
-
-bool uguale_maiuscolo(std::string_view testo, std::string_view maiuscolo) {
-    if (testo.size() != maiuscolo.size()) return false;
-    for (std::size_t i = 0; i < testo.size(); ++i)
-        if (maiuscola(testo[i]) != maiuscolo[i]) return false;
-    return true;
-}
-
 std::string_view campo_testo(std::string_view riga) {
     riga = salta_blank(riga);
     if (!riga.empty() && riga[0] == '"') {

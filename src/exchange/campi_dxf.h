@@ -22,9 +22,32 @@ double campo_numero(std::string_view riga);
 std::int16_t intero_campo(std::string_view testo);
 
 // Upper case of a Windows-1252 character, letters with accents included.
-char maiuscola(char c);
+// Inline: the reader compares every entity name and code with it.
+inline char maiuscola(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
+    // Windows-1252: à..þ (but not ÷) to À..Þ, and š, œ, ž, ÿ.
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
+    switch (b) {
+        case 0x9A:
+            return static_cast<char>(0x8A);
+        case 0x9C:
+            return static_cast<char>(0x8C);
+        case 0x9E:
+            return static_cast<char>(0x8E);
+        case 0xFF:
+            return static_cast<char>(0x9F);
+        default:
+            return c;
+    }
+}
 
 // True when testo in upper case is maiuscolo.
-bool uguale_maiuscolo(std::string_view testo, std::string_view maiuscolo);
+inline bool uguale_maiuscolo(std::string_view testo, std::string_view maiuscolo) {
+    if (testo.size() != maiuscolo.size()) return false;
+    for (std::size_t i = 0; i < testo.size(); ++i)
+        if (maiuscola(testo[i]) != maiuscolo[i]) return false;
+    return true;
+}
 
 }  // namespace pianopre

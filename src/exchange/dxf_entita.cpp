@@ -71,6 +71,7 @@ constexpr std::array<std::string_view, 6> nomi_noti = {"LINE",   "TEXT",     "PO
 
 std::string_view nome_noto(std::string_view valore) {
     const std::string_view t = senza_blank(valore);
+    if (t.size() < 4 || t.size() > 8) return {};  // most names end here
     for (std::string_view nome : nomi_noti)
         if (uguale_maiuscolo(t, nome)) return nome;
     return {};

@@ -1,7 +1,10 @@
 // The DXF writer: the fixed head and tail of the file and one writer per entity kind.
 #include "exchange/dxf_scrittura.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstring>
 
 #include "app/errori.h"
 #include "app/testo_numeri.h"
@@ -18,6 +21,36 @@ bool carattere_layer(unsigned char c) {
            c == '-' || c == '_';
 }
 
+// The fixed form with a point of testo_punto, written into a buffer of the
+// caller: the writer formats millions of numbers and must not allocate for each.
+template <typename T>
+std::string_view forma_punto(T x, int cifre, std::array<char, 48>& buf) {
+    if (x == 0) x = 0;                   // no "-0"
+    char* const testo = buf.data() + 1;  // room for the sign in front
+    const auto [fine, ec] =
+        std::to_chars(testo, buf.data() + buf.size(), x, std::chars_format::general, cifre);
+    if (ec != std::errc{}) return {};
+    char* corpo = testo;
+    const bool negativo = *corpo == '-';
+    if (negativo) ++corpo;
+    if (fine - corpo > 1 && corpo[0] == '0' && corpo[1] == '.') ++corpo;  // " .6", not " 0.6"
+    char* const inizio = corpo - 1;
+    *inizio = negativo ? '-' : ' ';
+    std::replace(corpo, fine, 'e', 'E');
+    return {inizio, static_cast<std::size_t>(fine - inizio)};
+}
+
+// The layer an entity is written on, in a buffer of the caller.
+std::string_view layer_di(const testo_fisso<16>& nome, std::array<char, 16>& buf) {
+    const std::string_view pulito = nome.pulito();
+    if (pulito.empty()) return "0";
+    for (std::size_t i = 0; i < pulito.size(); ++i) {
+        const auto c = static_cast<unsigned char>(pulito[i]);
+        buf[i] = carattere_layer(c) ? pulito[i] : '_';
+    }
+    return {buf.data(), pulito.size()};
+}
+
 void scrivi_posizione(uscita_dxf& file, const entita& e) {
     file.riga(" 10");
     file.numero(e.x);
@@ -31,7 +64,8 @@ void scrivi_inizio(uscita_dxf& file, std::string_view tipo, const entita& e) {
     file.riga("  0");
     file.riga(tipo);
     file.riga("  8");
-    file.riga(nome_layer(e.nome));
+    std::array<char, 16> buf;
+    file.riga(layer_di(e.nome, buf));
 }
 
 void scrivi_layer(uscita_dxf& file, std::string_view nome, std::string_view colore) {
@@ -45,43 +79,53 @@ void scrivi_layer(uscita_dxf& file, std::string_view nome, std::string_view colo
 
 }  // namespace
 
-uscita_dxf::uscita_dxf(std::ostream& file) : file_(file) {
-    buffer_.reserve(blocco + 4096);
-}
+uscita_dxf::uscita_dxf(std::ostream& file) : file_(file), buffer_(new char[blocco]) {}
 
 void uscita_dxf::riga(std::string_view valore) {
-    buffer_.append(valore);
-    buffer_.append("\r\n");
-    if (buffer_.size() >= blocco) svuota();
+    if (usato_ + valore.size() + 2 > blocco) {
+        svuota();
+        if (valore.size() + 2 > blocco) {
+            file_.write(valore.data(), static_cast<std::streamsize>(valore.size()));
+            file_.write("\r\n", 2);
+            if (!file_) throw errore(err_accesso_file);
+            return;
+        }
+    }
+    std::memcpy(buffer_.get() + usato_, valore.data(), valore.size());
+    usato_ += valore.size();
+    buffer_[usato_++] = '\r';
+    buffer_[usato_++] = '\n';
 }
 
 void uscita_dxf::numero(double x) {
-    riga(testo_punto(x));
+    std::array<char, 48> buf;
+    const std::string_view testo = forma_punto(x, 15, buf);
+    riga(testo.empty() ? std::string_view(testo_punto(x)) : testo);
 }
 
 void uscita_dxf::numero(float x) {
-    riga(testo_punto(x));
+    std::array<char, 48> buf;
+    const std::string_view testo = forma_punto(x, 7, buf);
+    riga(testo.empty() ? std::string_view(testo_punto(x)) : testo);
 }
 
 void uscita_dxf::svuota() {
-    file_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    file_.write(buffer_.get(), static_cast<std::streamsize>(usato_));
+    usato_ = 0;
     if (!file_) throw errore(err_accesso_file);
 }
 
 void pulisci_nome(testo_fisso<16>& nome) {
-    std::string testo(nome.pulito());
-    for (char& c : testo)
-        if (c == ' ' || c == '.') c = '_';
-    nome = testo;
+    const std::string_view pulito = nome.pulito();
+    std::array<char, 16> buf;
+    for (std::size_t i = 0; i < pulito.size(); ++i)
+        buf[i] = pulito[i] == ' ' || pulito[i] == '.' ? '_' : pulito[i];
+    nome = std::string_view(buf.data(), pulito.size());
 }
 
 std::string nome_layer(const testo_fisso<16>& nome) {
-    std::string layer(nome.pulito());
-    if (layer.empty()) return "0";
-    for (char& c : layer)
-        if (!carattere_layer(static_cast<unsigned char>(c))) c = '_';
-    return layer;
+    std::array<char, 16> buf;
+    return std::string(layer_di(nome, buf));
 }
 
 void scrivi_testata(uscita_dxf& file) {

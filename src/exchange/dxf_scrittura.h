@@ -7,6 +7,7 @@
 // carry no colour of their own: they show in their layer's colour.
 #pragma once
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -33,7 +34,8 @@ public:
 
 private:
     std::ostream& file_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t usato_ = 0;
 };
 
 // The layer-name cleaning of every written entity: surrounding blanks

@@ -60,9 +60,12 @@ bool lettore_righe::fine() {
 }
 
 std::string_view senza_blank(std::string_view testo) {
-    const auto inizio = testo.find_first_not_of(' ');
-    if (inizio == std::string_view::npos) return {};
-    return testo.substr(inizio, testo.find_last_not_of(' ') - inizio + 1);
+    // Every line of a file passes here: plain loops, no search machinery.
+    const char* inizio = testo.data();
+    const char* fine = inizio + testo.size();
+    while (inizio != fine && *inizio == ' ') ++inizio;
+    while (fine != inizio && fine[-1] == ' ') --fine;
+    return {inizio, static_cast<std::size_t>(fine - inizio)};
 }
 
 }  // namespace pianopre

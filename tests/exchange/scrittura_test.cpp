@@ -2,9 +2,13 @@
 // layer-name cleaning, the scheme origin, number forms and refused output.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 
+#include "app/testo_numeri.h"
 #include "exchange/dxf_scrittura.h"
 #include "exchange/errori_file.h"
 #include "supporto_scambio.h"
@@ -203,6 +207,58 @@ TEST(ScritturaDxf, CoordinateNonFinite) {
     lista.azzera();
     lista.aggiungi(nan);
     EXPECT_EQ(numero_errore([&] { scrivi(lista); }), err_overflow);
+}
+
+// The writer's own number formatting gives the shared fixed form exactly.
+TEST(ScritturaDxf, NumeriComeIlTestoPunto) {
+    std::mt19937_64 caso(7);
+    std::vector<double> valori = {0,
+                                  -0.0,
+                                  1,
+                                  -1,
+                                  0.5,
+                                  1e15,
+                                  1e-4,
+                                  9.9e-5,
+                                  1e300,
+                                  -1e-300,
+                                  123456789012345.0,
+                                  1234567890123456.0,
+                                  4.9e-324,
+                                  1.7976931348623157e308};
+    for (int i = 0; i < 20000; ++i) {
+        valori.push_back(
+            std::ldexp(static_cast<double>(caso() >> 11), static_cast<int>(caso() % 200) - 150));
+        valori.push_back(
+            static_cast<float>(std::uniform_real_distribution<double>(-1e4, 1e4)(caso)));
+        double bit;
+        const std::uint64_t b = caso();
+        std::memcpy(&bit, &b, sizeof bit);
+        if (std::isfinite(bit)) valori.push_back(bit);
+    }
+    for (double v : valori) {
+        std::ostringstream out;
+        uscita_dxf u(out);
+        u.numero(v);
+        u.numero(static_cast<float>(v));
+        u.svuota();
+        ASSERT_EQ(out.str(), testo_punto(v) + "\r\n" + testo_punto(static_cast<float>(v)) + "\r\n")
+            << v;
+    }
+}
+
+// Values are gathered in blocks; one larger than a block goes straight through.
+TEST(ScritturaDxf, RigheOltreIlBlocco) {
+    std::ostringstream out;
+    uscita_dxf u(out);
+    std::string atteso;
+    for (std::size_t n : {10u, 300000u, 5u, 262142u, 262143u, 7u}) {
+        const std::string valore(n, static_cast<char>('a' + n % 26));
+        u.riga(valore);
+        atteso += valore + "\r\n";
+    }
+    u.svuota();
+    EXPECT_TRUE(out.str() == atteso);
 }
 
 TEST(ScritturaDxf, FileCheRifiutaIByte) {
