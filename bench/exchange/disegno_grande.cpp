@@ -1,0 +1,70 @@
+// Generating the large drawings and DXF files of the exchange benchmarks.
+#include "disegno_grande.h"
+
+#include <filesystem>
+
+#include "exchange/file_scambio.h"
+
+namespace pianopre::bench {
+
+namespace {
+
+// Bytes one frame takes in the file: a station point and its number, four
+// rays of two vertices, a footprint of five.
+constexpr std::size_t byte_fotogramma = 1620;
+
+// Coordinates computed in 32 bits, as the scheme builder's are: 15 digits in the file.
+double coordinata(double v) {
+    return static_cast<float>(v);
+}
+
+entita voce(std::int16_t tipo, const std::string& nome, double x, double y, double z) {
+    entita e;
+    e.tipo = tipo;
+    e.nome = nome;
+    e.x = coordinata(x);
+    e.y = coordinata(y);
+    e.z = coordinata(z);
+    e.attributi = attr_relativo;
+    return e;
+}
+
+void fotogramma(modello& m, std::size_t f) {
+    const std::string layer = std::to_string(f % 50 + 1);
+    const double x = 100.6 + 2.4 * static_cast<double>(f % 1000);
+    const double z = 21.5 + 3.1 * static_cast<double>(f / 1000);
+    agg_entita(m, voce(tipo_punto, layer, x, 189.5, z));
+    entita numero = voce(tipo_testo, layer, x, 188.5, z);
+    numero.altezza = 0.6f;
+    agg_entita(m, numero);
+    const double angoli[4][2] = {{3, 3.49}, {3, -2.51}, {-3, -2.51}, {-3, 3.49}};
+    for (const auto& a : angoli) {
+        agg_entita(m, voce(tipo_inizio, layer, x, 189.5, z));
+        agg_entita(m, voce(tipo_fine, layer, x + a[0], 199.5, z + a[1]));
+    }
+    for (int k = 0; k < 5; ++k) {
+        const auto& a = angoli[(k + 3) % 4];
+        const std::int16_t tipo = k == 0 ? tipo_inizio : k == 4 ? tipo_fine : tipo_vertice;
+        agg_entita(m, voce(tipo, layer, x + a[0], 199.5, z + a[1]));
+    }
+}
+
+}  // namespace
+
+void riempi_disegno(modello& m, std::size_t byte) {
+    azzera_liste(m);
+    for (std::size_t f = 0; f < byte / byte_fotogramma; ++f) fotogramma(m, f);
+}
+
+std::string file_dxf(std::size_t megabyte) {
+    const auto percorso = std::filesystem::temp_directory_path() /
+                          ("pianopre-bench-" + std::to_string(megabyte) + "MB.dxf");
+    if (!std::filesystem::exists(percorso)) {
+        modello m;
+        riempi_disegno(m, megabyte << 20);
+        salva_file_dxf(percorso, m.lista_entita, 0, 0, 0);
+    }
+    return percorso.string();
+}
+
+}  // namespace pianopre::bench
