@@ -11,6 +11,12 @@
 
 namespace pianopre {
 
+namespace {
+
+enum class gruppo_layer { entrata, nome, colore, altro };
+
+}  // namespace
+
 std::int16_t colore_layer(const modello& m, std::string_view nome) {
     for (const voce_layer& v : m.lista_layer.voci())
         if (v.nome.pulito() == nome) return v.colore;
@@ -50,25 +56,36 @@ bool leggi_layer(modello& m, lettore_righe& file) {
     }
     std::string_view valore;
     while (file.leggi(riga)) {
+        // Known before the value is read: reading it may reuse the line's memory.
         const std::string_view codice = senza_blank(riga);
         if (uguale_maiuscolo(codice, "ENDTAB")) return true;
+        const gruppo_layer g = codice == "0"    ? gruppo_layer::entrata
+                               : codice == "2"  ? gruppo_layer::nome
+                               : codice == "62" ? gruppo_layer::colore
+                                                : gruppo_layer::altro;
         if (!file.leggi(valore)) throw errore(err_fine_file);
-        if (codice == "0") {
-            if (primo_layer) {
-                primo_layer = false;
-            } else {
-                agg_layer(m, buffer);
+        switch (g) {
+            case gruppo_layer::entrata:
+                if (primo_layer) {
+                    primo_layer = false;
+                } else {
+                    agg_layer(m, buffer);
+                }
+                if (uguale_maiuscolo(senza_blank(valore), "ENDTAB")) return true;
+                break;
+            case gruppo_layer::nome: {
+                std::array<char, 16> nome{};
+                const std::string_view t = senza_blank(valore).substr(0, nome.size());
+                for (std::size_t i = 0; i < t.size(); ++i) nome[i] = maiuscola(t[i]);
+                buffer.nome = std::string_view(nome.data(), t.size());
+                break;
             }
-            if (uguale_maiuscolo(senza_blank(valore), "ENDTAB")) return true;
-        } else if (codice == "2") {
-            std::array<char, 16> nome{};
-            const std::string_view t = senza_blank(valore).substr(0, nome.size());
-            for (std::size_t i = 0; i < t.size(); ++i) nome[i] = maiuscola(t[i]);
-            buffer.nome = std::string_view(nome.data(), t.size());
-        } else if (codice == "62") {
-            buffer.colore = intero_campo(valore);
-        } else if (valore == "ENDTAB") {
-            return true;
+            case gruppo_layer::colore:
+                buffer.colore = intero_campo(valore);
+                break;
+            case gruppo_layer::altro:
+                if (valore == "ENDTAB") return true;
+                break;
         }
     }
     return true;

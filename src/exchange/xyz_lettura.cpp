@@ -10,7 +10,6 @@
 
 #include "app/formato_regionale.h"
 #include "app/numeri.h"
-#include "exchange/righe.h"
 
 namespace pianopre {
 
@@ -92,9 +91,13 @@ void ordina_punti(modello& m) {
 }  // namespace
 
 esito_xyz leggi_xyz(modello& m, std::istream& file) {
+    lettore_righe righe(file);
+    return leggi_xyz(m, righe);
+}
+
+esito_xyz leggi_xyz(modello& m, lettore_righe& righe) {
     azzera_punti(m);
     esito_xyz esito;
-    lettore_righe righe(file);
     cursore_xyz cursore(righe);
     while (cursore.salta_vuoto()) {
         const std::int64_t riga = cursore.riga();

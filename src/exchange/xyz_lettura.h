@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <istream>
 
+#include "exchange/righe.h"
 #include "scheme/modello.h"
 
 namespace pianopre {
@@ -24,5 +25,6 @@ struct esito_xyz {
 // not points. Errors: 6 for a coordinate too large for a real, 75 when the
 // file cannot be read; the points read before stay, unsorted.
 esito_xyz leggi_xyz(modello& m, std::istream& file);
+esito_xyz leggi_xyz(modello& m, lettore_righe& file);
 
 }  // namespace pianopre

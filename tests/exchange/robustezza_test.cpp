@@ -51,6 +51,27 @@ TEST(Robustezza, EsempioTroncatoOvunque) {
     }
 }
 
+// Lines cut by block boundaries everywhere read as whole ones: codes, values
+// and the layer table across blocks of a few bytes.
+TEST(Robustezza, BlocchiPiccoli) {
+    for (const char* nome : {"esempio1.dxf", "ezdxf_r12.dxf"}) {
+        const std::string testo = prova::leggi_tutto(prova::dati(nome));
+        modello atteso;
+        ASSERT_EQ(leggi_dxf_testo(testo, atteso), 0);
+        for (std::size_t blocco : {1u, 2u, 3u, 5u, 7u, 13u, 64u, 4096u}) {
+            std::istringstream in(testo);
+            lettore_righe righe(in, blocco);
+            modello m;
+            azzera_liste(m);
+            leggi_dxf(m, righe);
+            EXPECT_EQ(prova::elenca(m), prova::elenca(atteso)) << nome << " block " << blocco;
+            ASSERT_EQ(m.lista_layer.n_layer(), atteso.lista_layer.n_layer());
+            for (std::int32_t i = 1; i <= m.lista_layer.n_layer(); ++i)
+                EXPECT_EQ(m.lista_layer.voce(i).nome, atteso.lista_layer.voce(i).nome);
+        }
+    }
+}
+
 TEST(Robustezza, RumoreCasuale) {
     std::mt19937 caso(12345);
     const std::string pezzi[] = {"0\n",

@@ -58,6 +58,26 @@ TEST(LetturaXyz, FormeDelleRighe) {
     }
 }
 
+// Items cut by block boundaries read as whole ones.
+TEST(LetturaXyz, BlocchiPiccoli) {
+    const std::string testo = "PF1, 10.5 20.25 1.5\r\n\"P, 2\",4,5,6\nZ\n7\n8 9\n\nQ,1\n";
+    modello atteso;
+    const letto r = carica(atteso, testo);
+    ASSERT_EQ(r.punti.size(), 3u);
+    for (std::size_t blocco : {1u, 2u, 3u, 5u, 8u}) {
+        std::istringstream in(testo);
+        lettore_righe righe(in, blocco);
+        modello m;
+        const esito_xyz esito = leggi_xyz(m, righe);
+        EXPECT_EQ(esito.riga_incompleta, r.esito.riga_incompleta) << blocco;
+        ASSERT_EQ(m.lista_punti.n_punti(), 3) << blocco;
+        for (std::int32_t i = 1; i <= 3; ++i) {
+            EXPECT_EQ(m.lista_punti.voce(i).nome, atteso.lista_punti.voce(i).nome) << blocco;
+            EXPECT_EQ(m.lista_punti.voce(i).z, atteso.lista_punti.voce(i).z) << blocco;
+        }
+    }
+}
+
 TEST(LetturaXyz, OrdinePerCodiceDeiCaratteri) {
     modello m;
     const letto r = carica(m, "B2,1,1,1\nA10,2,2,2\nA2,3,3,3\na1,4,4,4\n A,5,5,5\nA 1,6,6,6\n");
