@@ -11,7 +11,7 @@ packages=(
   xvfb xauth imagemagick
   python3 python3-ezdxf
   clang-format
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev libdxflib-dev
 )
 
 missing=()

@@ -38,6 +38,9 @@ void Form6::collega_comandi() {
     connect(c_.Picture1, &area_disegno::premuto, this, &Form6::mouse_premuto);
     connect(c_.Picture1, &area_disegno::rilasciato, this, &Form6::mouse_rilasciato);
     connect(c_.Picture1, &area_disegno::rotella, this, &Form6::rotella);
+    connect(c_.Command1, &QPushButton::clicked, this, &Form6::comando_apri_dxf);
+    connect(c_.Command7, &QPushButton::clicked, this, &Form6::comando_salva_dxf);
+    connect(c_.Command8, &QPushButton::clicked, this, &Form6::comando_apri_xyz);
     connect(c_.Command4, &QPushButton::clicked, this, &Form6::comando_salva_bmp);
     connect(c_.Command16, &QPushButton::clicked, this, &Form6::comando_info);
     connect(c_.Command17, &QPushButton::clicked, this, &Form6::comando_note);
