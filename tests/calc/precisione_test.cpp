@@ -5,21 +5,15 @@
 
 #include "app/errori.h"
 #include "calc/presa.h"
+#include "support/esempio.h"
 
 namespace pianopre {
 namespace {
 
 struct esempio {
-    dati_camera camera{100, 60, 60};
+    dati_camera camera = prova::camera_esempio();
     dati_presa presa;
-    esempio() {
-        dati_lavoro lavoro;
-        lavoro.distanza = 10;
-        lavoro.larg_sogg = 20;
-        lavoro.alt_sogg = 5;
-        lavoro.scala = 50;
-        calcola_presa(camera, lavoro, presa, 0);
-    }
+    esempio() { calcola_presa(camera, prova::lavoro_esempio(), presa, 0); }
 };
 
 TEST(Precisione, MassimaEStandardCameraMetrica) {

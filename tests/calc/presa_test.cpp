@@ -6,20 +6,15 @@
 #include <functional>
 
 #include "app/errori.h"
+#include "support/esempio.h"
 
 namespace pianopre {
 namespace {
 
 struct dati {
-    dati_camera camera{100, 60, 60};
-    dati_lavoro lavoro;
+    dati_camera camera = prova::camera_esempio();
+    dati_lavoro lavoro = prova::lavoro_esempio();
     std::int16_t bloccata = 0;
-    dati() {
-        lavoro.distanza = 10;
-        lavoro.larg_sogg = 20;
-        lavoro.alt_sogg = 5;
-        lavoro.scala = 50;
-    }
     dati_presa calcola() const {
         dati_presa presa;
         calcola_presa(camera, lavoro, presa, bloccata);

@@ -8,16 +8,13 @@
 #include "app/formato_regionale.h"
 #include "calc/presa.h"
 #include "scheme/schema.h"
+#include "support/esempio.h"
 
 namespace pianopre::prova {
 
 void crea_esempio(modello& m) {
-    const dati_camera camera{100, 60, 60};
-    dati_lavoro lavoro;
-    lavoro.distanza = 10;
-    lavoro.larg_sogg = 20;
-    lavoro.alt_sogg = 5;
-    lavoro.scala = 50;
+    const dati_camera camera = camera_esempio();
+    dati_lavoro lavoro = lavoro_esempio();
     dati_presa presa;
     calcola_presa(camera, lavoro, presa, 0);
     lavoro.progetto = "Progetto:";

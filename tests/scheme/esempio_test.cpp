@@ -12,6 +12,7 @@
 
 #include "calc/presa.h"
 #include "scheme/schema.h"
+#include "support/esempio.h"
 
 namespace pianopre {
 namespace {
@@ -45,12 +46,8 @@ std::string leggi(const std::string& percorso) {
 }
 
 TEST(Esempio, PrimoPianoCompleto) {
-    const dati_camera camera{100, 60, 60};
-    dati_lavoro lavoro;
-    lavoro.distanza = 10;
-    lavoro.larg_sogg = 20;
-    lavoro.alt_sogg = 5;
-    lavoro.scala = 50;
+    const dati_camera camera = prova::camera_esempio();
+    dati_lavoro lavoro = prova::lavoro_esempio();
     dati_presa presa;
     calcola_presa(camera, lavoro, presa, 0);
     ASSERT_EQ(presa.num_foto, 9);
