@@ -87,7 +87,7 @@ void area_disegno::pulisci() {
     allinea_immagine();
     chiudi_pittore();
     immagine_.fill(sfondo_);
-    penna_ = {scala_.left, scala_.top};
+    penna_ = {0, 0};  // clearing puts the pen back at the coordinate origin
     update();
 }
 

@@ -111,6 +111,15 @@ TEST(Ridis, VerticeSenzaInizioPartiDallaPenna) {
     EXPECT_EQ(b.pixel(100, 250), QColor(0, 0, 255));
 }
 
+// After clearing, the pen stands at the drawing origin (0, 0): the bottom-left corner here.
+TEST(Ridis, PennaAllOrigineDopoLaPulizia) {
+    banco b;
+    b.aggiungi(tipo_vertice, 20, 42.3 - 21.15);  // pixel (200, 211.5)
+    ridis(b.area, b.lista, b.vista, 0);
+    EXPECT_EQ(b.pixel(100, 317), rosso);  // half way from (0, 423)
+    EXPECT_EQ(b.pixel(100, 100), bianco);
+}
+
 TEST(Ridis, RiadattamentoSoloConUno) {
     banco b;
     b.aggiungi(tipo_punto, 0, 0);
