@@ -130,15 +130,19 @@ TEST(LetturaXyz, UltimoPuntoIncompleto) {
 TEST(LetturaXyz, LimiteDeiPunti) {
     for (const int quanti : {4499, 4500, 4600}) {
         std::string testo;
-        for (int i = quanti; i >= 1; --i) testo += "P" + std::to_string(i) + ",1,2,3\n";
+        for (int i = quanti; i >= 1; --i) {
+            testo += 'P';
+            testo += std::to_string(i);
+            testo += ",1,2,3\n";
+        }
         modello m;
         const letto r = carica(m, testo);
         const bool troppi = quanti >= 4500;
         EXPECT_EQ(r.esito.troppi_punti, troppi) << quanti;
         EXPECT_EQ(m.lista_punti.n_punti(), troppi ? 4500 : 4499);
         // Stopped loads are not sorted: the file's first point comes first.
-        EXPECT_EQ(m.lista_punti.voce(1).nome.pulito(),
-                  troppi ? "P" + std::to_string(quanti) : std::string("P1"));
+        const std::string primo = std::string(1, 'P').append(troppi ? std::to_string(quanti) : "1");
+        EXPECT_EQ(m.lista_punti.voce(1).nome.pulito(), primo);
     }
 }
 
