@@ -1,31 +1,33 @@
 // Benchmarks of the DXF writer and reader on drawings of 10 and 100 MB in our
-// own style. The reader is measured beside a bare line scanner (read lines,
-// trim, from_chars: the least any DXF reader must do) and, when it is
-// installed, dxflib reading the same file.
+// own style (other sizes through PIANOPRE_BENCH_MB). The reader is measured
+// beside a bare line scanner (read lines, trim, from_chars: the least any DXF
+// reader must do) and, when it is installed, dxflib reading the same file.
 #include <benchmark/benchmark.h>
 
-#include <charconv>
-#include <cstring>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <memory>
+#include <sstream>
 #include <streambuf>
 
 #include "disegno_grande.h"
 #include "exchange/dxf_lettura.h"
 #include "exchange/dxf_scrittura.h"
 #include "exchange/file_scambio.h"
-
-#ifdef PIANOPRE_DXFLIB
-#include <dxflib/dl_creationadapter.h>
-#include <dxflib/dl_dxf.h>
-#endif
+#include "letture_confronto.h"
 
 namespace pianopre {
 namespace {
 
 std::int64_t dimensione(const std::string& percorso) {
     return static_cast<std::int64_t>(std::filesystem::file_size(percorso));
+}
+
+// The sizes in MB: PIANOPRE_BENCH_MB ("10 100" when unset). Large files take
+// their size twice over in the temporary folder, so they run only on request.
+void dimensioni(benchmark::internal::Benchmark* b) {
+    const char* scelte = std::getenv("PIANOPRE_BENCH_MB");
+    std::istringstream in(scelte && *scelte ? scelte : "10 100");
+    for (std::int64_t mb = 0; in >> mb;) b->Arg(mb);
 }
 
 // A stream that counts and forgets what it is given.
@@ -57,7 +59,7 @@ void salva_dxf_memoria(benchmark::State& stato) {
     stato.SetBytesProcessed(stato.iterations() * byte);
     stato.counters["entita"] = static_cast<double>(m.lista_entita.n_entita());
 }
-BENCHMARK(salva_dxf_memoria)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(salva_dxf_memoria)->Apply(dimensioni)->Unit(benchmark::kMillisecond);
 
 // The whole save as the command does it: a temporary file, then the rename.
 void salva_file_dxf_disco(benchmark::State& stato) {
@@ -68,7 +70,7 @@ void salva_file_dxf_disco(benchmark::State& stato) {
     stato.SetBytesProcessed(stato.iterations() * dimensione(percorso.string()));
     std::filesystem::remove(percorso);
 }
-BENCHMARK(salva_file_dxf_disco)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(salva_file_dxf_disco)->Apply(dimensioni)->Unit(benchmark::kMillisecond);
 
 void leggi_dxf_file(benchmark::State& stato) {
     const std::string percorso = bench::file_dxf(static_cast<std::size_t>(stato.range(0)));
@@ -81,75 +83,24 @@ void leggi_dxf_file(benchmark::State& stato) {
     stato.SetBytesProcessed(stato.iterations() * dimensione(percorso));
     stato.counters["entita"] = static_cast<double>(m.lista_entita.n_entita());
 }
-BENCHMARK(leggi_dxf_file)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
-
-// The bare scanner: lines from 1 MiB blocks, blanks trimmed, every line tried as a number.
-double scansiona(const std::string& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    const std::size_t dim = std::size_t{1} << 20;
-    std::unique_ptr<char[]> blocco(new char[dim]);
-    std::string resto;
-    double somma = 0;
-    auto riga = [&](const char* p, std::size_t n) {
-        while (n > 0 && p[n - 1] == '\r') --n;
-        while (n > 0 && *p == ' ') ++p, --n;
-        while (n > 0 && p[n - 1] == ' ') --n;
-        double v = 0;
-        if (std::from_chars(p, p + n, v).ec == std::errc{}) somma += v;
-    };
-    while (in.read(blocco.get(), static_cast<std::streamsize>(dim)) || in.gcount() > 0) {
-        const char* p = blocco.get();
-        const char* fine = p + in.gcount();
-        while (p < fine) {
-            const char* a_capo = static_cast<const char*>(std::memchr(p, '\n', fine - p));
-            if (!a_capo) {
-                resto.append(p, fine);
-                break;
-            }
-            if (resto.empty()) {
-                riga(p, static_cast<std::size_t>(a_capo - p));
-            } else {
-                resto.append(p, a_capo);
-                riga(resto.data(), resto.size());
-                resto.clear();
-            }
-            p = a_capo + 1;
-        }
-    }
-    if (!resto.empty()) riga(resto.data(), resto.size());
-    return somma;
-}
+BENCHMARK(leggi_dxf_file)->Apply(dimensioni)->Unit(benchmark::kMillisecond);
 
 void scansione_righe(benchmark::State& stato) {
     const std::string percorso = bench::file_dxf(static_cast<std::size_t>(stato.range(0)));
-    for (auto _ : stato) benchmark::DoNotOptimize(scansiona(percorso));
+    for (auto _ : stato) benchmark::DoNotOptimize(bench::scansiona(percorso));
     stato.SetBytesProcessed(stato.iterations() * dimensione(percorso));
 }
-BENCHMARK(scansione_righe)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(scansione_righe)->Apply(dimensioni)->Unit(benchmark::kMillisecond);
 
 #ifdef PIANOPRE_DXFLIB
-class conta_dxflib : public DL_CreationAdapter {
-public:
-    std::int64_t voci = 0;
-    void addPoint(const DL_PointData&) override { ++voci; }
-    void addVertex(const DL_VertexData&) override { ++voci; }
-    void addText(const DL_TextData&) override { ++voci; }
-    void addLine(const DL_LineData&) override { voci += 2; }
-};
-
 void dxflib_in(benchmark::State& stato) {
     const std::string percorso = bench::file_dxf(static_cast<std::size_t>(stato.range(0)));
     std::int64_t voci = 0;
-    for (auto _ : stato) {
-        conta_dxflib conta;
-        DL_Dxf dxf;
-        dxf.in(percorso, &conta);
-        voci = conta.voci;
-    }
+    for (auto _ : stato) voci = bench::conta_dxflib(percorso);
     stato.SetBytesProcessed(stato.iterations() * dimensione(percorso));
     stato.counters["entita"] = static_cast<double>(voci);
 }
-BENCHMARK(dxflib_in)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(dxflib_in)->Apply(dimensioni)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

@@ -1,14 +1,20 @@
 // Peak memory of reading a DXF file: the process's peak resident size before
-// and after leggi_dxf, beside the storage of the entities read.
+// and after the read, beside the storage of the entities read. Each reader
+// runs in a process of its own, so that no other read's peak hides its own.
 //
-//   picco_lettura_dxf MB     reads the benchmark file of about MB megabytes
+//   picco_lettura_dxf MB [leggi|scansione|dxflib]
+//
+// reads the benchmark file of about MB megabytes with leggi_dxf (the default),
+// the bare line scanner or dxflib.
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "disegno_grande.h"
 #include "exchange/file_scambio.h"
+#include "letture_confronto.h"
 
 namespace {
 
@@ -18,15 +24,8 @@ double picco_mb() {
     return static_cast<double>(uso.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: %s MB\n", argv[0]);
-        return 2;
-    }
+int leggi(const std::string& percorso) {
     using namespace pianopre;
-    const std::string percorso = bench::file_dxf(std::strtoul(argv[1], nullptr, 10));
     const double prima = picco_mb();
     modello m;
     azzera_liste(m);
@@ -40,4 +39,37 @@ int main(int argc, char** argv) {
         percorso.c_str(), m.lista_entita.n_entita(), voci, prima, dopo, dopo - prima,
         dopo - prima - voci);
     return 0;
+}
+
+// The scanner and dxflib keep nothing: their growth is their working memory.
+template <typename F>
+int confronto(const std::string& percorso, std::string_view modo, F lettura) {
+    const double prima = picco_mb();
+    const auto risultato = lettura(percorso);
+    const double dopo = picco_mb();
+    std::printf("%s: %.*s read (%g), peak %.1f MB before, %.1f MB after, growth %.1f MB\n",
+                percorso.c_str(), static_cast<int>(modo.size()), modo.data(),
+                static_cast<double>(risultato), prima, dopo, dopo - prima);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string_view modo = argc == 3 ? argv[2] : "leggi";
+    if (argc < 2 || argc > 3 || (modo != "leggi" && modo != "scansione" && modo != "dxflib")) {
+        std::fprintf(stderr, "uso: %s MB [leggi|scansione|dxflib]\n", argv[0]);
+        return 2;
+    }
+    using namespace pianopre::bench;
+    const std::string percorso = file_dxf(std::strtoul(argv[1], nullptr, 10));
+    if (modo == "scansione") return confronto(percorso, modo, scansiona);
+    if (modo == "dxflib") {
+        if (!con_dxflib()) {
+            std::fprintf(stderr, "built without dxflib\n");
+            return 3;
+        }
+        return confronto(percorso, modo, conta_dxflib);
+    }
+    return leggi(percorso);
 }
