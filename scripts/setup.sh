@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
-  xvfb xauth imagemagick
+  xvfb xauth x11-utils imagemagick
   python3 python3-ezdxf
   clang-format
   clang libclang-rt-14-dev libdxflib-dev
