@@ -3,27 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include "scheme/schema.h"
+#include "scheme/piani_prova.h"
 
 namespace pianopre {
 namespace {
 
-dati_presa piano_grande(double num_foto, std::int16_t num_strisc) {
-    dati_presa p;
-    p.h_camera = 1.5;
-    p.dist_presa = 10;
-    p.larg_cop = 6;
-    p.alt_cop = 6;
-    p.semi_alt = 3;
-    p.base_presa = 2.4;
-    p.num_foto = num_foto;
-    p.num_strisc = num_strisc;
-    p.incl = 2.59078;
-    return p;
-}
-
 void crea_schema_grande(benchmark::State& stato) {
-    const dati_presa presa = piano_grande(static_cast<double>(stato.range(0)),
-                                          static_cast<std::int16_t>(stato.range(1)));
+    const dati_presa presa = prova::piano(static_cast<double>(stato.range(0)),
+                                          static_cast<std::int16_t>(stato.range(1)), 2.59078);
     dati_lavoro lavoro;
     lavoro.progetto = "Progetto:";
     lavoro.localita = "Localita':";
