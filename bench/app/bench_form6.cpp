@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/form6.h"
-#include "app/servizi_utente.h"
-#include "scheme/modello.h"
+#include "common/servizi_utente.h"
+#include "job/commessa.h"
 
 namespace pianopre {
 namespace {
@@ -18,15 +18,15 @@ public:
     void messaggio(const QString& t) override { qFatal("messaggio inatteso: %s", qPrintable(t)); }
     bool domanda(const QString&) override { return false; }
     void beep() override {}
-    QString apri_file(const QString&, const QString&) override { return {}; }
-    QString salva_file(const QString&, const QString&) override { return {}; }
+    std::optional<QString> apri_file(const QString&, const QString&) override { return {}; }
+    std::optional<QString> salva_file(const QString&, const QString&) override { return {}; }
 };
 
 void avvio(benchmark::State& stato) {
     for (auto _ : stato) {
-        modello m;
+        commessa lavoro;
         servizi_muti s;
-        Form6 finestra(m, s, formato_regionale::italiano());
+        Form6 finestra(lavoro, s, formato_regionale::italiano());
         finestra.show();
         benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(&finestra));
         QApplication::processEvents();
@@ -37,21 +37,21 @@ BENCHMARK(avvio)->Unit(benchmark::kMillisecond);
 // larghezza 20 is the first worked example (154 entities); 78600 m gives 32751
 // frames in one strip, the largest scheme the 16-bit counts allow (about 491,000 entities).
 void calcola(benchmark::State& stato) {
-    modello m;
+    commessa lavoro;
     servizi_muti s;
-    Form6 finestra(m, s, formato_regionale::italiano());
+    Form6 finestra(lavoro, s, formato_regionale::italiano());
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) stato.SkipWithError("finestra non mostrata");
     const controlli_form6& c = finestra.controlli();
-    c.txt_Scala->setText("50");
-    c.Txt_Larg_sogg->setText(QString::number(stato.range(0)));
-    c.txt_altezza_sogg->setText("5");
-    c.txt_spazio->setText("10");
+    c.casella_scala->setText("50");
+    c.casella_larg_sogg->setText(QString::number(stato.range(0)));
+    c.casella_alt_sogg->setText("5");
+    c.casella_distanza->setText("10");
     for (auto _ : stato) {
-        QTest::mouseClick(c.Command9, Qt::LeftButton);
-        c.Picture1->repaint();  // the refreshed picture on screen
+        QTest::mouseClick(c.calcola, Qt::LeftButton);
+        c.area->repaint();  // the refreshed picture on screen
     }
-    stato.counters["entita"] = m.lista_entita.n_entita();
+    stato.counters["entita"] = lavoro.disegno.lista_entita.n_entita();
 }
 BENCHMARK(calcola)->Arg(20)->Arg(78600)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,8 @@
 // Throughput of the calculation road: reading the boxes, the plan, the precision and the text forms.
 #include <benchmark/benchmark.h>
 
-#include "app/numeri.h"
-#include "app/testo_numeri.h"
+#include "base/numeri.h"
+#include "base/testo_numeri.h"
 #include "calc/precisione.h"
 #include "calc/presa.h"
 

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "scheme/modello.h"
-#include "view/ridis.h"
+#include "picture/ridis.h"
 
 namespace pianopre {
 namespace {
@@ -64,7 +64,7 @@ void ridisegna(benchmark::State& stato, bool assonometrica, bool lunghi = false)
     const stato_vista vista{false, assonometrica, {}};
     for (auto _ : stato) {
         area.pulisci();
-        ridis(area, lista, vista, 1);
+        ridis(area, lista, vista, adattamento::adatta);
         benchmark::DoNotOptimize(area.immagine().constBits());
     }
     stato.SetItemsProcessed(stato.iterations() * stato.range(0));

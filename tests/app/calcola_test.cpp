@@ -16,38 +16,38 @@ TEST(Calcola, EsempioCameraNonMetrica) {
     b.esempio();
     b.calcola();
     EXPECT_TRUE(b.servizi.eventi.isEmpty()) << b.servizi.eventi.join("; ").toStdString();
-    EXPECT_EQ(b.c.txt_basep->text(), "2,4");
-    EXPECT_EQ(b.c.txt_numfot->text(), "9");
-    EXPECT_EQ(b.c.txt_strinum->text(), "1");
-    EXPECT_TRUE(b.c.txt_incli->text().startsWith("2,5907")) << b.c.txt_incli->text().toStdString();
-    EXPECT_EQ(b.c.txt_sovrapp->text(), "60");
-    EXPECT_EQ(b.c.txt_scalafot->text(), "2");
-    EXPECT_EQ(b.c.Txt_precis->text(), " 10.6 /  16.7");
-    EXPECT_EQ(b.c.txt_precisau->text(), " 11.2 /  29.0");
-    EXPECT_NE(sfondo(b.c.txt_sovrapp), rosso);
-    EXPECT_NE(sfondo(b.c.txt_scalafot), rosso);
+    EXPECT_EQ(b.c.casella_base->text(), "2,4");
+    EXPECT_EQ(b.c.uscita_num_foto->text(), "9");
+    EXPECT_EQ(b.c.uscita_num_strisc->text(), "1");
+    EXPECT_TRUE(b.c.uscita_incl->text().startsWith("2,5907")) << b.c.uscita_incl->text().toStdString();
+    EXPECT_EQ(b.c.uscita_sovrapp->text(), "60");
+    EXPECT_EQ(b.c.uscita_ingrand->text(), "2");
+    EXPECT_EQ(b.c.uscita_prec_max->text(), " 10.6 /  16.7");
+    EXPECT_EQ(b.c.uscita_prec_std->text(), " 11.2 /  29.0");
+    EXPECT_NE(sfondo(b.c.uscita_sovrapp), rosso);
+    EXPECT_NE(sfondo(b.c.uscita_ingrand), rosso);
     // The scheme: façade, legend, 9 stations, 9 footprints with their rays.
     EXPECT_EQ(b.m.lista_entita.n_entita(), 9 + 10 + 2 * 9 + 13 * 9);
-    EXPECT_EQ(b.finestra.lavoro.progetto.grezzo(), "Progetto:      ");
+    EXPECT_EQ(b.lavoro.lavoro.progetto.grezzo(), "Progetto:      ");
     EXPECT_TRUE(b.m.nome_disegno.empty());
-    EXPECT_FLOAT_EQ(b.finestra.prec_x, 11.25f);
+    EXPECT_FLOAT_EQ(b.lavoro.prec_std.x, 11.25f);
 }
 
 TEST(Calcola, CameraMetricaEBaseBloccata) {
     banco_form6 b;
     b.esempio();
-    b.c.Check4->setChecked(true);
+    b.c.metrica->setChecked(true);
     b.calcola();
-    EXPECT_EQ(b.c.Txt_precis->text(), " .609 /  1.76");
-    EXPECT_EQ(b.c.txt_precisau->text(), " 1.25 /  14.0");
+    EXPECT_EQ(b.c.uscita_prec_max->text(), " .609 /  1.76");
+    EXPECT_EQ(b.c.uscita_prec_std->text(), " 1.25 /  14.0");
 
-    b.c.Check5->setChecked(true);
-    b.c.txt_basep->setText("4");
+    b.c.blocca_base->setChecked(true);
+    b.c.casella_base->setText("4");
     b.calcola();
-    EXPECT_EQ(b.c.txt_sovrapp->text(), "33,3333333333333");
-    EXPECT_EQ(sfondo(b.c.txt_sovrapp), rosso);
-    EXPECT_EQ(b.c.txt_numfot->text(), "7");
-    EXPECT_TRUE(b.c.Check5->isChecked());
+    EXPECT_EQ(b.c.uscita_sovrapp->text(), "33,3333333333333");
+    EXPECT_EQ(sfondo(b.c.uscita_sovrapp), rosso);
+    EXPECT_EQ(b.c.uscita_num_foto->text(), "7");
+    EXPECT_TRUE(b.c.blocca_base->isChecked());
 }
 
 // A lock without a base is released and the computed base is shown.
@@ -55,12 +55,12 @@ TEST(Calcola, BloccoSenzaBaseRilasciato) {
     for (const char* base : {"", "0", "0,0"}) {
         banco_form6 b;
         b.esempio();
-        b.c.Check5->setChecked(true);
-        b.c.txt_basep->setText(base);
+        b.c.blocca_base->setChecked(true);
+        b.c.casella_base->setText(base);
         b.calcola();
-        EXPECT_FALSE(b.c.Check5->isChecked()) << base;
-        EXPECT_EQ(b.finestra.base_bloccata, 0);
-        EXPECT_EQ(b.c.txt_basep->text(), "2,4");
+        EXPECT_FALSE(b.c.blocca_base->isChecked()) << base;
+        EXPECT_FALSE(b.lavoro.blocca_base);
+        EXPECT_EQ(b.c.casella_base->text(), "2,4");
     }
 }
 
@@ -68,20 +68,20 @@ TEST(Calcola, BloccoSenzaBaseRilasciato) {
 TEST(Calcola, DueClicStessiRisultati) {
     banco_form6 b;
     b.esempio();
-    b.c.Check5->setChecked(true);
-    b.c.txt_basep->setText("1,3");
+    b.c.blocca_base->setChecked(true);
+    b.c.casella_base->setText("1,3");
     b.calcola();
     QStringList primo;
-    for (auto* c : {b.c.txt_basep, b.c.txt_numfot, b.c.txt_strinum, b.c.txt_incli,
-                    b.c.txt_sovrapp, b.c.txt_scalafot, b.c.Txt_precis, b.c.txt_precisau})
+    for (auto* c : {b.c.casella_base, b.c.uscita_num_foto, b.c.uscita_num_strisc, b.c.uscita_incl,
+                    b.c.uscita_sovrapp, b.c.uscita_ingrand, b.c.uscita_prec_max, b.c.uscita_prec_std})
         primo << c->text();
     b.calcola();
     QStringList secondo;
-    for (auto* c : {b.c.txt_basep, b.c.txt_numfot, b.c.txt_strinum, b.c.txt_incli,
-                    b.c.txt_sovrapp, b.c.txt_scalafot, b.c.Txt_precis, b.c.txt_precisau})
+    for (auto* c : {b.c.casella_base, b.c.uscita_num_foto, b.c.uscita_num_strisc, b.c.uscita_incl,
+                    b.c.uscita_sovrapp, b.c.uscita_ingrand, b.c.uscita_prec_max, b.c.uscita_prec_std})
         secondo << c->text();
     EXPECT_EQ(primo, secondo);
-    EXPECT_EQ(b.c.txt_basep->text(), "1,3");
+    EXPECT_EQ(b.c.casella_base->text(), "1,3");
 }
 
 TEST(Calcola, ColoriDiAvviso) {
@@ -100,15 +100,15 @@ TEST(Calcola, ColoriDiAvviso) {
     for (const auto& c : casi) {
         banco_form6 b;
         b.esempio();
-        b.c.txt_Scala->setText(c.scala);
-        b.c.txt_spazio->setText(c.distanza);
+        b.c.casella_scala->setText(c.scala);
+        b.c.casella_distanza->setText(c.distanza);
         if (*c.base) {
-            b.c.Check5->setChecked(true);
-            b.c.txt_basep->setText(c.base);
+            b.c.blocca_base->setChecked(true);
+            b.c.casella_base->setText(c.base);
         }
         b.calcola();
-        EXPECT_EQ(sfondo(b.c.txt_sovrapp) == rosso, c.sovrapp_rossa) << c.base << " " << c.scala;
-        EXPECT_EQ(sfondo(b.c.txt_scalafot) == rosso, c.ingrand_rosso) << c.base << " " << c.scala;
+        EXPECT_EQ(sfondo(b.c.uscita_sovrapp) == rosso, c.sovrapp_rossa) << c.base << " " << c.scala;
+        EXPECT_EQ(sfondo(b.c.uscita_ingrand) == rosso, c.ingrand_rosso) << c.base << " " << c.scala;
     }
 }
 
@@ -118,25 +118,25 @@ TEST(Calcola, MessaggiDiErroreERecordIntatti) {
         const char* testo;
         const char* messaggio;
     } casi[] = {
-        {&controlli_form6::txt_spazio, "",
+        {&controlli_form6::casella_distanza, "",
          "Errore 6. Occorre riempire tutte le caselle per ottenere il risultato."},
-        {&controlli_form6::txt_foc, "", "Errore 11: Divisione per zero. Controllare i dati inseriti"},
-        {&controlli_form6::Txt_Larg_sogg, "2,5 m",
+        {&controlli_form6::casella_focale, "", "Errore 11: Divisione per zero. Controllare i dati inseriti"},
+        {&controlli_form6::casella_larg_sogg, "2,5 m",
          "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o punto)."},
     };
     for (const auto& c : casi) {
         banco_form6 b;
         b.esempio();
         b.calcola();
-        const double foto = b.finestra.presa.num_foto;
+        const double foto = b.lavoro.presa.num_foto;
         const int entita = b.m.lista_entita.n_entita();
         (b.c.*c.casella)->setText(c.testo);
         b.calcola();
         EXPECT_EQ(b.servizi.eventi, QStringList({"beep", QString("messaggio:") + c.messaggio}));
-        EXPECT_EQ(b.finestra.presa.num_foto, foto);
-        EXPECT_EQ(b.finestra.camera.focale, 100);
+        EXPECT_EQ(b.lavoro.presa.num_foto, foto);
+        EXPECT_EQ(b.lavoro.camera.focale, 100);
         EXPECT_EQ(b.m.lista_entita.n_entita(), entita);
-        EXPECT_EQ(b.c.txt_numfot->text(), "9");
+        EXPECT_EQ(b.c.uscita_num_foto->text(), "9");
     }
 }
 

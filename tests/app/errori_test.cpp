@@ -1,5 +1,5 @@
 // Guarded arithmetic and its error numbers.
-#include "app/errori.h"
+#include "base/errori.h"
 
 #include <gtest/gtest.h>
 

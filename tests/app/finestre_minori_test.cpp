@@ -6,7 +6,7 @@
 #include <QSet>
 
 #include "app/controlli_form6.h"
-#include "app/didascalia.h"
+#include "common/didascalia.h"
 #include "app/form1.h"
 #include "app/icona.h"
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/controlli_form6.h"
-#include "app/didascalia.h"
+#include "common/didascalia.h"
 #include "layout_form6_attesi.h"
 
 namespace pianopre {
@@ -208,11 +208,11 @@ TEST_F(LayoutForm6, NessunControlloOltreQuelliPrevisti) {
 }
 
 TEST_F(LayoutForm6, LeRigheDiIstruzioniSonoSeparateDaUnSoloRitornoACapo) {
-    EXPECT_EQ(c.Label6, cerca("Label6"));
-    const QStringList righe = didascalia(c.Label6).split('\r');
+    EXPECT_EQ(c.istruzioni, cerca("Label6"));
+    const QStringList righe = didascalia(c.istruzioni).split('\r');
     ASSERT_EQ(righe.size(), 3);
-    EXPECT_FALSE(didascalia(c.Label6).contains('\n'));
-    EXPECT_EQ(c.Label6->text().split('\n'), righe);
+    EXPECT_FALSE(didascalia(c.istruzioni).contains('\n'));
+    EXPECT_EQ(c.istruzioni->text().split('\n'), righe);
 }
 
 TEST_F(LayoutForm6, IlGiroDelTabVisitaIControlliNellOrdineDeiNumeri) {
@@ -222,18 +222,18 @@ TEST_F(LayoutForm6, IlGiroDelTabVisitaIControlliNellOrdineDeiNumeri) {
     std::ranges::rotate(attesa, inizio);
 
     std::vector<QString> vista;
-    QWidget* w = c.Txt_Larg_sogg;
+    QWidget* w = c.casella_larg_sogg;
     do {
         if (w->focusPolicy() & Qt::TabFocus) vista.push_back(w->objectName());
         w = w->nextInFocusChain();
-    } while (w != c.Txt_Larg_sogg && vista.size() <= attesa.size());
+    } while (w != c.casella_larg_sogg && vista.size() <= attesa.size());
     EXPECT_EQ(vista, attesa);
 }
 
 TEST_F(LayoutForm6, AllaperturaIlFuocoEsuApriDxfEIlTabSegueLOrdine) {
     finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&finestra));
-    EXPECT_EQ(QApplication::focusWidget(), c.Command1);
+    EXPECT_EQ(QApplication::focusWidget(), c.apri_dxf);
 
     const std::vector<QString> attesa = catena_attesa();
     std::vector<QString> vista;
@@ -263,10 +263,10 @@ TEST_F(LayoutForm6, UnaFinestraPiuPiccolaNascondeCioCheStaOltreIlBordo) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
     finestra.resize(400, 300);
     QApplication::processEvents();
-    EXPECT_TRUE(c.Command6->visibleRegion().isEmpty());   // right-hand column
-    EXPECT_TRUE(c.Command1->visibleRegion().isEmpty());   // lower band
-    EXPECT_FALSE(c.Picture1->visibleRegion().isEmpty());  // partly still in view
-    EXPECT_LT(c.Picture1->visibleRegion().boundingRect().width(), c.Picture1->width());
+    EXPECT_TRUE(c.esci->visibleRegion().isEmpty());   // right-hand column
+    EXPECT_TRUE(c.apri_dxf->visibleRegion().isEmpty());   // lower band
+    EXPECT_FALSE(c.area->visibleRegion().isEmpty());  // partly still in view
+    EXPECT_LT(c.area->visibleRegion().boundingRect().width(), c.area->width());
 }
 
 // What a click at the middle of a control reaches: the control itself, never

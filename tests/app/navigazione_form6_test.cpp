@@ -15,46 +15,46 @@ void finestra_uguale(const finestra_vista& f, float l, float t, float w, float h
 
 void trascina(banco_form6& b, double x0, double y0, double x1, double y1,
               int pulsante = Qt::LeftButton) {
-    emit b.c.Picture1->premuto(x0, y0, pulsante);
-    emit b.c.Picture1->rilasciato(x1, y1, pulsante);
+    emit b.c.area->premuto(x0, y0, pulsante);
+    emit b.c.area->rilasciato(x1, y1, pulsante);
 }
 
 TEST(Viste, FronteEAssonometriaSiEscludono) {
     banco_form6 b;
-    b.clic(b.c.Check2);
-    EXPECT_EQ(b.finestra.modo_vista(), 2);
-    b.clic(b.c.check1);
-    EXPECT_TRUE(b.c.check1->isChecked());
-    EXPECT_FALSE(b.c.Check2->isChecked());
-    EXPECT_EQ(b.finestra.modo_vista(), 1);
-    b.clic(b.c.Check2);
-    EXPECT_TRUE(b.c.Check2->isChecked());
-    EXPECT_FALSE(b.c.check1->isChecked());
-    b.clic(b.c.Check2);
-    EXPECT_FALSE(b.c.Check2->isChecked());
-    EXPECT_EQ(b.finestra.modo_vista(), 0);
+    b.clic(b.c.assonometrica);
+    EXPECT_EQ(b.finestra.modo_vista(), tipo_vista::assonometrica);
+    b.clic(b.c.fronte);
+    EXPECT_TRUE(b.c.fronte->isChecked());
+    EXPECT_FALSE(b.c.assonometrica->isChecked());
+    EXPECT_EQ(b.finestra.modo_vista(), tipo_vista::fronte);
+    b.clic(b.c.assonometrica);
+    EXPECT_TRUE(b.c.assonometrica->isChecked());
+    EXPECT_FALSE(b.c.fronte->isChecked());
+    b.clic(b.c.assonometrica);
+    EXPECT_FALSE(b.c.assonometrica->isChecked());
+    EXPECT_EQ(b.finestra.modo_vista(), tipo_vista::pianta);
 }
 
 TEST(Viste, RidisegnaRiadatta) {
     banco_form6 b;
-    b.clic(b.c.Command5);
-    finestra_uguale(b.c.Picture1->scala(), -10.0f / 22, 10 + 10.0f / 22, 16.042781f, -10.909091f);
+    b.clic(b.c.ridisegna);
+    finestra_uguale(b.c.area->scala(), -10.0f / 22, 10 + 10.0f / 22, 16.042781f, -10.909091f);
 }
 
 TEST(Zoom, PiuEMenoConIlBeep) {
     banco_form6 b;
-    b.c.Picture1->imposta_scala({0, 10, 16, -10});
-    b.clic(b.c.Command2);
-    finestra_uguale(b.c.Picture1->scala(), 4, 7.5f, 8, -5);
-    b.clic(b.c.Command3);
-    finestra_uguale(b.c.Picture1->scala(), 0, 10, 16, -10);
-    b.clic(b.c.Command3);
-    finestra_uguale(b.c.Picture1->scala(), -8, 15, 32, -20);
+    b.c.area->imposta_scala({0, 10, 16, -10});
+    b.clic(b.c.zoom_avanti);
+    finestra_uguale(b.c.area->scala(), 4, 7.5f, 8, -5);
+    b.clic(b.c.zoom_indietro);
+    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
+    b.clic(b.c.zoom_indietro);
+    finestra_uguale(b.c.area->scala(), -8, 15, 32, -20);
     EXPECT_EQ(b.servizi.eventi, QStringList({"beep", "beep", "beep"}));
     // A step that would make the window unusable is ignored, silently.
-    b.c.Picture1->imposta_scala({0, 0, 3e38f, -3e38f});
-    b.clic(b.c.Command3);
-    EXPECT_FLOAT_EQ(b.c.Picture1->scala().width, 3e38f);
+    b.c.area->imposta_scala({0, 0, 3e38f, -3e38f});
+    b.clic(b.c.zoom_indietro);
+    EXPECT_FLOAT_EQ(b.c.area->scala().width, 3e38f);
     EXPECT_EQ(b.servizi.eventi.size(), 3);
 }
 
@@ -62,97 +62,97 @@ TEST(Centra, SchemaCalcolatoSenzaPuntiMarcati) {
     banco_form6 b;
     b.esempio();
     b.calcola();
-    b.clic(b.c.Command15);
+    b.clic(b.c.centra);
     const origine_schema attesa = centra_schema(b.m.lista_entita);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, attesa.x);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_y, -200);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_z, attesa.z);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, attesa.x);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.y, -200);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.z, attesa.z);
     // The façade runs from x = 100 to 120 and the footprints reach beyond it;
     // after centring the scheme straddles x = 0.
-    EXPECT_LT(b.finestra.origine_x, -100);
-    b.clic(b.c.Command15);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, attesa.x);
+    EXPECT_LT(b.lavoro.origine.x, -100);
+    b.clic(b.c.centra);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, attesa.x);
 }
 
 TEST(Mouse, TrascinamentoSpostaLaVista) {
     banco_form6 b;
-    b.c.Picture1->imposta_scala({0, 10, 16, -10});
+    b.c.area->imposta_scala({0, 10, 16, -10});
     trascina(b, 2, 3, 5, 1);
-    finestra_uguale(b.c.Picture1->scala(), -3, 12, 16, -10);
+    finestra_uguale(b.c.area->scala(), -3, 12, 16, -10);
     EXPECT_EQ(b.servizi.eventi, QStringList({"beep"}));
     // A drag from the drawing point (0, 0) is a drag like any other.
     trascina(b, 0, 0, 1, 1);
-    finestra_uguale(b.c.Picture1->scala(), -4, 11, 16, -10);
+    finestra_uguale(b.c.area->scala(), -4, 11, 16, -10);
     // The right button does nothing.
     trascina(b, 0, 0, 5, 5, Qt::RightButton);
-    finestra_uguale(b.c.Picture1->scala(), -4, 11, 16, -10);
+    finestra_uguale(b.c.area->scala(), -4, 11, 16, -10);
     EXPECT_EQ(b.servizi.eventi.size(), 2);
 }
 
 TEST(Mouse, RilascioSenzaPressioneIgnorato) {
     banco_form6 b;
-    b.c.Picture1->imposta_scala({0, 10, 16, -10});
-    emit b.c.Picture1->rilasciato(5, 5, Qt::LeftButton);
-    finestra_uguale(b.c.Picture1->scala(), 0, 10, 16, -10);
+    b.c.area->imposta_scala({0, 10, 16, -10});
+    emit b.c.area->rilasciato(5, 5, Qt::LeftButton);
+    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
     EXPECT_TRUE(b.servizi.eventi.isEmpty());
 }
 
 TEST(Mouse, SpostaSchemaSecondoLaVista) {
     banco_form6 b;
-    b.c.Check3->setChecked(true);
+    b.c.sposta_schema->setChecked(true);
     trascina(b, 2, 3, 5, 1);  // plan: x and y
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, 3);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_y, -2);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_z, 0);
-    b.c.check1->setChecked(true);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 3);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.y, -2);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.z, 0);
+    b.c.fronte->setChecked(true);
     trascina(b, 2, 3, 5, 1);  // front: x and z
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, 6);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_y, -2);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_z, -2);
-    b.c.check1->setChecked(false);
-    b.c.Check2->setChecked(true);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 6);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.y, -2);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.z, -2);
+    b.c.fronte->setChecked(false);
+    b.c.assonometrica->setChecked(true);
     trascina(b, 2, 3, 5, 1);  // axonometric: refused
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, 6);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 6);
     EXPECT_EQ(b.servizi.eventi, QStringList({"messaggio:Non valido nella vista assonometrica."}));
 }
 
 TEST(Frecce, UnQuartoDellaVistaODelloSchema) {
     banco_form6 b;
-    b.c.Picture1->imposta_scala({0, 10, 16, -10});
-    b.clic(b.c.Command12);  // "^": the window goes up a quarter of its height
-    finestra_uguale(b.c.Picture1->scala(), 0, 12.5f, 16, -10);
-    b.clic(b.c.Command11);  // "<"
-    finestra_uguale(b.c.Picture1->scala(), -4, 12.5f, 16, -10);
-    b.clic(b.c.Command14);  // ">"
-    b.clic(b.c.Command13);  // "V"
-    finestra_uguale(b.c.Picture1->scala(), 0, 10, 16, -10);
+    b.c.area->imposta_scala({0, 10, 16, -10});
+    b.clic(b.c.freccia_su);  // "^": the window goes up a quarter of its height
+    finestra_uguale(b.c.area->scala(), 0, 12.5f, 16, -10);
+    b.clic(b.c.freccia_sinistra);  // "<"
+    finestra_uguale(b.c.area->scala(), -4, 12.5f, 16, -10);
+    b.clic(b.c.freccia_destra);  // ">"
+    b.clic(b.c.freccia_giu);  // "V"
+    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
 
-    b.c.Check3->setChecked(true);
-    b.clic(b.c.Command12);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_y, 2.5);
-    b.clic(b.c.Command14);
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, 4);
-    finestra_uguale(b.c.Picture1->scala(), 0, 10, 16, -10);
+    b.c.sposta_schema->setChecked(true);
+    b.clic(b.c.freccia_su);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.y, 2.5);
+    b.clic(b.c.freccia_destra);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 4);
+    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
 }
 
 TEST(Mouse, RotellaIngrandisceAttornoAlCursore) {
     banco_form6 b;
-    b.c.Picture1->imposta_scala({0, 10, 16, -10});
-    emit b.c.Picture1->rotella(4, 6, 1);
-    const finestra_vista f = b.c.Picture1->scala();
+    b.c.area->imposta_scala({0, 10, 16, -10});
+    emit b.c.area->rotella(4, 6, 1);
+    const finestra_vista f = b.c.area->scala();
     EXPECT_FLOAT_EQ(f.width, 8);
     EXPECT_FLOAT_EQ((4 - f.left) / f.width, 0.25f);
-    emit b.c.Picture1->rotella(4, 6, -1);
-    finestra_uguale(b.c.Picture1->scala(), 0, 10, 16, -10);
+    emit b.c.area->rotella(4, 6, -1);
+    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
 }
 
 // Real mouse events arrive in drawing units through the picture's scale.
 TEST(Mouse, EventiRealiInCoordinateDelDisegno) {
     banco_form6 b;
     b.finestra.show();
-    b.c.Picture1->imposta_scala({0, 42.3f, 62.3f, -42.3f});  // ten pixels a unit
-    QTest::mousePress(b.c.Picture1, Qt::LeftButton, {}, QPoint(101, 101));
-    QTest::mouseRelease(b.c.Picture1, Qt::LeftButton, {}, QPoint(131, 121));
+    b.c.area->imposta_scala({0, 42.3f, 62.3f, -42.3f});  // ten pixels a unit
+    QTest::mousePress(b.c.area, Qt::LeftButton, {}, QPoint(101, 101));
+    QTest::mouseRelease(b.c.area, Qt::LeftButton, {}, QPoint(131, 121));
     EXPECT_NEAR(b.finestra.x_premuto, 10, 1e-4);
     EXPECT_NEAR(b.finestra.y_premuto, 32.3, 1e-4);
     EXPECT_NEAR(b.finestra.x_rilascio, 13, 1e-4);

@@ -1,11 +1,11 @@
 // Reading typed numbers under Italian (comma) and English (point) regional formats.
-#include "app/numeri.h"
+#include "base/numeri.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/errori.h"
+#include "base/errori.h"
 
 namespace pianopre {
 namespace {

@@ -22,13 +22,13 @@ QStringList testi_ostili() {
 
 
 std::vector<QLineEdit*> caselle_ingresso(const controlli_form6& c) {
-    return {c.txt_foc,       c.txt_xneg,  c.txt_yneg,  c.txt_altezza_sogg,
-            c.Txt_Larg_sogg, c.txt_spazio, c.txt_Scala, c.txt_basep};
+    return {c.casella_focale,       c.casella_larg_neg,  c.casella_alt_neg,  c.casella_alt_sogg,
+            c.casella_larg_sogg, c.casella_distanza, c.casella_scala, c.casella_base};
 }
 
 std::vector<QLineEdit*> caselle_uscita(const controlli_form6& c) {
-    return {c.txt_basep,   c.txt_numfot,   c.txt_strinum, c.txt_incli,
-            c.txt_sovrapp, c.txt_scalafot, c.Txt_precis,  c.txt_precisau};
+    return {c.casella_base,   c.uscita_num_foto,   c.uscita_num_strisc, c.uscita_incl,
+            c.uscita_sovrapp, c.uscita_ingrand, c.uscita_prec_max,  c.uscita_prec_std};
 }
 
 bool messaggio_del_comando(const QString& evento) {
@@ -60,11 +60,11 @@ TEST(IngressiOstili, OgniCasellaOgniTesto) {
         for (const QString& testo : testi) {
             const QString caso = casella->objectName() + " = \"" + testo.left(20) + "\"";
             b.esempio();
-            b.c.txt_foc->setText("100");
-            b.c.txt_xneg->setText("60,00");
-            b.c.txt_yneg->setText("60,00");
-            b.c.txt_basep->setText("");
-            b.c.Check5->setChecked(casella == b.c.txt_basep);
+            b.c.casella_focale->setText("100");
+            b.c.casella_larg_neg->setText("60,00");
+            b.c.casella_alt_neg->setText("60,00");
+            b.c.casella_base->setText("");
+            b.c.blocca_base->setChecked(casella == b.c.casella_base);
             casella->setText(testo);
             b.servizi.eventi.clear();
             b.calcola();
@@ -78,15 +78,15 @@ TEST(IngressiOstili, OgniCasellaOgniTesto) {
             }
             // The window still answers: the example computes again.
             b.esempio();
-            b.c.txt_foc->setText("100");
-            b.c.txt_xneg->setText("60,00");
-            b.c.txt_yneg->setText("60,00");
-            b.c.txt_basep->setText("");
-            b.c.Check5->setChecked(false);
+            b.c.casella_focale->setText("100");
+            b.c.casella_larg_neg->setText("60,00");
+            b.c.casella_alt_neg->setText("60,00");
+            b.c.casella_base->setText("");
+            b.c.blocca_base->setChecked(false);
             b.servizi.eventi.clear();
             b.calcola();
             EXPECT_TRUE(b.servizi.eventi.isEmpty()) << "after " << caso.toStdString();
-            EXPECT_EQ(b.c.txt_numfot->text(), "9") << "after " << caso.toStdString();
+            EXPECT_EQ(b.c.uscita_num_foto->text(), "9") << "after " << caso.toStdString();
         }
     }
 }

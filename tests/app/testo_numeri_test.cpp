@@ -1,11 +1,11 @@
 // Text forms of numbers and their round trip through the number reader.
-#include "app/testo_numeri.h"
+#include "base/testo_numeri.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "app/numeri.h"
+#include "base/numeri.h"
 
 namespace pianopre {
 namespace {

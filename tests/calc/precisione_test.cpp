@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/errori.h"
+#include "base/errori.h"
 #include "calc/presa.h"
 #include "support/esempio.h"
 

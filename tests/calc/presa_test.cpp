@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/errori.h"
+#include "base/errori.h"
 #include "support/esempio.h"
 
 namespace pianopre {

@@ -22,15 +22,15 @@ QString nome(const fs::path& p) {
 struct banco : banco_form6 {
     void salva(const QString& file) {
         servizi.file.push_back(file);
-        clic(c.Command7);
+        clic(c.salva_dxf);
     }
     void apri_dxf(const QString& file) {
         servizi.file.push_back(file);
-        clic(c.Command1);
+        clic(c.apri_dxf);
     }
     void apri_xyz(const QString& file) {
         servizi.file.push_back(file);
-        clic(c.Command8);
+        clic(c.apri_xyz);
     }
     QString eventi() const { return servizi.eventi.join("; "); }
 };
@@ -75,7 +75,7 @@ TEST(SalvaDxf, OrigineDelloSchema) {
     banco b;
     b.esempio();
     b.calcola();
-    b.finestra.origine_x = 5;
+    b.lavoro.origine.x = 5;
     b.salva(nome(t / "o.dxf"));
     const auto linee = prova::dividi(leggi_tutto(t / "o.dxf"));
     // The façade's first vertex (stored at x = 100) and the first legend text (not shifted).
@@ -96,7 +96,7 @@ TEST(SalvaDxf, FallimentoSenzaPerdite) {
               "salva:*.dxf|.dxf; beep; messaggio:Errore: impossibile salvare il file: " +
                   nome(t / "cartella.dxf"));
     b.servizi.eventi.clear();
-    b.finestra.origine_x = 1e308;
+    b.lavoro.origine.x = 1e308;
     entita e;
     e.tipo = tipo_punto;
     e.x = 1e308;
@@ -111,8 +111,8 @@ TEST(ApriDxf, DisegnoLettoEMostrato) {
     banco b;
     b.esempio();
     b.calcola();
-    const finestra_vista prima = b.c.Picture1->scala();
-    b.finestra.origine_x = 50;  // a loaded drawing is not placed relative to the origin
+    const finestra_vista prima = b.c.area->scala();
+    b.lavoro.origine.x = 50;  // a loaded drawing is not placed relative to the origin
     b.servizi.eventi.clear();
     b.apri_dxf(QString::fromStdString(prova::dati("ezdxf_r12.dxf")));
     EXPECT_EQ(b.eventi(), "apri:*.dxf|*.dxf");
@@ -120,8 +120,8 @@ TEST(ApriDxf, DisegnoLettoEMostrato) {
     EXPECT_EQ(b.m.lista_layer.n_layer(), 4);
     EXPECT_TRUE(b.m.salva_tre_viste);
     // Refitted to the loaded drawing, which spans about 0..9 in x.
-    EXPECT_NE(b.c.Picture1->scala().left, prima.left);
-    EXPECT_LT(b.c.Picture1->scala().left, 0);
+    EXPECT_NE(b.c.area->scala().left, prima.left);
+    EXPECT_LT(b.c.area->scala().left, 0);
 }
 
 TEST(ApriDxf, AnnullaLasciaIlDisegno) {
@@ -159,13 +159,13 @@ TEST(ApriDxf, ErroriConIlLoroNumero) {
     banco b;
     b.esempio();
     b.calcola();
-    const finestra_vista prima = b.c.Picture1->scala();
+    const finestra_vista prima = b.c.area->scala();
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "danno.dxf"));
     EXPECT_EQ(b.eventi(), "apri:*.dxf|*.dxf; messaggio:Errore N.: 13 aprendo il file: " +
                               nome(t / "danno.dxf"));
     EXPECT_EQ(b.m.lista_entita.n_entita(), 1);          // what was read stays
-    EXPECT_EQ(b.c.Picture1->scala().left, prima.left);  // and is not redrawn
+    EXPECT_EQ(b.c.area->scala().left, prima.left);  // and is not redrawn
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "manca.dxf"));
     EXPECT_EQ(b.eventi(), "apri:*.dxf|*.dxf; messaggio:Errore N.: 53 aprendo il file: " +

@@ -2,7 +2,7 @@
 // drawing when writing fails, links, and reading back through the files.
 #include <gtest/gtest.h>
 
-#include "exchange/errori_file.h"
+#include "base/errori.h"
 #include "exchange/file_scambio.h"
 #include "supporto_scambio.h"
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "exchange/dxf_lettura.h"
-#include "exchange/errori_file.h"
+#include "base/errori.h"
 #include "supporto_scambio.h"
 
 namespace pianopre {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "exchange/dxf_lettura.h"
-#include "exchange/errori_file.h"
+#include "base/errori.h"
 #include "exchange/xyz_lettura.h"
 #include "supporto_scambio.h"
 

@@ -8,9 +8,9 @@
 #include <random>
 #include <sstream>
 
-#include "app/testo_numeri.h"
+#include "base/testo_numeri.h"
 #include "exchange/dxf_scrittura.h"
-#include "exchange/errori_file.h"
+#include "base/errori.h"
 #include "supporto_scambio.h"
 
 namespace pianopre {

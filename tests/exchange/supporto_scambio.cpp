@@ -5,7 +5,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/formato_regionale.h"
+#include "base/formato_regionale.h"
 #include "calc/presa.h"
 #include "scheme/schema.h"
 #include "support/esempio.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/errori.h"
+#include "base/errori.h"
 #include "scheme/modello.h"
 
 namespace pianopre::prova {

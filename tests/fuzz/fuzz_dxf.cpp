@@ -13,10 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/errori.h"
+#include "base/errori.h"
 #include "exchange/dxf_lettura.h"
 #include "exchange/dxf_scrittura.h"
-#include "exchange/errori_file.h"
 #include "exchange/righe.h"
 #include "scheme/modello.h"
 

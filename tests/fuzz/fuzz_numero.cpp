@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/errori.h"
-#include "app/numeri.h"
-#include "app/testo_numeri.h"
+#include "base/errori.h"
+#include "base/numeri.h"
+#include "base/testo_numeri.h"
 
 namespace {
 

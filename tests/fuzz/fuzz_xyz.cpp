@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/errori.h"
+#include "base/errori.h"
 #include "exchange/righe.h"
 #include "exchange/xyz_lettura.h"
 #include "scheme/modello.h"

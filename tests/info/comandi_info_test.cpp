@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/didascalia.h"
-#include "info/informazioni.h"
-#include "info/note_precisione.h"
+#include "common/didascalia.h"
+#include "dialogs/informazioni.h"
+#include "dialogs/note_precisione.h"
 #include "info/testi_info.h"
 #include "stampa_qt.h"
 #include "support/banco_form6.h"
@@ -63,7 +63,7 @@ TEST(Info, ModaleNuovaOgniVoltaEScartata) {
     banco_visibile b;
     b.esempio();
     b.calcola();
-    const QImage disegno = b.c.Picture1->immagine().copy();
+    const QImage disegno = b.c.area->immagine().copy();
     QStringList visti;
     for (int volta = 0; volta < 2; ++volta) {
         quando_aperta([&](QWidget* w) {
@@ -76,12 +76,12 @@ TEST(Info, ModaleNuovaOgniVoltaEScartata) {
             box->setWindowTitle("cambiato");
             QTest::mouseClick(box->CmdOK, Qt::LeftButton);
         });
-        b.clic(b.c.Command16);
+        b.clic(b.c.info);
         EXPECT_EQ(finestre_aperte("pianopre::frmAbout"), 0);
     }
     const QStringList attesi = {"Informazioni su pianopre", "Versione 1.0.0", "pianopre"};
     EXPECT_EQ(visti, attesi + attesi);
-    EXPECT_TRUE(b.c.Picture1->immagine() == disegno);
+    EXPECT_TRUE(b.c.area->immagine() == disegno);
     EXPECT_TRUE(b.servizi.eventi.isEmpty());
 }
 
@@ -102,7 +102,7 @@ TEST(Note, ModaleNuovaOgniVoltaEScartata) {
                 d->close();  // the close box
             }
         });
-        b.clic(b.c.Command17);
+        b.clic(b.c.note);
         EXPECT_EQ(finestre_aperte("pianopre::Dialog"), 0);
     }
     const QString note = QString::fromStdString(testo_note());
@@ -113,22 +113,22 @@ TEST(Note, ModaleNuovaOgniVoltaEScartata) {
 // the same click goes through.
 TEST(InfoENote, FinestraPrincipaleBloccata) {
     banco_visibile b;
-    for (QPushButton* comando : {b.c.Command16, b.c.Command17}) {
+    for (QPushButton* comando : {b.c.info, b.c.note}) {
         SCOPED_TRACE(comando->text().toStdString());
         b.esempio();
-        b.c.txt_numfot->clear();
+        b.c.uscita_num_foto->clear();
         bool aperta = false;
         quando_aperta([&](QWidget* w) {
             aperta = true;
-            clic_da_finestra(&b.finestra, b.c.Command9);
-            EXPECT_TRUE(b.c.txt_numfot->text().isEmpty());
+            clic_da_finestra(&b.finestra, b.c.calcola);
+            EXPECT_TRUE(b.c.uscita_num_foto->text().isEmpty());
             static_cast<QDialog*>(w)->accept();
         });
         b.clic(comando);
         EXPECT_TRUE(aperta);
-        EXPECT_TRUE(b.c.txt_numfot->text().isEmpty());
-        clic_da_finestra(&b.finestra, b.c.Command9);
-        EXPECT_EQ(b.c.txt_numfot->text(), "9");
+        EXPECT_TRUE(b.c.uscita_num_foto->text().isEmpty());
+        clic_da_finestra(&b.finestra, b.c.calcola);
+        EXPECT_EQ(b.c.uscita_num_foto->text(), "9");
     }
 }
 

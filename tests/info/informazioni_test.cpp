@@ -5,9 +5,9 @@
 #include <QSet>
 #include <QTest>
 
-#include "app/didascalia.h"
-#include "info/immagine_about.h"
-#include "info/informazioni.h"
+#include "common/didascalia.h"
+#include "dialogs/immagine_about.h"
+#include "dialogs/informazioni.h"
 #include "info/testi_info.h"
 #include "registro_finto.h"
 #include "stampa_qt.h"

@@ -3,8 +3,8 @@
 
 #include <QTest>
 
-#include "app/didascalia.h"
-#include "info/note_precisione.h"
+#include "common/didascalia.h"
+#include "dialogs/note_precisione.h"
 #include "info/testi_info.h"
 #include "stampa_qt.h"
 

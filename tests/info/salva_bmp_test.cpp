@@ -53,8 +53,8 @@ struct stato {
 };
 
 stato stato_di(banco_form6& b) {
-    return {b.c.check1->isChecked(), b.c.Check2->isChecked(), b.c.Picture1->scala(),
-            rgb(b.c.Picture1->immagine())};
+    return {b.c.fronte->isChecked(), b.c.assonometrica->isChecked(), b.c.area->scala(),
+            rgb(b.c.area->immagine())};
 }
 
 void uguale(const stato& a, const stato& b) {
@@ -71,18 +71,18 @@ void uguale(const stato& a, const stato& b) {
 void prepara(banco_form6& b) {
     b.esempio();
     b.calcola();
-    b.clic(b.c.Check2);
-    b.clic(b.c.Command5);
-    b.clic(b.c.Command2);
+    b.clic(b.c.assonometrica);
+    b.clic(b.c.ridisegna);
+    b.clic(b.c.zoom_avanti);
     b.servizi.eventi.clear();
 }
 
 // What "Ridisegna" shows in a view.
 QImage vista_ridisegnata(banco_form6& b, bool fronte, bool assonometrica) {
-    b.c.check1->setChecked(fronte);
-    b.c.Check2->setChecked(assonometrica);
-    b.clic(b.c.Command5);
-    return rgb(b.c.Picture1->immagine());
+    b.c.fronte->setChecked(fronte);
+    b.c.assonometrica->setChecked(assonometrica);
+    b.clic(b.c.ridisegna);
+    return rgb(b.c.area->immagine());
 }
 
 QStringList file_in(const QTemporaryDir& d) {
@@ -93,14 +93,14 @@ TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
     QTemporaryDir dir;
     banco_form6 b;
     prepara(b);
-    b.finestra.origine_x = 3;  // a moved scheme is exported where it is
+    b.lavoro.origine.x = 3;  // a moved scheme is exported where it is
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(dir.filePath("rilievo"));
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prog1"}));
     EXPECT_EQ(file_in(dir), QStringList({"rilievoa.bmp", "rilievof.bmp", "rilievop.bmp"}));
-    const QSize interna = b.c.Picture1->dimensione_interna();
+    const QSize interna = b.c.area->dimensione_interna();
     for (const char* nome : {"rilievop.bmp", "rilievof.bmp", "rilievoa.bmp"}) {
         SCOPED_TRACE(nome);
         const intestazione_bmp h = leggi_intestazione(dir.filePath(nome));
@@ -110,13 +110,13 @@ TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
         EXPECT_EQ(h.bit, 24);
     }
     EXPECT_TRUE(b.m.nome_disegno.empty());
-    EXPECT_DOUBLE_EQ(b.finestra.origine_x, 3);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 3);
 
     // Plan view, fitted: exactly what "Ridisegna" in plan view gives.
     const stato dopo = stato_di(b);
     EXPECT_FALSE(dopo.fronte);
     EXPECT_FALSE(dopo.assonometrica);
-    b.clic(b.c.Command5);
+    b.clic(b.c.ridisegna);
     uguale(dopo, stato_di(b));
 }
 
@@ -126,7 +126,7 @@ TEST(SalvaBmp, OgniFileHaLaSuaVista) {
     prepara(b);
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(dir.filePath("v"));
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
 
     const QImage pianta = vista_ridisegnata(b, false, false);
     const QImage fronte = vista_ridisegnata(b, true, false);
@@ -148,15 +148,15 @@ TEST(SalvaBmp, ErroreFermaLaSequenza) {
     prepara(b);
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(dir.filePath("base"));
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prog1", "beep",
                                              "messaggio:Errore: impossibile salvare il file: " +
                                                  dir.filePath("basef.bmp")}));
     EXPECT_EQ(file_in(dir), QStringList({"basef.bmp", "basep.bmp"}));
     EXPECT_EQ(leggi_intestazione(dir.filePath("basep.bmp")).firma, "BM");
-    EXPECT_TRUE(b.c.check1->isChecked());
-    EXPECT_FALSE(b.c.Check2->isChecked());
+    EXPECT_TRUE(b.c.fronte->isChecked());
+    EXPECT_FALSE(b.c.assonometrica->isChecked());
     EXPECT_TRUE(b.m.nome_disegno.empty());
 }
 
@@ -167,8 +167,8 @@ TEST(SalvaBmp, CartellaMancante) {
     prepara(b);
     b.servizi.risposte = {true, false};
     b.servizi.file = {dir.filePath("manca/base"), dir.filePath("manca/vista.bmp")};
-    b.clic(b.c.Command4);
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
+    b.clic(b.c.salva_bmp);
     const QString errore = "messaggio:Errore: impossibile salvare il file: ";
     EXPECT_EQ(b.servizi.messaggi(), QStringList({errore + dir.filePath("manca/basep.bmp"),
                                                  errore + dir.filePath("manca/vista.bmp")}));
@@ -186,9 +186,9 @@ TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
     prepara(b);
     b.servizi.risposte = {true, true};
     b.servizi.file = {dir.filePath("casa.bmp"), dir.filePath("muro.BMP")};
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
     b.m.nome_disegno = "rilievo";
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi,
               QStringList({domanda, "salva:*.bmp|prog1", domanda, "salva:*.bmp|rilievo"}));
@@ -204,7 +204,7 @@ TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
     prepara(b);
     const stato prima = stato_di(b);
     b.servizi.file.push_back(dir.filePath("vista.bmp"));
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prova_graf.bmp"}));
     EXPECT_EQ(file_in(dir), QStringList("vista.bmp"));
@@ -219,8 +219,8 @@ TEST(SalvaBmp, AnnullaNonCambiaNulla) {
     const stato prima = stato_di(b);
     b.servizi.risposte = {true, false};
     b.servizi.file = {"", ""};
-    b.clic(b.c.Command4);
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
+    b.clic(b.c.salva_bmp);
     EXPECT_EQ(b.servizi.eventi,
               QStringList({domanda, "salva:*.bmp|prog1", domanda, "salva:*.bmp|prova_graf.bmp"}));
     uguale(prima, stato_di(b));
@@ -231,7 +231,7 @@ TEST(SalvaBmp, SenzaDisegnoNulla) {
     banco_form6 b;
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back("/tmp/non/usato");
-    b.clic(b.c.Command4);
+    b.clic(b.c.salva_bmp);
     EXPECT_TRUE(b.servizi.eventi.isEmpty());
     EXPECT_FALSE(b.m.salva_tre_viste);
 }
@@ -250,7 +250,7 @@ TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
     b.m.nome_disegno = "diretto";
     b.finestra.esporta_tre_viste();
     EXPECT_EQ(file_in(dir), QStringList({"direttoa.bmp", "direttof.bmp", "direttop.bmp"}));
-    EXPECT_FALSE(b.c.Check2->isChecked());
+    EXPECT_FALSE(b.c.assonometrica->isChecked());
     EXPECT_TRUE(b.servizi.eventi.isEmpty());
     QDir::setCurrent(corrente);
 }

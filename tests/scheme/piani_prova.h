@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "app/errori.h"
-#include "app/record.h"
+#include "base/errori.h"
+#include "base/record.h"
 
 namespace pianopre::prova {
 

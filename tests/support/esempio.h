@@ -3,7 +3,7 @@
 // it, restitution scale 1:50, base not locked.
 #pragma once
 
-#include "app/record.h"
+#include "base/record.h"
 
 namespace pianopre::prova {
 

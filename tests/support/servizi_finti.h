@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <optional>
 
-#include "app/errori.h"
-#include "app/servizi_utente.h"
+#include "common/servizi_utente.h"
 
 namespace pianopre {
 
@@ -27,11 +27,11 @@ public:
         return r;
     }
     void beep() override { eventi << "beep"; }
-    QString apri_file(const QString& filtro, const QString& nome) override {
+    std::optional<QString> apri_file(const QString& filtro, const QString& nome) override {
         eventi << "apri:" + filtro + "|" + nome;
         return prossimo_file();
     }
-    QString salva_file(const QString& filtro, const QString& nome) override {
+    std::optional<QString> salva_file(const QString& filtro, const QString& nome) override {
         eventi << "salva:" + filtro + "|" + nome;
         return prossimo_file();
     }
@@ -39,10 +39,10 @@ public:
     QStringList messaggi() const { return eventi.filter(QStringLiteral("messaggio:")); }
 
 private:
-    QString prossimo_file() {
+    std::optional<QString> prossimo_file() {
         if (file.empty() || file.front().isEmpty()) {
             if (!file.empty()) file.pop_front();
-            throw errore(err_annulla);
+            return std::nullopt;
         }
         const QString f = file.front();
         file.pop_front();

@@ -11,7 +11,7 @@
 #include "scheme/schema.h"
 #include "calc/presa.h"
 #include "support/esempio.h"
-#include "view/ridis.h"
+#include "picture/ridis.h"
 
 namespace pianopre {
 namespace {
@@ -80,7 +80,7 @@ TEST(ImmaginiDiRiferimento, TreVisteDellEsempio) {
                  {"esempio_assonometria", false, true}};
     for (const auto& v : viste) {
         area.pulisci();
-        ridis(area, m.lista_entita, {v.fronte, v.assonometrica, {}}, 1);
+        ridis(area, m.lista_entita, {v.fronte, v.assonometrica, {}}, adattamento::adatta);
         confronta(area.immagine().convertToFormat(QImage::Format_RGB32), v.nome);
     }
 }

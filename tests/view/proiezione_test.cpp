@@ -48,10 +48,10 @@ TEST(Proiezione, OrigineSoloPerLeEntitaRelative) {
     const punto3 fissa = posizione_piazzata(punto_in(1, 2, 3, attr_marcato), o);
     EXPECT_EQ(fissa.x, 1);
     EXPECT_EQ(fissa.z, 3);
-    const punto_uv fronte = proietta(vista_fronte, {1, 2, 3});
+    const punto_uv fronte = proietta(tipo_vista::fronte, {1, 2, 3});
     EXPECT_EQ(fronte.u, 1);
     EXPECT_EQ(fronte.v, 3);
-    const punto_uv pianta = proietta(vista_pianta, {1, 2, 3});
+    const punto_uv pianta = proietta(tipo_vista::pianta, {1, 2, 3});
     EXPECT_EQ(pianta.v, 2);
 }
 

@@ -1,10 +1,10 @@
 // The redraw into the picture image: colours, point markers, vertex runs, texts.
-#include "view/ridis.h"
+#include "picture/ridis.h"
 
 #include <gtest/gtest.h>
 
 #include "scheme/modello.h"
-#include "view/testo_ruotato.h"
+#include "picture/testo_ruotato.h"
 
 namespace pianopre {
 namespace {
@@ -79,7 +79,7 @@ TEST(Ridis, PuntiComePixelOCerchi) {
     b.aggiungi(tipo_punto, 30, 32.3, 1, "PF1");     // one pixel at (300, 100)
     b.aggiungi(tipo_punto, 50, 32.3, 1, "PF1");     // marked: a circle
     b.ultima().attributi = attr_marcato;
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_EQ(b.pixel(100, 100), bianco);
     EXPECT_EQ(b.pixel(106, 100), rosso);
     EXPECT_EQ(b.pixel(100, 94), rosso);
@@ -95,7 +95,7 @@ TEST(Ridis, SequenzeDiVerticiDallaPenna) {
     b.aggiungi(tipo_vertice, 30, 32.3);
     b.aggiungi(31, 30, 2.3);  // unknown to the view: skipped, the pen stays
     b.aggiungi(tipo_fine, 30, 12.3, 3);
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_EQ(b.pixel(200, 100), rosso);
     EXPECT_EQ(b.pixel(300, 200), QColor(0, 255, 0));
     EXPECT_EQ(b.pixel(300, 350), bianco);
@@ -107,7 +107,7 @@ TEST(Ridis, VerticeSenzaInizioPartiDallaPenna) {
     banco b;
     b.aggiungi(tipo_punto, 10, 32.3, 5);
     b.aggiungi(tipo_fine, 10, 2.3, 5);
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_EQ(b.pixel(100, 250), QColor(0, 0, 255));
 }
 
@@ -115,7 +115,7 @@ TEST(Ridis, VerticeSenzaInizioPartiDallaPenna) {
 TEST(Ridis, PennaAllOrigineDopoLaPulizia) {
     banco b;
     b.aggiungi(tipo_vertice, 20, 42.3 - 21.15);  // pixel (200, 211.5)
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_EQ(b.pixel(100, 317), rosso);  // half way from (0, 423)
     EXPECT_EQ(b.pixel(100, 100), bianco);
 }
@@ -124,14 +124,14 @@ TEST(Ridis, RiadattamentoSoloConUno) {
     banco b;
     b.aggiungi(tipo_punto, 0, 0);
     b.aggiungi(tipo_punto, 100, 50);
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_FLOAT_EQ(b.area.scala().width, 62.3f);
-    ridis(b.area, b.lista, b.vista, 1);
+    ridis(b.area, b.lista, b.vista, adattamento::adatta);
     EXPECT_FLOAT_EQ(b.area.scala().left, -100.0f / 22);
     EXPECT_EQ(b.area.spessore(), 1);
     elenco_entita vuota;
     vuota.azzera();
-    ridis(b.area, vuota, b.vista, 1);
+    ridis(b.area, vuota, b.vista, adattamento::adatta);
     EXPECT_FLOAT_EQ(b.area.scala().top, 10.454545f);
 }
 
@@ -141,7 +141,7 @@ TEST(Ridis, TestiEDimensioneDelCarattere) {
     b.ultima().altezza = 2;
     b.aggiungi(tipo_testo, 10, 22.3, 1, "piccolo");
     b.ultima().altezza = 0.5f;
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     const float k = 62.3f / 9375;
     EXPECT_EQ(b.area.dimensione_font(), dim_carattere(2, k));
     EXPECT_GT(b.pixel_colorati(), 20);
@@ -155,11 +155,11 @@ TEST(Ridis, TestoAQuotaZeroInFronte) {
     b.vista.fronte = true;
     b.aggiungi(tipo_testo, 10, 5, 1, "A");
     b.ultima().rotazione = 30;
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_FLOAT_EQ(static_cast<float>(b.area.penna().y()), 0.001f);
     b.aggiungi(tipo_punto, 10, 5);
     b.ultima().z = 0;
-    ridis(b.area, b.lista, b.vista, 0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_EQ(b.area.penna().y(), 0);
 }
 

@@ -1,0 +1,51 @@
+// The whole calculation of a job, step by step.
+#include "job/commessa.h"
+
+#include "base/numeri.h"
+#include "calc/presa.h"
+#include "scheme/schema.h"
+
+namespace pianopre {
+
+namespace {
+
+void leggi_caselle(const caselle_lavoro& t, formato_regionale f, dati_camera& cam,
+                   dati_lavoro& lav) {
+    cam.focale = leggi_numero(t.focale, f);
+    cam.larg_neg = leggi_numero(t.larg_neg, f);
+    cam.alt_neg = leggi_numero(t.alt_neg, f);
+    lav.alt_sogg = leggi_numero(t.alt_sogg, f);
+    lav.larg_sogg = leggi_numero(t.larg_sogg, f);
+    lav.distanza = leggi_numero(t.distanza, f);
+    lav.scala = leggi_numero(t.scala, f);
+    lav.base = leggi_numero(t.base, f);
+}
+
+}  // namespace
+
+void calcola_commessa(commessa& c, const caselle_lavoro& caselle, formato_regionale formato) {
+    c.fase = fase_calcolo::nessuna;
+    dati_camera cam;
+    dati_lavoro lav;
+    dati_presa pre;
+    leggi_caselle(caselle, formato, cam, lav);
+    if (lav.base == 0) c.blocca_base = false;
+    calcola_presa(cam, lav, pre, c.blocca_base ? 1 : 0);
+    c.camera = cam;
+    c.lavoro = lav;
+    c.presa = pre;
+    c.fase = fase_calcolo::piano;
+
+    c.prec_max = stima_precisione_max(c.presa, c.camera, c.metrica);
+    c.fase = fase_calcolo::precisione_max;
+    c.prec_std = stima_precisione_std(c.presa, c.camera, c.metrica);
+    c.fase = fase_calcolo::precisione_std;
+
+    azzera_liste(c.disegno);
+    c.lavoro.progetto = "Progetto:";
+    c.lavoro.localita = "Localita':";
+    crea_schema(c.disegno, c.presa, c.lavoro, 0, 0, 0, formato);
+    c.fase = fase_calcolo::schema;
+}
+
+}  // namespace pianopre

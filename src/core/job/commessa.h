@@ -1,0 +1,52 @@
+// The job: the camera and job data as entered, the plan computed from them,
+// both precision estimates and the scheme drawn from the plan, in one object
+// that the window, the tests and the benchmarks drive alike; and the one
+// calculation that "Calcola -->" runs.
+#pragma once
+
+#include <string>
+
+#include "base/formato_regionale.h"
+#include "base/record.h"
+#include "calc/precisione.h"
+#include "scheme/modello.h"
+#include "view/proiezione.h"
+
+namespace pianopre {
+
+// The texts of the eight input boxes, as typed.
+struct caselle_lavoro {
+    std::string focale;
+    std::string larg_neg;
+    std::string alt_neg;
+    std::string alt_sogg;
+    std::string larg_sogg;
+    std::string distanza;
+    std::string scala;
+    std::string base;
+};
+
+// How far the last calculation got: a failure leaves the steps before it done.
+enum class fase_calcolo { nessuna, piano, precisione_max, precisione_std, schema };
+
+struct commessa {
+    dati_camera camera;
+    dati_lavoro lavoro;
+    dati_presa presa;
+    bool blocca_base = false;  // the typed base is used instead of the computed one
+    bool metrica = false;      // a metric camera: no correction of the precision
+    precisione_xz prec_max{0, 0};
+    precisione_xz prec_std{0, 0};
+    origine_schema origine;  // added to entities placed relative to it
+    modello disegno;         // entity, layer and control-point lists, drawing name
+    fase_calcolo fase = fase_calcolo::nessuna;
+};
+
+// Reads the boxes in their regional form, releases a lock without a base,
+// computes the plan and both precision estimates, empties the lists and builds
+// the scheme with its two legend labels. A numbered error stops it where it
+// happens: the records and estimates before that step keep their new values,
+// those after it their old ones, and `fase` says which step was reached.
+void calcola_commessa(commessa& c, const caselle_lavoro& caselle, formato_regionale formato);
+
+}  // namespace pianopre

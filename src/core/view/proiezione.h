@@ -1,0 +1,82 @@
+// Where entities land in the picture: the scheme origin, the three views
+// (plan, front, axonometric), the fitting of the view window to the drawing,
+// and the font size of a text height. Plain functions, no window needed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "scheme/elenco_entita.h"
+#include "scheme/entita.h"
+
+namespace pianopre {
+
+// The user coordinate system of the picture area: drawing x at the left edge,
+// drawing y at the top edge, width (positive) and height (negative once fitted,
+// so that y grows upward).
+struct finestra_vista {
+    float left = 0;
+    float top = 0;
+    float width = 1;
+    float height = 1;
+};
+
+struct origine_schema {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+struct punto3 {
+    double x;
+    double y;
+    double z;
+};
+
+struct punto_uv {
+    float u;
+    float v;
+};
+
+enum class tipo_vista { pianta, fronte, assonometrica };
+
+// "Fronte" wins over "Assonom.".
+inline tipo_vista modo_vista(bool fronte, bool assonometrica) {
+    return fronte ? tipo_vista::fronte
+                  : assonometrica ? tipo_vista::assonometrica : tipo_vista::pianta;
+}
+
+// The fixed oblique projection: -45 degrees about the vertical axis, then about
+// the new horizontal axis; x and y are the picture coordinates, z the depth.
+void asso_cord(float& x, float& y, float& z);
+
+// The entity's position with the scheme origin added when it is placed relative to it.
+punto3 posizione_piazzata(const entita& e, const origine_schema& origine);
+
+punto_uv proietta(tipo_vista modo, const punto3& p);
+
+// The view window that shows the whole drawing with a margin and equal scales,
+// for a picture area whose outer width / outer height is q. Empty when the
+// fitted values do not fit 32-bit reals (the caller keeps its window).
+std::optional<finestra_vista> rappo_prop(const elenco_entita& lista, const origine_schema& origine,
+                                         bool fronte, bool assonometrica, double q);
+
+// Font size in points for a text height h in drawing units, k drawing units
+// per twip; at most 2160.
+std::int16_t dim_carattere(float h, float k);
+
+}  // namespace pianopre
+
+namespace pianopre {
+
+// The font request of a rotated text: cell height in pixels (0 for the
+// default height) and escapement in tenths of a degree, counter-clockwise;
+// both taken to the nearest integer with halves to the even neighbour.
+struct richiesta_font {
+    std::int32_t altezza;
+    std::int32_t escapement;
+};
+
+richiesta_font font_ruotato(float altezza, float angolo);
+
+}  // namespace pianopre

@@ -1,0 +1,95 @@
+// The main window: start-up and the handlers of the view commands.
+#include "app/form6.h"
+
+#include <QApplication>
+
+namespace pianopre {
+
+namespace {
+constexpr int larghezza_client = 767;  // 11505 twips
+constexpr int altezza_client = 671;    // 10065 twips
+}  // namespace
+
+Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
+             QWidget* parent)
+    : QWidget(parent),
+      commessa_(lavoro),
+      modello_(lavoro.disegno),
+      servizi_(servizi),
+      formato_(formato) {
+    setObjectName("Form6");
+    setWindowTitle(
+        "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici");
+    resize(larghezza_client, altezza_client);
+    c_ = crea_controlli_form6(this);
+    collega_comandi();
+}
+
+void Form6::collega_comandi() {
+    connect(c_.esci, &QPushButton::clicked, this, &Form6::esci);
+    connect(c_.fronte, &QCheckBox::clicked, this, &Form6::clic_fronte);
+    connect(c_.assonometrica, &QCheckBox::clicked, this, &Form6::clic_assonometrica);
+    connect(c_.ridisegna, &QPushButton::clicked, this, &Form6::ridisegna);
+    connect(c_.calcola, &QPushButton::clicked, this, &Form6::calcola);
+    connect(c_.zoom_avanti, &QPushButton::clicked, this, [this] { zoom(0.5); });
+    connect(c_.zoom_indietro, &QPushButton::clicked, this, [this] { zoom(2.0); });
+    connect(c_.centra, &QPushButton::clicked, this, &Form6::centra);
+    connect(c_.freccia_su, &QPushButton::clicked, this, [this] { freccia_premuta(freccia::su); });
+    connect(c_.freccia_giu, &QPushButton::clicked, this, [this] { freccia_premuta(freccia::giu); });
+    connect(c_.freccia_sinistra, &QPushButton::clicked, this,
+            [this] { freccia_premuta(freccia::sinistra); });
+    connect(c_.freccia_destra, &QPushButton::clicked, this,
+            [this] { freccia_premuta(freccia::destra); });
+    connect(c_.area, &area_disegno::premuto, this, &Form6::mouse_premuto);
+    connect(c_.area, &area_disegno::rilasciato, this, &Form6::mouse_rilasciato);
+    connect(c_.area, &area_disegno::rotella, this, &Form6::rotella);
+    connect(c_.apri_dxf, &QPushButton::clicked, this, &Form6::comando_apri_dxf);
+    connect(c_.salva_dxf, &QPushButton::clicked, this, &Form6::comando_salva_dxf);
+    connect(c_.apri_xyz, &QPushButton::clicked, this, &Form6::comando_apri_xyz);
+    connect(c_.salva_bmp, &QPushButton::clicked, this, &Form6::comando_salva_bmp);
+    connect(c_.info, &QPushButton::clicked, this, &Form6::comando_info);
+    connect(c_.note, &QPushButton::clicked, this, &Form6::comando_note);
+    // "Cancella PF" has nothing to delete: no control point is ever selected.
+}
+
+void Form6::aggiorna_esportazione() {
+    modello_.salva_tre_viste = modello_.lista_entita.n_entita() > 0;
+}
+
+tipo_vista Form6::modo_vista() const {
+    return pianopre::modo_vista(c_.fronte->isChecked(), c_.assonometrica->isChecked());
+}
+
+stato_vista Form6::vista() const {
+    return {c_.fronte->isChecked(), c_.assonometrica->isChecked(), commessa_.origine};
+}
+
+void Form6::rappo_prop() {
+    adatta_vista(*c_.area, modello_.lista_entita, vista());
+}
+
+void Form6::ridis(adattamento rifai) {
+    pianopre::ridis(*c_.area, modello_.lista_entita, vista(), rifai);
+}
+
+void Form6::esci() {
+    // Nothing is asked and nothing is saved.
+    QApplication::exit(0);
+}
+
+// Ticking one view clears the other; setChecked is not a click, so the clear
+// does not bounce back.
+void Form6::clic_fronte() {
+    if (c_.assonometrica->isChecked()) c_.assonometrica->setChecked(false);
+}
+
+void Form6::clic_assonometrica() {
+    if (c_.fronte->isChecked()) c_.fronte->setChecked(false);
+}
+
+void Form6::ridisegna() {
+    c_.area->pulisci();
+    ridis(adattamento::adatta);
+}
+
+}  // namespace pianopre

@@ -1,0 +1,123 @@
+// "Salva BMP": the plan, front and axonometric views saved as three bitmaps
+// named after the drawing, or the view on screen saved as one.
+#include <new>
+#include <string>
+#include <utility>
+
+#include "base/errori.h"
+#include "app/form6.h"
+
+namespace pianopre {
+
+namespace {
+
+
+// A bitmap that could not be written, with the name the user is told.
+class errore_bitmap : public errore {
+public:
+    explicit errore_bitmap(QString nome) : errore(err_accesso_file), nome_(std::move(nome)) {}
+    const QString& nome() const { return nome_; }
+
+private:
+    QString nome_;
+};
+
+const QString filtro_bmp = QStringLiteral("*.bmp");
+
+void salva_immagine(area_disegno& area, const QString& percorso) {
+    if (!area.salva_bmp(percorso)) throw errore_bitmap(percorso);
+}
+
+// The files get "p.bmp", "f.bmp" and "a.bmp" after the base, so a ".bmp"
+// typed at the end of it would be doubled.
+QString base_bitmap(QString scelto) {
+    if (scelto.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) scelto.chop(4);
+    return scelto;
+}
+
+// The drawing name goes back to what it was, whatever happens in between.
+class nome_provvisorio {
+public:
+    nome_provvisorio(std::string& nome, std::string provvisorio)
+        : nome_(nome), prima_(std::exchange(nome, std::move(provvisorio))) {}
+    ~nome_provvisorio() { nome_ = std::move(prima_); }
+    nome_provvisorio(const nome_provvisorio&) = delete;
+    nome_provvisorio& operator=(const nome_provvisorio&) = delete;
+
+private:
+    std::string& nome_;
+    std::string prima_;
+};
+
+struct vista_bitmap {
+    bool fronte;
+    bool assonometrica;
+    const char* suffisso;
+};
+
+constexpr vista_bitmap viste_bitmap[] = {
+    {false, false, "p.bmp"},
+    {true, false, "f.bmp"},
+    {false, true, "a.bmp"},
+};
+
+}  // namespace
+
+// Only a drawing can be exported. Cancel in a file dialog comes before any
+// change, so it ends the command with nothing to undo. Any other failure is
+// told, naming the file when it is known.
+void Form6::comando_salva_bmp() {
+    if (!modello_.salva_tre_viste) return;
+    QString nome;
+    try {
+        if (servizi_.domanda(QStringLiteral("Voi salvare i bitmap di tutte le tre viste ?"))) {
+            const std::string& disegno = modello_.nome_disegno;
+            const QString proposto =
+                disegno.empty() ? QStringLiteral("prog1") : QString::fromStdString(disegno);
+            const auto scelto = servizi_.salva_file(filtro_bmp, proposto);
+            if (!scelto) return;
+            const QString base = base_bitmap(*scelto);
+            nome = base;
+            const nome_provvisorio provvisorio(modello_.nome_disegno, base.toStdString());
+            esporta_tre_viste();
+        } else {
+            const auto scelto = servizi_.salva_file(filtro_bmp, QStringLiteral("prova_graf.bmp"));
+            if (!scelto) return;
+            nome = *scelto;
+            salva_immagine(*c_.area, nome);
+        }
+    } catch (const errore_bitmap& e) {
+        servizi_.beep();
+        servizi_.messaggio(QStringLiteral("Errore: impossibile salvare il file: ") + e.nome());
+    } catch (const errore& e) {
+        servizi_.beep();
+        servizi_.messaggio(QStringLiteral("Errore N.: ") + QString::number(e.numero()) +
+                           QStringLiteral(" salvando il file: ") + nome);
+    } catch (const std::bad_alloc&) {
+        servizi_.beep();
+        servizi_.messaggio(QStringLiteral("Errore N.: ") + QString::number(err_memoria) +
+                           QStringLiteral(" salvando il file: ") + nome);
+    }
+}
+
+// Each view is refitted, so zoom and pan are lost; the scheme origin stays.
+// A file that cannot be written throws errore_bitmap and stops the sequence
+// there. Without a drawing name there is nothing to name the files after.
+void Form6::esporta_tre_viste() {
+    if (modello_.nome_disegno.empty()) return;
+    const QString base = QString::fromStdString(modello_.nome_disegno);
+    for (const vista_bitmap& v : viste_bitmap) {
+        // setChecked is not a click: the boxes do not clear each other here.
+        c_.fronte->setChecked(v.fronte);
+        c_.assonometrica->setChecked(v.assonometrica);
+        c_.area->pulisci();
+        ridis(adattamento::adatta);
+        salva_immagine(*c_.area, base + QString::fromLatin1(v.suffisso));
+    }
+    c_.fronte->setChecked(false);
+    c_.assonometrica->setChecked(false);
+    c_.area->pulisci();
+    ridis(adattamento::adatta);
+}
+
+}  // namespace pianopre

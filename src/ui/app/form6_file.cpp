@@ -1,0 +1,99 @@
+// "Apri DXF", "Salva DXF" and "Apri XYZ": the file dialogs, the exchange files
+// read or written by the core, and what the user is told about them.
+#include <QFile>
+#include <exception>
+#include <filesystem>
+#include <new>
+
+#include "base/errori.h"
+#include "app/form6.h"
+#include "exchange/file_scambio.h"
+
+namespace pianopre {
+
+namespace {
+
+std::filesystem::path percorso(const QString& nome) {
+    const QByteArray locale = QFile::encodeName(nome);
+    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
+}
+
+// The name as chosen when its last three characters are "DXF" in any case,
+// otherwise with ".dxf" appended.
+QString con_estensione_dxf(const QString& nome) {
+    return nome.right(3).toUpper() == "DXF" ? nome : nome + ".dxf";
+}
+
+
+}  // namespace
+
+void Form6::comando_salva_dxf() {
+    const auto scelto =
+        servizi_.salva_file("*.dxf", QString::fromStdString(modello_.nome_disegno) + ".dxf");
+    if (!scelto) return;
+    const QString nome = con_estensione_dxf(*scelto);
+    try {
+        const origine_schema& o = commessa_.origine;
+        salva_file_dxf(percorso(nome), modello_.lista_entita, o.x, o.y, o.z);
+    } catch (const std::exception&) {
+        // The file already there, if any, is untouched.
+        servizi_.beep();
+        servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
+        return;
+    }
+    servizi_.messaggio("File: " + nome + " salvato.");
+}
+
+void Form6::comando_apri_dxf() {
+    const auto scelto = servizi_.apri_file("*.dxf", "*.dxf");
+    if (!scelto) return;  // the lists stay as they were
+    const QString& nome = *scelto;
+    try {
+        azzera_liste(modello_);
+        const esito_dxf esito = leggi_file_dxf(percorso(nome), modello_);
+        if (esito.manca_layer) {
+            servizi_.beep();
+            servizi_.messaggio("Errore: Non ho trovato la sezione LAYER");
+        }
+        if (esito.manca_entita) {
+            servizi_.beep();
+            servizi_.messaggio("Errore: Non ho trovato la sezione entita");
+        }
+        ridis(adattamento::adatta);
+    } catch (const errore& e) {
+        servizi_.messaggio("Errore N.: " + QString::number(e.numero()) +
+                           " aprendo il file: " + nome);
+    } catch (const std::bad_alloc&) {
+        servizi_.messaggio("Errore N.: " + QString::number(err_memoria) +
+                           " aprendo il file: " + nome);
+    }
+    aggiorna_esportazione();
+}
+
+void Form6::comando_apri_xyz() {
+    const auto scelto = servizi_.apri_file("*.xyz", "*.xyz");
+    if (!scelto) return;
+    const QString& nome = *scelto;
+    if (nome.isEmpty()) {
+        servizi_.beep();
+        servizi_.messaggio("File non selezionato.Operazione annullata");
+        return;
+    }
+    esito_xyz esito;
+    try {
+        esito = leggi_file_xyz(percorso(nome), modello_);
+    } catch (const std::exception&) {
+        return;  // a file that cannot be read ends the command silently
+    }
+    if (esito.troppi_punti) {
+        servizi_.beep();
+        servizi_.messaggio("Troppi punti nel file di input. Operaziona annullata");
+    }
+    if (esito.riga_incompleta != 0) {
+        servizi_.beep();
+        servizi_.messaggio("Punto incompleto alla riga " + QString::number(esito.riga_incompleta) +
+                           " del file di input. Punto ignorato");
+    }
+}
+
+}  // namespace pianopre

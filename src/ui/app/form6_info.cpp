@@ -1,0 +1,21 @@
+// "Info" and "?": the About box and the precision notes, each built anew at
+// every opening, modal to the whole program and discarded when closed.
+#include "app/form6.h"
+#include "dialogs/informazioni.h"
+#include "dialogs/note_precisione.h"
+
+namespace pianopre {
+
+// The main window is the boxes' parent only so that the desktop treats them
+// as its dialogs (no taskbar entry); they place themselves.
+void Form6::comando_info() {
+    frmAbout box(servizi_, this);
+    box.exec();
+}
+
+void Form6::comando_note() {
+    Dialog note(this);
+    note.exec();
+}
+
+}  // namespace pianopre

@@ -1,0 +1,27 @@
+// Everything modal or audible that commands need from the desktop: message
+// boxes, Yes/No questions, the beep and the Open and Save file dialogs.
+// Commands reach them through this interface only, so tests can script answers.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace pianopre {
+
+class servizi_utente {
+public:
+    virtual ~servizi_utente() = default;
+
+    // Modal message box, title "pianopre", no icon, "OK" only.
+    virtual void messaggio(const QString& testo) = 0;
+    // Modal Yes/No question; true for Yes.
+    virtual bool domanda(const QString& testo) = 0;
+    virtual void beep() = 0;
+    // File dialogs with a filter such as "*.dxf" and a preset name; nothing on Cancel.
+    virtual std::optional<QString> apri_file(const QString& filtro,
+                                             const QString& nome_iniziale) = 0;
+    virtual std::optional<QString> salva_file(const QString& filtro,
+                                              const QString& nome_iniziale) = 0;
+};
+
+}  // namespace pianopre

@@ -1,0 +1,33 @@
+// The redraw: the whole entity list drawn into the picture area in the chosen view.
+#pragma once
+
+#include <QColor>
+#include <cstdint>
+
+#include "scheme/elenco_entita.h"
+#include "picture/area_disegno.h"
+#include "view/proiezione.h"
+
+namespace pianopre {
+
+struct stato_vista {
+    bool fronte = false;         // "Fronte" ticked
+    bool assonometrica = false;  // "Assonom." ticked
+    origine_schema origine;
+};
+
+// The screen colour of a DXF colour number on a given background.
+QColor colore_schermo(std::int16_t colore, const QColor& sfondo);
+
+// Fits the view window of the area to the drawing; keeps it when the fitted
+// values would not fit 32-bit reals. Sets the line width to 1.
+void adatta_vista(area_disegno& area, const elenco_entita& lista, const stato_vista& vista);
+
+// Whether a redraw first fits the view window to the drawing.
+enum class adattamento { mantieni, adatta };
+
+// Draws every entity, fitting the view first when asked. Does not clear the area.
+void ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
+           adattamento rifai);
+
+}  // namespace pianopre
