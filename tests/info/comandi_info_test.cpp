@@ -13,32 +13,12 @@
 #include "info/testi_info.h"
 #include "stampa_qt.h"
 #include "support/banco_form6.h"
+#include "support/modale.h"
 
 namespace pianopre {
 namespace {
 
-// Runs `esamina` on the modal box once it is open; the box must close
-// itself there. A box still open after five seconds is closed so that a
-// failing test cannot hang.
-void quando_aperta(const std::function<void(QWidget*)>& esamina) {
-    auto* attesa = new QTimer;
-    auto* tempo = new QElapsedTimer;
-    tempo->start();
-    QObject::connect(attesa, &QTimer::timeout, [=] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (box == nullptr && tempo->elapsed() < 5000) return;
-        attesa->stop();
-        attesa->deleteLater();
-        delete tempo;
-        if (box == nullptr) return;
-        esamina(box);
-        if (box->isVisible()) {
-            ADD_FAILURE() << "the box did not close";
-            box->close();
-        }
-    });
-    attesa->start(10);
-}
+using prova::quando_aperta;
 
 // A click that goes through the window system, where modal blocking happens.
 void clic_da_finestra(QWidget* finestra, QWidget* controllo) {

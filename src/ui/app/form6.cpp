@@ -2,6 +2,9 @@
 #include "app/form6.h"
 
 #include <QApplication>
+#include <QMenuBar>
+
+#include "app/icona.h"
 
 namespace pianopre {
 
@@ -12,7 +15,7 @@ constexpr int altezza_client = 671;    // 10065 twips
 
 Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
              QWidget* parent)
-    : QWidget(parent),
+    : QMainWindow(parent),
       commessa_(lavoro),
       modello_(lavoro.disegno),
       servizi_(servizi),
@@ -20,9 +23,16 @@ Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale format
     setObjectName("Form6");
     setWindowTitle(
         "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici");
-    resize(larghezza_client, altezza_client);
-    c_ = crea_controlli_form6(this);
+    // The controls keep their places in a client area of their own below the
+    // menu bar; the window grows by the menu bar's height.
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    c_ = crea_controlli_form6(client);
+    setWindowIcon(icona_pianopre());
     collega_comandi();
+    crea_menu();
+    resize(larghezza_client, altezza_client + menuBar()->sizeHint().height());
 }
 
 void Form6::collega_comandi() {

@@ -1,7 +1,7 @@
 // The main window: it shows a job, and has one handler per control.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include "app/controlli_form6.h"
 #include "base/formato_regionale.h"
@@ -12,7 +12,7 @@
 
 namespace pianopre {
 
-class Form6 : public QWidget {
+class Form6 : public QMainWindow {
     Q_OBJECT
 public:
     Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
@@ -44,6 +44,8 @@ public:
 
 private:
     void collega_comandi();
+    void crea_menu();
+    void crea_menu_vista();
     stato_vista vista() const;
 
     void esci();

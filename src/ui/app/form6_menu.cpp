@@ -1,0 +1,96 @@
+// The menu bar of the main window: every item runs the handler of its button
+// or check box, so the menus and the controls always do the same thing.
+#include <QActionGroup>
+#include <QMenuBar>
+
+#include "app/form6.h"
+
+namespace pianopre {
+
+namespace {
+
+QAction* voce(QMenu* menu, const char* nome, const QString& testo,
+              const QKeySequence& tasti = {}) {
+    QAction* a = menu->addAction(testo);
+    a->setObjectName(nome);
+    if (!tasti.isEmpty()) a->setShortcut(tasti);
+    return a;
+}
+
+}  // namespace
+
+void Form6::crea_menu() {
+    QMenu* lavoro = menuBar()->addMenu("&Lavoro");
+    lavoro->setObjectName("menu_lavoro");
+    connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
+            &QAction::triggered, this, &Form6::comando_apri_dxf);
+    connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),
+            &QAction::triggered, this, &Form6::comando_salva_dxf);
+    connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
+            &Form6::comando_apri_xyz);
+    connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
+            &Form6::comando_salva_bmp);
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &Form6::esci);
+
+    crea_menu_vista();
+
+    QMenu* aiuto = menuBar()->addMenu("&?");
+    aiuto->setObjectName("menu_aiuto");
+    connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
+            &Form6::comando_note);
+    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this, &Form6::comando_info);
+
+    // "Calcola -->" has its key but no menu item.
+    auto* calcolo = new QAction("Calcola", this);
+    calcolo->setObjectName("azione_calcola");
+    calcolo->setShortcut(Qt::Key_F5);
+    addAction(calcolo);
+    connect(calcolo, &QAction::triggered, this, &Form6::calcola);
+}
+
+// The three views are one choice: the item of the view shown is checked, and
+// choosing one ticks its box as a click on it would.
+void Form6::crea_menu_vista() {
+    QMenu* vista = menuBar()->addMenu("&Vista");
+    vista->setObjectName("menu_vista");
+    auto* gruppo = new QActionGroup(this);
+    QAction* pianta = voce(vista, "azione_pianta", "&Pianta");
+    QAction* fronte = voce(vista, "azione_fronte", "&Fronte");
+    QAction* asso = voce(vista, "azione_assonometria", "&Assonometria");
+    for (QAction* a : {pianta, fronte, asso}) {
+        a->setCheckable(true);
+        gruppo->addAction(a);
+    }
+    pianta->setChecked(true);
+    connect(pianta, &QAction::triggered, this, [this] {
+        if (c_.fronte->isChecked()) c_.fronte->click();
+        if (c_.assonometrica->isChecked()) c_.assonometrica->click();
+    });
+    connect(fronte, &QAction::triggered, this, [this] {
+        if (!c_.fronte->isChecked()) c_.fronte->click();
+    });
+    connect(asso, &QAction::triggered, this, [this] {
+        if (!c_.assonometrica->isChecked()) c_.assonometrica->click();
+    });
+    const auto segui = [this, pianta, fronte, asso] {
+        const tipo_vista v = modo_vista();
+        (v == tipo_vista::fronte ? fronte : v == tipo_vista::assonometrica ? asso : pianta)
+            ->setChecked(true);
+    };
+    connect(c_.fronte, &QCheckBox::toggled, this, segui);
+    connect(c_.assonometrica, &QCheckBox::toggled, this, segui);
+
+    vista->addSeparator();
+    connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
+            &Form6::ridisegna);
+    connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this, &Form6::centra);
+    connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn),
+            &QAction::triggered, this, [this] { zoom(0.5); });
+    connect(voce(vista, "azione_zoom_indietro", "Zoom &-",
+                 QKeySequence::ZoomOut),
+            &QAction::triggered, this, [this] { zoom(2.0); });
+}
+
+}  // namespace pianopre
