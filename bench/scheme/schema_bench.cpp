@@ -2,7 +2,7 @@
 // counts allow: the calculation caps the total frames at 32767.
 #include <benchmark/benchmark.h>
 
-#include "scheme/schema.h"
+#include "job/commessa.h"
 #include "scheme/piani_prova.h"
 
 namespace pianopre {
@@ -12,14 +12,11 @@ void crea_schema_grande(benchmark::State& stato) {
     const dati_presa presa = prova::piano(static_cast<double>(stato.range(0)),
                                           static_cast<std::int16_t>(stato.range(1)), 2.59078);
     dati_lavoro lavoro;
-    lavoro.progetto = "Progetto:";
-    lavoro.localita = "Localita':";
     lavoro.larg_sogg = 78640;
     lavoro.alt_sogg = 5;
     modello m;
     for (auto _ : stato) {
-        azzera_liste(m);
-        crea_schema(m, presa, lavoro, 0, 0, 0, formato_regionale::italiano());
+        crea_schema_lavoro(m, presa, lavoro, formato_regionale::italiano());
         benchmark::DoNotOptimize(m.lista_entita.n_entita());
     }
     stato.counters["entita"] = m.lista_entita.n_entita();

@@ -1,4 +1,5 @@
 // Guarded arithmetic and its error numbers.
+#include "support/errori_prova.h"
 #include "base/errori.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,7 @@
 namespace pianopre {
 namespace {
 
-int numero_errore(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const errore& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using prova::numero_errore;
 
 TEST(Errori, Divisione) {
     EXPECT_EQ(dividi(1, 4), 0.25);

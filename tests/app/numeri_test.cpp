@@ -1,4 +1,5 @@
 // Reading typed numbers under Italian (comma) and English (point) regional formats.
+#include "support/errori_prova.h"
 #include "base/numeri.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +20,7 @@ struct caso {
 };
 
 int numero_errore(std::string_view testo, const formato_regionale& f) {
-    try {
-        leggi_numero(testo, f);
-    } catch (const errore& e) {
-        return e.numero();
-    }
-    return 0;
+    return prova::numero_errore([&] { leggi_numero(testo, f); });
 }
 
 // The same answer under both formats: blank texts, point texts and texts without separators.

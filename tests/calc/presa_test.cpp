@@ -1,4 +1,5 @@
 // The shooting plan: the worked example, its variations and the error causes.
+#include "support/errori_prova.h"
 #include "calc/presa.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,7 @@ struct dati {
 };
 
 int numero_errore(const dati& d) {
-    try {
-        d.calcola();
-    } catch (const errore& e) {
-        return e.numero();
-    }
-    return 0;
+    return prova::numero_errore([&] { d.calcola(); });
 }
 
 TEST(CalcolaPresa, EsempioCompleto) {

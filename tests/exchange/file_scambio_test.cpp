@@ -20,8 +20,9 @@ std::size_t file_in(const fs::path& cartella) {
 
 TEST(FileScambio, SalvaERilegge) {
     cartella_temporanea t;
-    modello m;
-    prova::crea_esempio(m);
+    commessa c;
+    prova::calcola_esempio(c);
+    modello& m = c.disegno;
     salva_file_dxf(t / "a.dxf", m.lista_entita, 0, 0, 0);
     EXPECT_EQ(leggi_tutto(t / "a.dxf"), leggi_tutto(prova::dati("esempio1.dxf")));
     EXPECT_EQ(file_in(t.percorso()), 1u);  // no temporary file left

@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "support/entita_prova.h"
 #include "base/testo_numeri.h"
 #include "exchange/dxf_scrittura.h"
 #include "base/errori.h"
@@ -35,15 +36,7 @@ std::vector<std::string> corpo(std::initializer_list<entita> voci, double ox = 0
     return {linee.begin() + 538, linee.end() - 4};
 }
 
-entita voce(std::int16_t tipo, std::string_view nome, double x = 0, double y = 0, double z = 0) {
-    entita e;
-    e.tipo = tipo;
-    e.nome = nome;
-    e.x = x;
-    e.y = y;
-    e.z = z;
-    return e;
-}
+using prova::voce;
 
 using linee = std::vector<std::string>;
 

@@ -37,9 +37,10 @@ void elenca(const modello& m) {
 }
 
 int esegui(std::string_view comando, const char* file) {
-    modello m;
+    commessa c;
+    modello& m = c.disegno;
     if (comando == "esempio") {
-        prova::crea_esempio(m);
+        prova::calcola_esempio(c);
         salva_file_dxf(file, m.lista_entita, 0, 0, 0);
         elenca(m);
         return 0;

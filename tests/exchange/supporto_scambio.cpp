@@ -5,23 +5,8 @@
 #include <fstream>
 #include <random>
 
-#include "base/formato_regionale.h"
-#include "calc/presa.h"
-#include "scheme/schema.h"
-#include "support/esempio.h"
 
 namespace pianopre::prova {
-
-void crea_esempio(modello& m) {
-    const dati_camera camera = camera_esempio();
-    dati_lavoro lavoro = lavoro_esempio();
-    dati_presa presa;
-    calcola_presa(camera, lavoro, presa, 0);
-    lavoro.progetto = "Progetto:";
-    lavoro.localita = "Localita':";
-    azzera_liste(m);
-    crea_schema(m, presa, lavoro, 0, 0, 0, formato_regionale::italiano());
-}
 
 std::string dati(std::string_view nome) {
     return std::string(PIANOPRE_TEST_DATA) + "/exchange/" + std::string(nome);

@@ -10,14 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "support/errori_prova.h"
+#include "support/esempio.h"
 #include "base/errori.h"
 #include "scheme/modello.h"
 
 namespace pianopre::prova {
-
-// The scheme of the first worked example: focal length 100, negative 60 x 60,
-// scale 50, object 20 x 5, distance 10; origin proposal (0, 0, 0).
-void crea_esempio(modello& m);
 
 // The folder of the exchange fixtures.
 std::string dati(std::string_view nome);
@@ -38,16 +36,7 @@ std::vector<std::string> dividi(std::string_view testo);
 // One line per entity: "tipo colore [nome] x y z altezza rotazione attributi".
 std::string elenca(const modello& m);
 
-// The error number thrown by f, 0 when it throws none.
-template <typename F>
-int numero_errore(F&& f) {
-    try {
-        f();
-    } catch (const errore& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using prova::numero_errore;
 
 // A folder of its own under the system's temporary folder, removed at the end.
 class cartella_temporanea {

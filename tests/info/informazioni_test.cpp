@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "support/twips.h"
 #include "common/didascalia.h"
 #include "dialogs/immagine_about.h"
 #include "dialogs/informazioni.h"
@@ -16,9 +17,7 @@
 namespace pianopre {
 namespace {
 
-QRect twips(int l, int t, int w, int h) {
-    return {(l + 7) / 15, (t + 7) / 15, (w + 7) / 15, (h + 7) / 15};
-}
+using prova::twips;
 
 struct controllo_atteso {
     const char* nome;

@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include "support/twips.h"
 #include "common/didascalia.h"
 #include "dialogs/note_precisione.h"
 #include "info/testi_info.h"
@@ -11,9 +12,7 @@
 namespace pianopre {
 namespace {
 
-QRect twips(int l, int t, int w, int h) {
-    return {(l + 7) / 15, (t + 7) / 15, (w + 7) / 15, (h + 7) / 15};
-}
+using prova::twips;
 
 TEST(Dialog, FinestraFissaEModale) {
     Dialog d;

@@ -1,23 +1,18 @@
-// The full entity list of the first example plan, compared with a reviewed
-// listing. Set PIANOPRE_SCRIVI_OUT=1 to write the current listing beside the
-// reference as esempio1.out (it is also written on a mismatch); after review,
-// move it over esempio1.txt.
+// The first worked example through the job's whole calculation, as the window
+// runs it: the plan, both precision pairs and the full entity list, compared
+// with a reviewed listing.
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 
-#include "calc/presa.h"
-#include "scheme/schema.h"
 #include "support/esempio.h"
+#include "support/errori_prova.h"
+#include "support/riferimento.h"
 
 namespace pianopre {
 namespace {
-
-const std::string cartella = std::string(PIANOPRE_TEST_DATA) + "/scheme/";
 
 // Shortest text that reads back to the same value.
 template <typename T>
@@ -38,35 +33,44 @@ std::string elenco(const modello& m) {
     return out.str();
 }
 
-std::string leggi(const std::string& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+TEST(Esempio, PrimoPianoCompleto) {
+    commessa c;
+    prova::calcola_esempio(c);
+    EXPECT_EQ(c.fase, fase_calcolo::schema);
+    EXPECT_EQ(c.presa.num_foto, 9);
+    EXPECT_EQ(c.presa.num_strisc, 1);
+    EXPECT_NEAR(c.presa.incl, 2.59078, 1e-5);
+    EXPECT_EQ(c.presa.base_presa, 6 * 0.4);
+    EXPECT_EQ(c.camera.larg_neg, 60);
+    EXPECT_FLOAT_EQ(c.prec_max.x, 10.6093f);
+    EXPECT_NEAR(c.prec_max.z, 16.7678f, 1e-3);
+    EXPECT_FLOAT_EQ(c.prec_std.x, 11.25f);
+    EXPECT_NEAR(c.prec_std.z, 29.0, 0.1);
+    EXPECT_EQ(c.disegno.lista_entita.n_entita(), 154);
+    EXPECT_TRUE(prova::uguale_al_riferimento(elenco(c.disegno), "scheme/esempio1.txt"));
 }
 
-TEST(Esempio, PrimoPianoCompleto) {
-    const dati_camera camera = prova::camera_esempio();
-    dati_lavoro lavoro = prova::lavoro_esempio();
-    dati_presa presa;
-    calcola_presa(camera, lavoro, presa, 0);
-    ASSERT_EQ(presa.num_foto, 9);
-    ASSERT_EQ(presa.num_strisc, 1);
-    ASSERT_NEAR(presa.incl, 2.59078, 1e-5);
-    ASSERT_EQ(presa.base_presa, 6 * 0.4);
+// A failure stops the calculation at its step: what came before keeps the
+// new values, the rest the old ones, and a lock without a base is released.
+TEST(Esempio, ErroreFermaAlSuoPasso) {
+    commessa c;
+    prova::calcola_esempio(c);
+    caselle_lavoro caselle = prova::caselle_esempio();
+    caselle.focale = "0";
+    c.blocca_base = true;
+    EXPECT_EQ(prova::numero_errore(
+                  [&] { calcola_commessa(c, caselle, formato_regionale::italiano()); }),
+              err_divisione);
+    EXPECT_FALSE(c.blocca_base);
+    EXPECT_EQ(c.fase, fase_calcolo::nessuna);
+    EXPECT_EQ(c.camera.focale, 100);
+    EXPECT_EQ(c.disegno.lista_entita.n_entita(), 154);
 
-    lavoro.progetto = "Progetto:";
-    lavoro.localita = "Localita':";
-    modello m;
-    azzera_liste(m);
-    crea_schema(m, presa, lavoro, 0, 0, 0, formato_regionale::italiano());
-
-    const std::string ottenuto = elenco(m);
-    const std::string atteso = leggi(cartella + "esempio1.txt");
-    if (ottenuto != atteso || std::getenv("PIANOPRE_SCRIVI_OUT") != nullptr) {
-        std::ofstream(cartella + "esempio1.out", std::ios::binary) << ottenuto;
-    }
-    EXPECT_EQ(ottenuto, atteso) << "listing written to " << cartella << "esempio1.out";
+    caselle = prova::caselle_esempio();
+    caselle.scala = "2,5 m";
+    EXPECT_EQ(prova::numero_errore(
+                  [&] { calcola_commessa(c, caselle, formato_regionale::italiano()); }),
+              err_tipo);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Zoom, panning, arrow steps and centring of the scheme.
+#include "support/entita_prova.h"
 #include "view/navigazione.h"
 
 #include <gtest/gtest.h>
@@ -62,13 +63,7 @@ TEST(Frecce, UnQuartoDellaParteVisibile) {
 }
 
 entita in(double x, double y, double z, std::int16_t attributi) {
-    entita e;
-    e.tipo = tipo_punto;
-    e.x = x;
-    e.y = y;
-    e.z = z;
-    e.attributi = attributi;
-    return e;
+    return prova::punto_in(x, y, z, attributi);
 }
 
 TEST(CentraSchema, MarcateESchema) {

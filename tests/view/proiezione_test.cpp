@@ -1,4 +1,5 @@
 // Placement, projection and fitting of the view window; font sizes of texts.
+#include "support/entita_prova.h"
 #include "view/proiezione.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,7 @@ namespace {
 
 const double q_progetto = 9375.0 / 6375.0;  // the picture area as the window lays it out
 
-entita punto_in(double x, double y, double z, std::int16_t attributi = 0) {
-    entita e;
-    e.tipo = tipo_punto;
-    e.x = x;
-    e.y = y;
-    e.z = z;
-    e.attributi = attributi;
-    return e;
-}
+using prova::punto_in;
 
 elenco_entita lista_di(std::initializer_list<entita> voci) {
     elenco_entita l;

@@ -41,11 +41,16 @@ void calcola_commessa(commessa& c, const caselle_lavoro& caselle, formato_region
     c.prec_std = stima_precisione_std(c.presa, c.camera, c.metrica);
     c.fase = fase_calcolo::precisione_std;
 
-    azzera_liste(c.disegno);
-    c.lavoro.progetto = "Progetto:";
-    c.lavoro.localita = "Localita':";
-    crea_schema(c.disegno, c.presa, c.lavoro, 0, 0, 0, formato);
+    crea_schema_lavoro(c.disegno, c.presa, c.lavoro, formato);
     c.fase = fase_calcolo::schema;
+}
+
+void crea_schema_lavoro(modello& m, const dati_presa& presa, dati_lavoro& lavoro,
+                        formato_regionale formato) {
+    azzera_liste(m);
+    lavoro.progetto = "Progetto:";
+    lavoro.localita = "Localita':";
+    crea_schema(m, presa, lavoro, 0, 0, 0, formato);
 }
 
 }  // namespace pianopre

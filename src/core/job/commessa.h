@@ -49,4 +49,9 @@ struct commessa {
 // those after it their old ones, and `fase` says which step was reached.
 void calcola_commessa(commessa& c, const caselle_lavoro& caselle, formato_regionale formato);
 
+// The last step alone: empties the entity and layer lists and builds the
+// scheme of `presa` at its own place, with the two legend labels set in `lavoro`.
+void crea_schema_lavoro(modello& m, const dati_presa& presa, dati_lavoro& lavoro,
+                        formato_regionale formato);
+
 }  // namespace pianopre
