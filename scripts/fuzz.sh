@@ -23,6 +23,7 @@ semi_di() {
     fuzz_numero) echo tests/data/fuzz/numero ;;
     fuzz_dxf) echo tests/data/fuzz/dxf tests/data/exchange ;;
     fuzz_xyz) echo tests/data/fuzz/xyz ;;
+    fuzz_fotocamere) echo tests/data/fuzz/fotocamere ;;
   esac
 }
 

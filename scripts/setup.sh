@@ -12,6 +12,7 @@ packages=(
   python3 python3-ezdxf
   clang-format
   clang libclang-rt-14-dev libdxflib-dev
+  nlohmann-json3-dev
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "base/formato_regionale.h"
 #include "base/record.h"
 #include "calc/precisione.h"
+#include "calc/verifiche.h"
 #include "scheme/modello.h"
 #include "view/proiezione.h"
 
@@ -35,6 +36,9 @@ struct commessa {
     dati_presa presa;
     bool blocca_base = false;  // the typed base is used instead of the computed one
     bool metrica = false;      // a metric camera: no correction of the precision
+    // Image size in pixels and scan resolution of the camera; settings of the plan checks.
+    sensore_lavoro sensore;
+    impostazioni_verifiche verifiche;
     precisione_xz prec_max{0, 0};
     precisione_xz prec_std{0, 0};
     origine_schema origine;  // added to entities placed relative to it

@@ -1,0 +1,105 @@
+// Checks of a plan against the camera's pixel: ground sample distance against
+// the graphic tolerance of the restitution scale, base to distance ratio,
+// precision from the pixel and depth of field with the aperture to use.
+//
+// Lengths on the image in millimetres, distances in metres, angles in degrees
+// in the records (the tilt is converted with the full-precision pi here).
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/formato_regionale.h"
+#include "base/record.h"
+
+namespace pianopre {
+
+// The settings of the checks, kept with the job.
+struct impostazioni_verifiche {
+    double tolleranza_grafica_mm = 0.25;  // on the drawing, at the restitution scale
+    double divisore_gsd = 3;              // the tolerance holds this many pixels on the object
+    double precisione_px = 0.5;           // image measuring precision, in pixels
+    double circolo_confusione_px = 2;     // acceptable blur, in pixels
+    double lunghezza_onda_mm = 0.00055;   // light for the diffraction limit
+    double profondita_rilievo_m = 1.0;    // relief in front of the façade plane
+};
+
+// The camera of the job beside its record: image size in pixels (0 when not
+// known) and the scan resolution of film (0 when not scanned).
+struct sensore_lavoro {
+    std::string nome;
+    int larghezza_px = 0;
+    int altezza_px = 0;
+    double scansione_um = 0;
+};
+
+enum class esito_verifica { ok, attenzione, non_soddisfatto, non_disponibile };
+
+struct risultato_verifiche {
+    std::optional<double> pixel_mm;           // unknown without pixels or scan
+    std::optional<double> gsd_centro_mm;      // on the object at the frame's centre
+    std::optional<double> gsd_peggiore_v_mm;  // at the upper edge, vertically
+    std::optional<double> gsd_peggiore_h_mm;  // at the upper edge, horizontally
+    double tolleranza_mm = 0;                 // on the object
+    double gsd_richiesto_mm = 0;
+    std::optional<double> dist_max_gsd_m;  // largest distance meeting the required GSD
+    double rapporto_bd = 0;                // x of "1:x", distance over base
+    std::optional<double> sigma_x_mm;
+    std::optional<double> sigma_z_mm;
+    double r_min_m = 0;                   // nearest point in focus, the relief included
+    double r_max_m = 0;                   // farthest point in focus
+    double fuoco_m = 0;                   // best focus distance
+    double n_min = 0;                     // smallest f-number giving the depth
+    std::optional<double> n_max;          // diffraction limit
+    std::optional<double> n_consigliato;  // none when n_min is above f/32
+    esito_verifica gsd = esito_verifica::non_disponibile;
+    esito_verifica base_distanza = esito_verifica::non_disponibile;
+    esito_verifica profondita = esito_verifica::non_disponibile;
+};
+
+// A setting, camera value or plan the checks cannot use, with its Italian message.
+class errore_verifiche : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The Italian message for the first setting that is zero, negative or not a
+// number (the relief depth may be zero); none when all are usable.
+std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp);
+
+// The same for the pixel counts and scan resolution, which may be zero.
+std::optional<std::string> errore_sensore(const sensore_lavoro& sensore);
+
+// Pixel size on the image in mm: the scan resolution for scanned film,
+// otherwise the negative width over the image width; none when neither is known.
+std::optional<double> dimensione_pixel(const dati_camera& camera, const sensore_lavoro& sensore);
+
+// Every check of the plan. Throws errore_verifiche for unusable settings or
+// camera values, a plan without positive sizes, distance, base and scale, or a
+// frame whose upper edge does not reach the façade; never returns a value that
+// is not finite.
+risultato_verifiche calcola_verifiche(const dati_camera& camera, const dati_lavoro& lavoro,
+                                      const dati_presa& presa, const sensore_lavoro& sensore,
+                                      const impostazioni_verifiche& imp);
+
+// One row of the checks table; `esito` is empty for rows shown without a verdict.
+struct riga_verifica {
+    std::string nome;
+    std::string valore;
+    std::string limite;
+    std::string testo_esito;
+    std::string formula;
+    std::optional<esito_verifica> esito;
+};
+
+// "OK", "Attenzione", "Non soddisfatto", "n/d".
+std::string testo_esito(esito_verifica e);
+
+// The table, numbers in the regional form and rounded for reading.
+std::vector<riga_verifica> righe_verifiche(const risultato_verifiche& r,
+                                           const impostazioni_verifiche& imp,
+                                           const formato_regionale& formato);
+
+}  // namespace pianopre

@@ -1,0 +1,267 @@
+// Plan checks on worked examples computed by hand, the plan coming from the
+// job's own calculation of the typed boxes; edges of the settings and of the
+// pixel size; the table's Italian texts.
+#include "calc/verifiche.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+#include "job/commessa.h"
+#include "support/esempio.h"
+
+namespace pianopre {
+namespace {
+
+using esito = esito_verifica;
+
+caselle_lavoro reflex(const char* distanza, const char* scala, const char* alt_sogg) {
+    return {"35", "35,7", "23,8", alt_sogg, "20", distanza, scala, ""};
+}
+
+// The records the job computed from the boxes (the job itself is not copied).
+struct pianificato {
+    dati_camera camera;
+    dati_lavoro lavoro;
+    dati_presa presa;
+};
+
+pianificato piano(const caselle_lavoro& caselle, bool blocca = false) {
+    commessa c;
+    c.blocca_base = blocca;
+    calcola_commessa(c, caselle, formato_regionale::italiano());
+    return {c.camera, c.lavoro, c.presa};
+}
+
+risultato_verifiche verifica(const pianificato& c, const sensore_lavoro& s,
+                             const impostazioni_verifiche& imp = {}) {
+    return calcola_verifiche(c.camera, c.lavoro, c.presa, s, imp);
+}
+
+// Every value the result holds, by field name.
+std::map<std::string, double> valori(const risultato_verifiche& r) {
+    std::map<std::string, double> m{{"tolleranza", r.tolleranza_mm},
+                                    {"richiesto", r.gsd_richiesto_mm},
+                                    {"bd", r.rapporto_bd},
+                                    {"r_min", r.r_min_m},
+                                    {"r_max", r.r_max_m},
+                                    {"fuoco", r.fuoco_m},
+                                    {"n_min", r.n_min}};
+    const std::pair<const char*, std::optional<double>> facoltativi[] = {
+        {"pixel", r.pixel_mm},      {"centro", r.gsd_centro_mm}, {"v", r.gsd_peggiore_v_mm},
+        {"h", r.gsd_peggiore_h_mm}, {"d_max", r.dist_max_gsd_m}, {"sx", r.sigma_x_mm},
+        {"sz", r.sigma_z_mm},       {"n_max", r.n_max},          {"consigliato", r.n_consigliato}};
+    for (const auto& [nome, x] : facoltativi)
+        if (x) m[nome] = *x;
+    return m;
+}
+
+struct caso {
+    const char* nome;
+    caselle_lavoro caselle;
+    bool blocca;
+    sensore_lavoro sensore;
+    std::map<std::string, double> attesi;
+    esito gsd, bd, profondita;
+};
+
+const caso casi[] = {
+    {"reflex, base libera",
+     reflex("8", "50", "12"),
+     false,
+     {"", 9504, 6336, 0},
+     {{"pixel", 0.00375631},
+      {"centro", 0.858586},
+      {"v", 0.858586},
+      {"h", 0.858586},
+      {"tolleranza", 12.5},
+      {"richiesto", 4.166667},
+      {"d_max", 38.823529},
+      {"bd", 4},
+      {"sx", 1.310799},
+      {"sz", 2.428448},
+      {"r_min", 7},
+      {"r_max", 8},
+      {"fuoco", 7.466667},
+      {"n_min", 1.455882},
+      {"n_max", 5.598082},
+      {"consigliato", 2}},
+     esito::ok,
+     esito::ok,
+     esito::ok},
+    {"metrica inclinata, 6000 px",
+     prova::caselle_esempio(),
+     false,
+     {"", 6000, 6000, 0},
+     {{"pixel", 0.01},
+      {"centro", 1.0},
+      {"v", 1.029816},
+      {"h", 1.014799},
+      {"d_max", 41.666667},
+      {"bd", 4.1666667},
+      {"sx", 1.015505},
+      {"sz", 2.946278},
+      {"r_min", 8.876167},
+      {"r_max", 10.147986},
+      {"fuoco", 9.469564},
+      {"n_min", 3.529881},
+      {"n_max", 14.90313},
+      {"consigliato", 4}},
+     esito::ok,
+     esito::ok,
+     esito::ok},
+    {"pellicola scansionata a 12 µm",
+     prova::caselle_esempio(),
+     false,
+     {"", 6000, 6000, 12},
+     {{"pixel", 0.012}, {"v", 1.2357795}, {"n_min", 2.941567}, {"n_max", 17.883756}},
+     esito::ok,
+     esito::ok,
+     esito::ok},
+    {"GSD oltre il richiesto",
+     reflex("20", "20", "5"),
+     false,
+     {"", 9504, 6336, 0},
+     {{"centro", 2.1464646}, {"v", 2.1464646}, {"richiesto", 1.666667}, {"d_max", 15.529412}},
+     esito::non_soddisfatto,
+     esito::ok,
+     esito::ok},
+    {"base bloccata corta",
+     {"35", "35,7", "23,8", "5", "20", "10", "50", "0,3"},
+     true,
+     {"", 9504, 6336, 0},
+     {{"bd", 33.333333}},
+     esito::ok,
+     esito::attenzione,
+     esito::ok},
+};
+
+TEST(Verifiche, EsempiCalcolatiAMano) {
+    for (const caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const pianificato c = piano(k.caselle, k.blocca);
+        const auto trovati = valori(verifica(c, k.sensore));
+        for (const auto& [nome, atteso] : k.attesi) {
+            ASSERT_TRUE(trovati.contains(nome)) << nome;
+            EXPECT_NEAR(trovati.at(nome), atteso, 1e-6 * std::abs(atteso)) << nome;
+        }
+        const risultato_verifiche r = verifica(c, k.sensore);
+        EXPECT_EQ(r.gsd, k.gsd);
+        EXPECT_EQ(r.base_distanza, k.bd);
+        EXPECT_EQ(r.profondita, k.profondita);
+    }
+}
+
+// The plans the examples stand on, as the job computes them.
+TEST(Verifiche, PianiDegliEsempi) {
+    const pianificato r = piano(reflex("8", "50", "12"));
+    EXPECT_EQ(r.presa.num_strisc, 3);
+    EXPECT_DOUBLE_EQ(r.presa.base_presa, 2);
+    EXPECT_EQ(r.presa.incl, 0);
+    EXPECT_NEAR(piano(prova::caselle_esempio()).presa.incl, 2.590784, 1e-6);
+}
+
+TEST(Verifiche, PixelSconosciuto) {
+    const pianificato c = piano(prova::caselle_esempio());
+    const risultato_verifiche r = verifica(c, {});
+    for (const auto& x : {r.pixel_mm, r.gsd_centro_mm, r.gsd_peggiore_v_mm, r.dist_max_gsd_m,
+                          r.sigma_x_mm, r.sigma_z_mm, r.n_max})
+        EXPECT_FALSE(x.has_value());
+    EXPECT_EQ(r.gsd, esito::non_disponibile);
+    EXPECT_EQ(r.profondita, esito::non_disponibile);
+    EXPECT_EQ(r.base_distanza, esito::ok);
+    // The circle of confusion falls back to 0.03 mm, 1.5 times the 2 px of 0.01 mm.
+    EXPECT_NEAR(r.n_min, 3.529881 / 1.5, 1e-6);
+    EXPECT_EQ(r.n_consigliato, 2.8);
+}
+
+TEST(Verifiche, ProfonditaDiCampoAiLimiti) {
+    const pianificato c = piano(reflex("8", "50", "12"));
+    const sensore_lavoro s{"", 9504, 6336, 0};
+    impostazioni_verifiche imp;
+    imp.profondita_rilievo_m = 0;
+    risultato_verifiche r = verifica(c, s, imp);  // no tilt, no relief: one plane
+    EXPECT_EQ(r.n_min, 0);
+    EXPECT_EQ(r.n_consigliato, 1.4);
+    EXPECT_DOUBLE_EQ(r.fuoco_m, 8);
+
+    imp.profondita_rilievo_m = 5;  // N min 16.98 above the diffraction limit 5.6
+    r = verifica(c, s, imp);
+    EXPECT_EQ(r.profondita, esito::attenzione);
+    EXPECT_EQ(r.n_consigliato, 22);
+
+    imp.profondita_rilievo_m = 7.5;  // N min 153: no aperture of the series
+    r = verifica(c, s, imp);
+    EXPECT_FALSE(r.n_consigliato.has_value());
+    EXPECT_EQ(righe_verifiche(r, imp, formato_regionale::italiano()).back().valore.substr(0, 10),
+              "oltre f/32");
+
+    imp.profondita_rilievo_m = 8;  // the relief reaches the camera
+    EXPECT_THROW(verifica(c, s, imp), errore_verifiche);
+}
+
+TEST(Verifiche, ImpostazioniNulleONegativeDannoUnMessaggio) {
+    const pianificato c = piano(prova::caselle_esempio());
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    double impostazioni_verifiche::*campi[] = {&impostazioni_verifiche::tolleranza_grafica_mm,
+                                               &impostazioni_verifiche::divisore_gsd,
+                                               &impostazioni_verifiche::precisione_px,
+                                               &impostazioni_verifiche::circolo_confusione_px,
+                                               &impostazioni_verifiche::lunghezza_onda_mm,
+                                               &impostazioni_verifiche::profondita_rilievo_m};
+    for (auto campo : campi) {
+        for (const double x : {0.0, -1.0, nan}) {
+            impostazioni_verifiche imp;
+            imp.*campo = x;
+            const bool ammesso = campo == &impostazioni_verifiche::profondita_rilievo_m && x == 0;
+            const auto messaggio = errore_impostazioni(imp);
+            EXPECT_EQ(messaggio.has_value(), !ammesso) << x;
+            if (ammesso) continue;
+            EXPECT_EQ(messaggio->rfind("Errore: ", 0), 0u) << *messaggio;
+            EXPECT_THROW(verifica(c, {"", 6000, 6000, 0}, imp), errore_verifiche);
+        }
+    }
+    EXPECT_FALSE(errore_impostazioni({}).has_value());
+    EXPECT_TRUE(errore_sensore({"", -1, 0, 0}).has_value());
+    EXPECT_TRUE(errore_sensore({"", 0, 0, -5}).has_value());
+}
+
+// Settings tiny enough to overflow end in a message, never in infinity.
+TEST(Verifiche, ValoriFuoriScalaDannoUnMessaggio) {
+    const pianificato c = piano(prova::caselle_esempio());
+    impostazioni_verifiche imp;
+    imp.divisore_gsd = 1e-320;
+    EXPECT_THROW(verifica(c, {"", 6000, 6000, 0}, imp), errore_verifiche);
+    pianificato senza_base = c;
+    senza_base.presa.base_presa = 0;
+    EXPECT_THROW(verifica(senza_base, {"", 6000, 6000, 0}), errore_verifiche);
+}
+
+TEST(Verifiche, RigheInItaliano) {
+    const impostazioni_verifiche imp;
+    const risultato_verifiche r =
+        verifica(piano(prova::caselle_esempio()), {"", 6000, 6000, 0}, imp);
+    const auto righe = righe_verifiche(r, imp, formato_regionale::italiano());
+    ASSERT_EQ(righe.size(), 8u);
+    EXPECT_EQ(righe[0].valore, "10 µm");
+    EXPECT_EQ(righe[2].valore, "1,03 mm verticale, 1,015 mm orizzontale");
+    EXPECT_EQ(righe[2].testo_esito, "OK");
+    EXPECT_EQ(righe[4].valore, "1:4,17");
+    EXPECT_EQ(righe[5].valore, "1,016 / 2,946 mm");
+    EXPECT_EQ(righe[7].valore, "f/4 (minimo f/3,5)");
+    EXPECT_EQ(righe[7].limite, "fino a f/14,9 per la diffrazione");
+    for (const auto& riga : righe) EXPECT_FALSE(riga.formula.empty()) << riga.nome;
+    EXPECT_EQ(righe_verifiche(r, imp, formato_regionale::inglese())[4].valore, "1:4.17");
+
+    const auto senza_pixel = righe_verifiche(verifica(piano(prova::caselle_esempio()), {}, imp),
+                                             imp, formato_regionale::italiano());
+    EXPECT_EQ(senza_pixel[2].valore, "n/d");
+    EXPECT_EQ(senza_pixel[2].testo_esito, "n/d");
+    EXPECT_EQ(testo_esito(esito::non_soddisfatto), "Non soddisfatto");
+    EXPECT_EQ(testo_esito(esito::attenzione), "Attenzione");
+}
+
+}  // namespace
+}  // namespace pianopre
