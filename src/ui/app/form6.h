@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include "app/controlli_form6.h"
 #include "base/formato_regionale.h"
@@ -11,6 +12,9 @@
 #include "view/navigazione.h"
 
 namespace pianopre {
+
+class finestra_verifiche;
+struct voce_fotocamera;
 
 class Form6 : public QMainWindow {
     Q_OBJECT
@@ -78,6 +82,12 @@ private:
     void comando_salva_dxf();
     void comando_apri_xyz();
 
+    // "Fotocamera..." and "Verifiche del piano".
+    void comando_fotocamera();
+    void usa_fotocamera(const voce_fotocamera& voce);
+    void comando_verifiche();
+    void aggiorna_verifiche();
+
     // "Salva BMP", "Info", "?".
     void comando_salva_bmp();
     void comando_info();
@@ -88,6 +98,8 @@ private:
     servizi_utente& servizi_;
     formato_regionale formato_;
     controlli_form6 c_;
+    finestra_verifiche* verifiche_ = nullptr;  // made at its first opening
+    std::optional<bool> piano_valido_;         // none before the first calculation
 };
 
 }  // namespace pianopre

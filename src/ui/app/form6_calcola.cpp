@@ -59,6 +59,8 @@ void Form6::calcola() {
     } catch (const std::bad_alloc&) {
         numero = err_memoria;
     }
+    piano_valido_ = numero == 0;
+    aggiorna_verifiche();
     if (numero != 0) {
         servizi_.beep();
         servizi_.messaggio(messaggio_errore(numero));

@@ -31,6 +31,9 @@ void Form6::crea_menu() {
     connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
             &Form6::comando_salva_bmp);
     lavoro->addSeparator();
+    connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this, &Form6::comando_fotocamera);
+    lavoro->addSeparator();
     connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &Form6::esci);
 
@@ -91,6 +94,10 @@ void Form6::crea_menu_vista() {
     connect(voce(vista, "azione_zoom_indietro", "Zoom &-",
                  QKeySequence::ZoomOut),
             &QAction::triggered, this, [this] { zoom(2.0); });
+    vista->addSeparator();
+    connect(voce(vista, "azione_verifiche", "&Verifiche del piano",
+                 QKeySequence(Qt::CTRL | Qt::Key_L)),
+            &QAction::triggered, this, &Form6::comando_verifiche);
 }
 
 }  // namespace pianopre

@@ -1,0 +1,23 @@
+// Paths of the shipped data and of the user's files.
+#include "common/percorsi.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace pianopre {
+
+QString percorso_fotocamere_predefinite() {
+    const QString installato =
+        QCoreApplication::applicationDirPath() + "/../share/pianopre/fotocamere.json";
+    if (QFileInfo::exists(installato)) return QDir::cleanPath(installato);
+    return QStringLiteral(PIANOPRE_DATI_SORGENTE "/fotocamere.json");
+}
+
+QString percorso_fotocamere_utente() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           "/fotocamere.json";
+}
+
+}  // namespace pianopre

@@ -1,0 +1,70 @@
+// "Fotocamera...": the camera list, the shipped presets first and then the
+// user's own cameras, with the fields of the selected one. "Usa" closes the
+// dialog with the camera as the fields show it.
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <optional>
+#include <vector>
+
+#include "base/formato_regionale.h"
+#include "common/servizi_utente.h"
+#include "job/fotocamere.h"
+
+namespace pianopre {
+
+class finestra_fotocamere : public QDialog {
+    Q_OBJECT
+public:
+    finestra_fotocamere(const QString& file_predefinite, const QString& file_utente,
+                        servizi_utente& servizi, formato_regionale formato,
+                        QWidget* genitore = nullptr);
+
+    // The camera chosen with "Usa"; empty after "Chiudi".
+    const std::optional<voce_fotocamera>& scelta() const { return scelta_; }
+
+    QListWidget* elenco = nullptr;
+    QLineEdit* nome = nullptr;
+    QLineEdit* larghezza_mm = nullptr;
+    QLineEdit* altezza_mm = nullptr;
+    QLineEdit* larghezza_px = nullptr;
+    QLineEdit* altezza_px = nullptr;
+    QLineEdit* scansione_um = nullptr;
+    QLineEdit* focale_mm = nullptr;
+    QCheckBox* metrica = nullptr;
+    QPushButton* aggiungi = nullptr;
+    QPushButton* modifica = nullptr;
+    QPushButton* duplica = nullptr;
+    QPushButton* elimina = nullptr;
+    QPushButton* usa = nullptr;
+
+private:
+    void crea_controlli();
+    void carica(const QString& file_predefinite);
+    void riempi_elenco(int riga);
+    void mostra_voce(int riga);
+    std::optional<voce_fotocamera> leggi_campi();
+    bool salva_utente();
+    // Index in the user's list of the selected row; none for a preset.
+    std::optional<std::size_t> indice_utente() const;
+
+    void comando_aggiungi();
+    void comando_modifica();
+    void comando_duplica();
+    void comando_elimina();
+    void comando_usa();
+
+    QString file_utente_;
+    servizi_utente& servizi_;
+    formato_regionale formato_;
+    std::vector<voce_fotocamera> predefinite_;
+    std::vector<voce_fotocamera> utente_;
+    bool utente_danneggiato_ = false;  // kept aside before the first save
+    std::optional<voce_fotocamera> scelta_;
+};
+
+}  // namespace pianopre

@@ -1,0 +1,40 @@
+// "Verifiche del piano": a window beside the main one with the checks of the
+// last plan against the camera's pixel, and their settings at the top.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QWidget>
+#include <array>
+
+#include "base/formato_regionale.h"
+#include "job/commessa.h"
+
+namespace pianopre {
+
+class finestra_verifiche : public QWidget {
+    Q_OBJECT
+public:
+    finestra_verifiche(commessa& lavoro, formato_regionale formato, QWidget* genitore = nullptr);
+
+    // The checks of the job's plan, after a calculation that succeeded.
+    void piano_pronto();
+    // No plan to check, and why.
+    void piano_assente(const QString& perche);
+
+    std::array<QLineEdit*, 6> impostazioni{};  // in the order of impostazioni_verifiche
+    QLabel* stato = nullptr;
+    QTableWidget* tabella = nullptr;
+
+private:
+    void mostra_impostazioni();
+    void leggi_impostazioni();
+    void riempi();
+
+    commessa& commessa_;
+    formato_regionale formato_;
+    bool piano_ = false;
+};
+
+}  // namespace pianopre

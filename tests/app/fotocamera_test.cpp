@@ -1,0 +1,134 @@
+// "Fotocamera..." and "Verifiche del piano" in the real window: the camera
+// list fills the boxes as if typed, keeps the user's cameras in their file,
+// and the checks window follows the calculation.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include "common/percorsi.h"
+#include "dialogs/fotocamere_dialogo.h"
+#include "dialogs/verifiche_finestra.h"
+#include "support/banco_form6.h"
+#include "support/modale.h"
+
+namespace pianopre {
+namespace {
+
+struct banco_fotocamere {
+    banco_fotocamere() {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(percorso_fotocamere_utente());
+    }
+    ~banco_fotocamere() { QFile::remove(percorso_fotocamere_utente()); }
+};
+
+// Chooses `nome` in the dialog opened by `apri` and presses "Usa".
+void scegli(const QString& nome, const std::function<void()>& apri) {
+    prova::quando_aperta([&](QWidget* w) {
+        auto* d = qobject_cast<finestra_fotocamere*>(w);
+        ASSERT_NE(d, nullptr);
+        const auto trovate = d->elenco->findItems(nome, Qt::MatchExactly);
+        ASSERT_EQ(trovate.size(), 1) << nome.toStdString();
+        d->elenco->setCurrentItem(trovate.front());
+        d->usa->click();
+    });
+    apri();
+}
+
+TEST(Fotocamera, UsaRiempieLeCaselleNelFormatoRegionale) {
+    banco_fotocamere f;
+    for (const auto& [formato, larghezza] :
+         {std::pair{formato_regionale::italiano(), "35,7"}, {formato_regionale::inglese(), "35.7"}}) {
+        commessa lavoro;
+        servizi_finti servizi;
+        Form6 finestra(lavoro, servizi, formato);
+        const controlli_form6& c = finestra.controlli();
+        auto* azione = finestra.findChild<QAction*>("azione_fotocamera");
+        ASSERT_NE(azione, nullptr);
+        scegli("Pieno formato 35,7 x 23,8 - 60 Mpx", [&] { azione->trigger(); });
+        EXPECT_EQ(c.casella_larg_neg->text(), larghezza);
+        EXPECT_EQ(c.casella_focale->text(), "100");  // no focal length: the box keeps its text
+        EXPECT_EQ(lavoro.sensore.larghezza_px, 9504);
+        scegli("Pellicola metrica 130 x 180 - focale 100", [&] { azione->trigger(); });
+        EXPECT_EQ(c.casella_alt_neg->text(), "180");
+        EXPECT_TRUE(c.metrica->isChecked());
+        EXPECT_EQ(lavoro.sensore.larghezza_px, 0);
+        EXPECT_TRUE(servizi.eventi.isEmpty()) << servizi.eventi.join('\n').toStdString();
+    }
+}
+
+TEST(Fotocamera, ListaDellUtenteSalvataEFileDanneggiato) {
+    banco_fotocamere f;
+    servizi_finti servizi;
+    const QString file = percorso_fotocamere_utente();
+    {
+        finestra_fotocamere d(percorso_fotocamere_predefinite(), file, servizi,
+                              formato_regionale::italiano());
+        const int predefinite = d.elenco->count();
+        EXPECT_EQ(predefinite, 8);
+        EXPECT_FALSE(d.modifica->isEnabled());  // a preset is not changed in place
+        d.duplica->click();
+        d.nome->setText("La mia");
+        d.larghezza_px->setText("-5");
+        d.modifica->click();  // refused with its message, nothing saved
+        d.larghezza_px->setText("6000");
+        d.modifica->click();
+        EXPECT_EQ(d.elenco->count(), predefinite + 1);
+        EXPECT_EQ(d.elenco->item(predefinite)->text(), "La mia");
+    }
+    EXPECT_EQ(servizi.messaggi().size(), 1);
+    {
+        finestra_fotocamere d(percorso_fotocamere_predefinite(), file, servizi,
+                              formato_regionale::italiano());
+        EXPECT_EQ(d.elenco->item(8)->text(), "La mia");
+    }
+    QFile guasto(file);
+    ASSERT_TRUE(guasto.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    guasto.write("{\"fotocamere\": [");
+    guasto.close();
+    servizi.eventi.clear();
+    finestra_fotocamere d(percorso_fotocamere_predefinite(), file, servizi,
+                          formato_regionale::italiano());
+    EXPECT_EQ(d.elenco->count(), 8);  // the presets stay usable
+    ASSERT_EQ(servizi.messaggi().size(), 1);
+    EXPECT_TRUE(servizi.messaggi().front().contains(file));
+    d.duplica->click();  // the damaged file is kept aside before the first save
+    EXPECT_TRUE(QFile::exists(file + ".bak"));
+    QFile::remove(file + ".bak");
+}
+
+TEST(Verifiche, SegueIlCalcoloEGliErrori) {
+    banco_form6 b;
+    b.finestra.findChild<QAction*>("azione_verifiche")->trigger();
+    auto* v = b.finestra.findChild<finestra_verifiche*>();
+    ASSERT_NE(v, nullptr);
+    EXPECT_TRUE(v->isVisible());
+    EXPECT_EQ(v->tabella->rowCount(), 0);
+    EXPECT_TRUE(v->stato->text().contains("Nessun piano"));
+
+    b.lavoro.sensore.larghezza_px = 6000;
+    b.esempio();
+    b.calcola();
+    ASSERT_GT(v->tabella->rowCount(), 3);
+    QStringList esiti;
+    for (int r = 0; r < v->tabella->rowCount(); ++r) {
+        esiti << v->tabella->item(r, 3)->text();
+        EXPECT_FALSE(v->tabella->item(r, 0)->toolTip().isEmpty());
+        EXPECT_FALSE(v->tabella->item(r, 1)->text().contains("nan"));
+    }
+    EXPECT_EQ(esiti.count("OK"), 3) << esiti.join(',').toStdString();
+
+    v->impostazioni[1]->setText("0");  // GSD divisor
+    emit v->impostazioni[1]->editingFinished();
+    EXPECT_TRUE(v->stato->text().startsWith("Errore")) << v->stato->text().toStdString();
+    EXPECT_EQ(b.lavoro.verifiche.divisore_gsd, 3);
+
+    b.c.casella_distanza->clear();
+    b.calcola();
+    EXPECT_EQ(v->tabella->rowCount(), 0);
+    EXPECT_TRUE(v->stato->text().contains("non è riuscito"));
+}
+
+}  // namespace
+}  // namespace pianopre
