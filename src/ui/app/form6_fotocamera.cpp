@@ -28,6 +28,7 @@ void Form6::usa_fotocamera(const voce_fotocamera& voce) {
 void Form6::comando_verifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new finestra_verifiche(commessa_, formato_, this);
+        verifiche_->move(frameGeometry().topRight() + QPoint(8, 0));  // beside, not over the picture
         aggiorna_verifiche();
     }
     verifiche_->show();

@@ -56,6 +56,7 @@ void finestra_fotocamere::crea_controlli() {
     elenco = new QListWidget(this);
     elenco->setObjectName("elenco");
     elenco->setMinimumWidth(280);
+    setMinimumWidth(760);
     auto* campi = new QFormLayout;
     const auto campo = [&](QLineEdit*& c, const char* nome_oggetto, const QString& etichetta) {
         c = new QLineEdit(this);

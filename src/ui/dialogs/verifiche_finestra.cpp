@@ -78,7 +78,7 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
     tutto->addLayout(griglia);
     tutto->addWidget(stato);
     tutto->addWidget(tabella);
-    resize(640, 420);
+    resize(980, 420);
     mostra_impostazioni();
     piano_assente("Nessun piano calcolato: premere \"Calcola -->\".");
 }
