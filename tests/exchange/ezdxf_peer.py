@@ -159,35 +159,78 @@ def nome16(testo):
     return testo.encode("cp1252")[:16].ljust(16, b" ")
 
 
-# What our reader must load from disegno_r12(): (tipo, colore, nome, x, y, z, altezza, rotazione).
+# What our reader must load from disegno_r12(), the circle and the arc aside
+# (CURVE below): (tipo, colore, nome, x, y, z, altezza, rotazione).
 ATTESI = [
-    (21, 1, nome16("MURI"), 1, 2, 3, 0, 0),   # LINE: the start carries the layer's colour
-    (23, 0, nome16("MURI"), 4, 5, 6, 0, 0),   # and the end the line's layer, no colour
-    (11, 3, nome16("muri"), 7, 8, 9, 0, 0),   # lower-case layer found, then 62 after 8 wins
+    (21, 1, nome16("MURI"), 1, 2, 3, 0, 0),   # LINE: both ends carry the layer's colour
+    (23, 1, nome16("MURI"), 4, 5, 6, 0, 0),
+    (11, 3, nome16("muri"), 7, 8, 9, 0, 0),   # lower-case layer found, its own 62 wins
     (81, 5, nome16("Città, 1 m"), 1.5, 2.5, 0, 0.5, 30),
     (21, 1, nome16("MURI"), 0, 0, 0, 0, 0),   # 2-D polyline
     (22, 1, nome16("MURI"), 1, 0, 0, 0, 0),
     (23, 1, nome16("MURI"), 1, 1, 0, 0, 0),
-    # 3-D polyline on a layer the table lacks: its first vertex keeps the colour
-    # that the SEQEND before it (layer MURI) left in the working entity.
-    (21, 1, nome16("P3"), 0, 0, 0, 0, 0),
+    # 3-D polyline on a layer the table lacks: no colour; closed, and already
+    # back at its first vertex.
+    (21, 0, nome16("P3"), 0, 0, 0, 0, 0),
     (22, 0, nome16("P3"), 1, 0, 1, 0, 0),
     (22, 0, nome16("P3"), 1, 1, 2, 0, 0),
     (23, 0, nome16("P3"), 0, 0, 0, 0, 0),
-    # CIRCLE, ARC and INSERT are skipped, and the last point inherits what they
-    # left: the arc's radius and start angle, layer "0"'s colour 7.
-    (11, 7, nome16("NUOVO"), 9, 9, 9, 3, 45),
+    # The block BLK at (5, 5): its line and point on layer 0, colour 7.
+    (21, 7, nome16("0"), 5, 5, 0, 0, 0),
+    (23, 7, nome16("0"), 6, 6, 0, 0, 0),
+    (11, 7, nome16("0"), 8, 8, 0, 0, 0),
+    (11, 0, nome16("NUOVO"), 9, 9, 9, 0, 0),  # nothing left over from the entities before it
 ]
+
+# The circle and the arc: centre, radius, start and end angle in degrees.
+CURVE = [((10, 10), 2, 0, 360), ((20, 20), 3, 45, 90)]
+
+
+def separa_curve(voci):
+    """(the runs of more than 3 vertices on layer MURI, the other entities)."""
+    curve, resto, serie = [], [], []
+    for v in voci:
+        if v[0] == 21:
+            serie = []
+        if v[0] in (21, 22, 23):
+            serie.append(v)
+            if v[0] == 23:
+                if len(serie) > 3 and serie[0][2] == nome16("MURI"):
+                    curve.append(serie)
+                else:
+                    resto.extend(serie)
+        else:
+            resto.append(v)
+    return curve, resto
+
+
+def controlla_curve(curve):
+    controlla(len(curve) == len(CURVE), f"{len(curve)} curves")
+    for serie, ((cx, cy), r, a0, a1) in zip(curve, CURVE):
+        for v in serie:
+            controlla(math.isclose(math.hypot(v[3] - cx, v[4] - cy), r, rel_tol=1e-12),
+                      f"curve vertex {v} off its circle")
+        inizio = math.degrees(math.atan2(serie[0][4] - cy, serie[0][3] - cx)) % 360
+        fine = math.degrees(math.atan2(serie[-1][4] - cy, serie[-1][3] - cx)) % 360
+        controlla(math.isclose(inizio, a0 % 360, abs_tol=1e-9), f"curve start {inizio}")
+        controlla(math.isclose(fine, a1 % 360, abs_tol=1e-9), f"curve end {fine}")
+        # The sagitta of each chord within 0.2 % of the radius.
+        passo = max(abs(math.atan2(math.sin(math.radians(b - a)), math.cos(math.radians(b - a))))
+                    for a, b in zip([math.degrees(math.atan2(v[4] - cy, v[3] - cx)) for v in serie],
+                                    [math.degrees(math.atan2(v[4] - cy, v[3] - cx)) for v in serie[1:]]))
+        controlla(1 - math.cos(passo / 2) <= 0.002, f"chord of {passo} rad too long")
 
 
 def ezdxf_a_nostro(strumento, cartella):
     percorso = os.path.join(cartella, "ezdxf_r12.dxf")
     disegno_r12().saveas(percorso)
-    uscita = subprocess.run([strumento, "elenca", percorso], check=True,
+    uscita = subprocess.run([strumento, "voci", percorso], check=True,
                             capture_output=True, text=True).stdout
     controlla(uscita.startswith("esito|0|0\n"), f"reader report: {uscita.splitlines()[:1]}")
-    voci = elenco(uscita)
-    print(f"our reader loads {len(voci)} entities from ezdxf's R12 file, {len(ATTESI)} expected")
+    curve, voci = separa_curve(elenco(uscita))
+    controlla_curve(curve)
+    print(f"our reader loads {len(voci)} entities and {len(curve)} curves from ezdxf's R12 file,"
+          f" {len(ATTESI)} and {len(CURVE)} expected")
     controlla(len(voci) == len(ATTESI), "entity count")
     for i, (v, a) in enumerate(zip(voci, ATTESI)):
         uguali = v[:3] == a[:3] and all(vicino(p, q) for p, q in zip(v[3:], a[3:]))

@@ -52,7 +52,7 @@ TEST(LetturaDxf, PuntoTestoELinea) {
               "11 0 [PF              ] 1.5 -2 1000 0 0 0\n"
               "81 0 [ciao            ] 4 5 6 0.8 45 0\n"
               "21 3 [L               ] 1 2 3 0 0 0\n"
-              "23 0 [L               ] 4 5 6 0 0 0\n");
+              "23 3 [L               ] 4 5 6 0 0 0\n");
 }
 
 TEST(LetturaDxf, CodiciENomiSenzaBlankEMaiuscoli) {
@@ -100,11 +100,11 @@ TEST(LetturaDxf, ColoriDeiLayer) {
     const caso casi[] = {
         {{"8", "fondo"}, 4, "fondo"},             // the table's entry in upper case
         {{"8", "FONDO", "62", "2"}, 2, "FONDO"},  // 62 after 8 wins
-        {{"62", "2", "8", "FONDO"}, 4, "FONDO"},  // 8 after 62 wins when the layer has a colour
+        {{"62", "2", "8", "FONDO"}, 2, "FONDO"},  // the entity's own colour wins in any order
         {{"62", "2", "8", "NERO"}, 2, "NERO"},    // a layer of colour 0 leaves it
         {{"62", "2", "8", "ALTRO"}, 2, "ALTRO"},  // and so does a layer not in the table
         {{"8", "Citt\xE0"}, 6, "Citt\xE0"},       // accented letters are compared in upper case
-        {{"8", "5"}, 5, "5"},                     // no 62 in the table: the colour before it
+        {{"8", "5"}, 0, "5"},                     // no 62 in the table: no colour
     };
     for (const caso& c : casi) {
         std::string testo =
@@ -127,7 +127,7 @@ TEST(LetturaDxf, TabellaLayer) {
     EXPECT_EQ(m.lista_layer.voce(1).nome.grezzo(), "FONDO           ");
     EXPECT_EQ(m.lista_layer.voce(1).colore, 4);
     EXPECT_EQ(m.lista_layer.voce(2).colore, -1);
-    EXPECT_EQ(m.lista_layer.voce(3).colore, -1);
+    EXPECT_EQ(m.lista_layer.voce(3).colore, 0);  // nothing from the entry before
     EXPECT_EQ(colore_layer(m, "FONDO"), 4);
     EXPECT_EQ(colore_layer(m, "fondo"), 0);  // the look-up itself is exact
     EXPECT_EQ(colore_layer(m, "3"), 0);
@@ -141,11 +141,19 @@ TEST(LetturaDxf, CodiciTrasformatiInTipi) {
     const caso casi[] = {
         {{"0", "POLYLINE", "0", "VERTEX", "0", "VERTEX", "0", "VERTEX", "0", "SEQEND"},
          {21, 22, 23}},
-        {{"0", "POLYLINE", "0", "VERTEX", "0", "SEQEND"}, {23}},
-        {{"0", "POINT", "0", "SEQEND"}, {23}},
+        {{"0", "POLYLINE", "0", "VERTEX", "0", "SEQEND"}, {11}},
+        // A SEQEND ends only a polyline's run.
+        {{"0", "POINT", "0", "SEQEND"}, {11}},
         {{"0", "SEQEND"}, {}},
-        {{"0", "VERTEX", "0", "VERTEX", "0", "EOF"}, {22, 22}},
-        {{"0", "CIRCLE", "10", "1", "0", "ARC", "0", "INSERT", "0", "3DFACE", "0", "EOF"}, {}},
+        {{"0", "VERTEX", "0", "VERTEX", "0", "EOF"}, {}},
+        // Circles and arcs without a radius, references to no block, and the
+        // kinds never kept.
+        {{"0", "CIRCLE", "10", "1", "0", "ARC", "0", "INSERT", "0", "RAY", "0", "XLINE", "0",
+          "IMAGE", "0", "WIPEOUT", "0", "3DSOLID", "0", "REGION", "0", "ACAD_PROXY_ENTITY", "0",
+          "ALTRO", "0", "EOF"},
+         {}},
+        // A polyline without SEQEND ends at the next entity.
+        {{"0", "POLYLINE", "0", "VERTEX", "0", "VERTEX", "0", "POINT", "0", "EOF"}, {21, 23, 11}},
         {{"0", "POINT", "0", "POLYLINE", "0", "VERTEX", "0", "VERTEX", "0", "SEQEND", "0", "LINE",
           "0", "TEXT", "0", "EOF"},
          {11, 21, 23, 21, 23, 81}},
@@ -163,28 +171,34 @@ TEST(LetturaDxf, CodiciTrasformatiInTipi) {
     }
 }
 
-TEST(LetturaDxf, CampiRimastiNelleEntitaDiLavoro) {
+// The POLYLINE header passes its layer and colour to vertices without their
+// own; nothing of a skipped entity reaches the next one.
+TEST(LetturaDxf, CampiSoloDellaPropriaEntita) {
     modello m;
     leggi(m, dxf_entita({"0",      "POLYLINE", "8",  "P", "62",     "5",  "66", "1", "0",
-                         "VERTEX", "10",       "1",  "0", "VERTEX", "10", "2",  "0", "SEQEND",  //
-                         "0",      "CIRCLE",   "8",  "C", "40",     "3",  "10", "9", "0",
-                         "POINT",  "0",        "EOF"}));
-    ASSERT_EQ(m.lista_entita.n_entita(), 3);
-    EXPECT_EQ(voce(m, 1).colore, 5);  // from the POLYLINE header
+                         "VERTEX", "10",       "1",  "0", "VERTEX", "10", "2",  "8", "Q",
+                         "0",      "SEQEND",  //
+                         "0",      "ALTRO",    "8",  "C", "40",     "3",  "10", "9", "62",
+                         "4",      "50",       "30", "0", "POINT",  "0",  "DIMENSION", "50",
+                         "45",     "0",        "TEXT", "1", "t",    "0",  "EOF"}));
+    ASSERT_EQ(m.lista_entita.n_entita(), 4);
+    EXPECT_EQ(voce(m, 1).colore, 5);
     EXPECT_EQ(voce(m, 1).nome.pulito(), "P");
-    EXPECT_EQ(voce(m, 2).colore, 0);  // reset after the first vertex was stored
-    EXPECT_EQ(voce(m, 2).nome.pulito(), "");
-    EXPECT_EQ(voce(m, 3).nome.pulito(), "C");  // left by the CIRCLE
-    EXPECT_EQ(voce(m, 3).x, 9);
-    EXPECT_EQ(voce(m, 3).altezza, 3);
+    EXPECT_EQ(voce(m, 2).colore, 5);
+    EXPECT_EQ(voce(m, 2).nome.pulito(), "Q");
+    EXPECT_EQ(voce(m, 3).nome.pulito(), "");
+    EXPECT_EQ(voce(m, 3).x, 0);
+    EXPECT_EQ(voce(m, 3).colore, 0);
+    EXPECT_EQ(voce(m, 3).altezza, 0);
+    EXPECT_EQ(voce(m, 4).rotazione, 0);  // not the DIMENSION's 50
 }
 
-TEST(LetturaDxf, LineaSenzaLayerDelSecondoPunto) {
+TEST(LetturaDxf, LineaColorataFinoAllaFine) {
     modello m;
     leggi(m, dxf_entita({"0", "LINE", "8", "A", "62", "1", "11", "2", "0", "EOF"}));
     ASSERT_EQ(m.lista_entita.n_entita(), 2);
     EXPECT_EQ(voce(m, 2).nome.pulito(), "A");
-    EXPECT_EQ(voce(m, 2).colore, 0);
+    EXPECT_EQ(voce(m, 2).colore, 1);
     EXPECT_EQ(voce(m, 2).x, 2);
 }
 
@@ -237,7 +251,13 @@ TEST(LetturaDxf, FileDanneggiati) {
         {dxf_entita({"0", "POINT", "10", "nan"}), err_tipo, 0},
         {dxf_entita({"0", "POINT", "10", "0x10"}), err_tipo, 0},
         {dxf_entita({"0", "POINT", "10", "1e400"}), err_overflow, 0},
-        {dxf_entita({"0", "POINT", "0", "POINT", "40", "1e39"}), err_overflow, 1},
+        {dxf_entita({"0", "POINT", "0", "TEXT", "40", "1e39"}), err_overflow, 1},
+        // Values that cannot be read in entities that are not kept skip them.
+        {dxf_entita({"0", "RAY", "10", "abc", "62", "x", "0", "POINT", "0", "ALTRO", "40", "1e39"}),
+         0, 1},
+        // Reading ends at 0 EOF: a blank line, or anything, after it.
+        {righe({"0", "SECTION", "2", "ENTITIES", "0", "POINT", "0", "EOF", ""}), 0, 1},
+        {righe({"0", "SECTION", "2", "ENTITIES", "0", "POINT", "0", "EOF", "10", "x", "0"}), 0, 1},
         {dxf_entita({"0", "POINT", "62", "32768"}), err_overflow, 0},
         {dxf_entita({"0", "POINT", "62", "x"}), err_tipo, 0},
         {tabella({{"A", "40000"}}), err_overflow, 0},

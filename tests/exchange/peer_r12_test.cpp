@@ -4,7 +4,9 @@
 // ends and cut short.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
+#include <vector>
 
 #include "exchange/dxf_lettura.h"
 #include "base/errori.h"
@@ -13,23 +15,70 @@
 namespace pianopre {
 namespace {
 
-// One line per entity, as prova::elenca lists them.
+// One line per entity, as prova::elenca lists them, the circle and the arc
+// left out (checked on their own below).
 const char* const atteso =
+    // A LINE's two ends both carry its colour.
     "21 1 [MURI            ] 1 2 3 0 0 0\n"
-    "23 0 [MURI            ] 4 5 6 0 0 0\n"
+    "23 1 [MURI            ] 4 5 6 0 0 0\n"
     "11 3 [muri            ] 7 8 9 0 0 0\n"
     "81 5 [Citt\xE0, 1 m      ] 1.5 2.5 0 0.5 30 0\n"
     "21 1 [MURI            ] 0 0 0 0 0 0\n"
     "22 1 [MURI            ] 1 0 0 0 0 0\n"
     "23 1 [MURI            ] 1 1 0 0 0 0\n"
-    // The SEQEND before it (layer MURI) left its colour to the first vertex.
-    "21 1 [P3              ] 0 0 0 0 0 0\n"
+    // A layer the table lacks: no colour; closed, and already back at its start.
+    "21 0 [P3              ] 0 0 0 0 0 0\n"
     "22 0 [P3              ] 1 0 1 0 0 0\n"
     "22 0 [P3              ] 1 1 2 0 0 0\n"
     "23 0 [P3              ] 0 0 0 0 0 0\n"
-    // After the skipped CIRCLE, ARC and INSERT: the arc's radius and start
-    // angle, and the colour 7 of the INSERT's layer "0".
-    "11 7 [NUOVO           ] 9 9 9 3 45 0\n";
+    // The block BLK (a line and a point) at (5, 5), in layer 0's colour 7.
+    "21 7 [0               ] 5 5 0 0 0 0\n"
+    "23 7 [0               ] 6 6 0 0 0 0\n"
+    "11 7 [0               ] 8 8 0 0 0 0\n"
+    // Nothing left over from the entities before it.
+    "11 0 [NUOVO           ] 9 9 9 0 0 0\n";
+
+// The circle (10, 10) r 2 and the arc (20, 20) r 3 from 45 to 90 degrees
+// taken out of m as runs; each vertex on its curve.
+void togli_curve(modello& m, std::vector<std::vector<entita>>& curve) {
+    modello resto;
+    std::vector<entita> run;
+    for (const entita& e : m.lista_entita.voci()) {
+        if (e.tipo == tipo_inizio) run.clear();
+        if (e.tipo >= tipo_inizio && e.tipo <= tipo_fine) run.push_back(e);
+        if (e.tipo == tipo_fine && run.size() > 3 && run[0].nome.pulito() == "MURI") {
+            curve.push_back(run);
+            continue;
+        }
+        if (e.tipo == tipo_fine || e.tipo == tipo_punto || e.tipo == tipo_testo)
+            for (const entita& r : (e.tipo == tipo_fine ? run : std::vector<entita>{e}))
+                agg_entita(resto, r);
+    }
+    m.lista_entita.azzera();
+    for (const entita& e : resto.lista_entita.voci()) agg_entita(m, e);
+}
+
+void controlla_curve(const std::vector<std::vector<entita>>& curve) {
+    ASSERT_EQ(curve.size(), 2u);
+    const struct {
+        double cx, cy, r, a0, a1;
+    } attese[] = {{10, 10, 2, 0, 360}, {20, 20, 3, 45, 90}};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const auto& c = attese[k];
+        for (const entita& e : curve[k]) {
+            EXPECT_NEAR(std::hypot(e.x - c.cx, e.y - c.cy), c.r, 1e-12);
+            EXPECT_EQ(e.colore, 1);
+        }
+        const auto angolo = [&](const entita& e) {
+            return std::atan2(e.y - c.cy, e.x - c.cx) * 180 / 3.141592653589793;
+        };
+        EXPECT_NEAR(angolo(curve[k].front()), c.a0, 1e-9);
+        EXPECT_NEAR(std::fmod(angolo(curve[k].back()) + 360, 360), std::fmod(c.a1, 360), 1e-9);
+        // Chords within 0.2 % of the radius: at least as many as that needs.
+        const double passo = 2 * std::acos(1 - 0.002) * 180 / 3.141592653589793;
+        EXPECT_GE(static_cast<double>(curve[k].size() - 1), (c.a1 - c.a0) / passo);
+    }
+}
 
 esito_dxf leggi(modello& m, const std::string& testo) {
     azzera_liste(m);
@@ -43,7 +92,10 @@ TEST(PeerR12, EntitaAttese) {
     modello m;
     const esito_dxf esito = leggi(m, testo);
     EXPECT_FALSE(esito.manca_entita || esito.manca_layer);
+    std::vector<std::vector<entita>> curve;
+    togli_curve(m, curve);
     EXPECT_EQ(prova::elenca(m), atteso);
+    controlla_curve(curve);
     EXPECT_EQ(m.lista_layer.n_layer(), 4);  // 0, Defpoints, MURI, Testi
     EXPECT_EQ(m.lista_layer.voce(4).nome.pulito(), "TESTI");
 }
@@ -57,6 +109,8 @@ TEST(PeerR12, ConFineRigaCrLf) {
     }
     modello m;
     leggi(m, crlf);
+    std::vector<std::vector<entita>> curve;
+    togli_curve(m, curve);
     EXPECT_EQ(prova::elenca(m), atteso);
 }
 

@@ -1,195 +1,112 @@
-// The entity phase of the DXF reader: each group fills the working entities,
-// each "0" group stores the entity before it and names the next one.
-//
-// The working entities are made blank only after an entity has been stored,
-// so fields an entity does not carry keep what the groups before it left:
-// the first vertex of a polyline inherits the colour of its POLYLINE header.
+// The entity phase of the DXF reader.
 #include "exchange/dxf_entita.h"
 
-#include <array>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "base/errori.h"
 #include "exchange/campi_dxf.h"
-#include "exchange/dxf_lettura.h"
+#include "exchange/dxf_conversione.h"
+#include "exchange/record_dxf.h"
+#include "exchange/righe.h"
 
 namespace pianopre {
 
 namespace {
 
-enum class codice {
-    zero,
-    testo,
-    layer,
-    x,
-    y,
-    z,
-    x2,
-    y2,
-    z2,
-    altezza,
-    rotazione,
-    colore,
-    eof,
-    altro
-};
-
-codice classifica(std::string_view c) {
-    if (c.size() == 1) {
-        if (c[0] == '0') return codice::zero;
-        if (c[0] == '1') return codice::testo;
-        if (c[0] == '8') return codice::layer;
-    } else if (c.size() == 2) {
-        const bool zero = c[1] == '0';
-        const bool uno = c[1] == '1';
-        switch (c[0]) {
-            case '1':
-                return zero ? codice::x : uno ? codice::x2 : codice::altro;
-            case '2':
-                return zero ? codice::y : uno ? codice::y2 : codice::altro;
-            case '3':
-                return zero ? codice::z : uno ? codice::z2 : codice::altro;
-            case '4':
-                return zero ? codice::altezza : codice::altro;
-            case '5':
-                return zero ? codice::rotazione : codice::altro;
-            case '6':
-                return c[1] == '2' ? codice::colore : codice::altro;
-            default:
-                break;
-        }
-    } else if (uguale_maiuscolo(c, "EOF")) {
-        return codice::eof;
-    }
-    return codice::altro;
-}
-
-// The entity names the reader acts on; the longest is POLYLINE.
-constexpr std::array<std::string_view, 6> nomi_noti = {"LINE",   "TEXT",     "POINT",
-                                                       "VERTEX", "POLYLINE", "SEQEND"};
-
-std::string_view nome_noto(std::string_view valore) {
-    const std::string_view t = senza_blank(valore);
-    if (t.size() < 4 || t.size() > 8) return {};  // most names end here
-    for (std::string_view nome : nomi_noti)
-        if (uguale_maiuscolo(t, nome)) return nome;
-    return {};
+// A flag group (60 invisible, 67 paper space) set to 1; an unreadable one is not.
+bool acceso(const record_dxf& r, int codice) {
+    const voce_record* v = r.trova(codice);
+    return v && v->errore == 0 && v->numero == 1;
 }
 
 class fase_entita {
 public:
-    explicit fase_entita(modello& m) : m_(m) {}
+    fase_entita(disegno_dxf& d, bool blocchi)
+        : d_(d), blocchi_(blocchi), out_(blocchi ? nullptr : &d.modello_spazio()) {}
 
-    void leggi(lettore_righe& file) {
-        std::string_view riga;
-        std::string_view valore;
-        while (file.leggi(riga)) {
-            const codice c = classifica(senza_blank(riga));
-            if (c == codice::eof) continue;
-            // The entity before a "0" is stored even when the file ends there.
-            if (c == codice::zero) fine_entita();
-            if (!file.leggi(valore)) throw errore(err_fine_file);
-            gruppo(c, valore);
+    void leggi(sorgente_gruppi& s) {
+        gruppo g;
+        while (s.leggi(g)) {
+            if (g.codice == 0) {
+                // The entity before a "0" is stored even when the file ends there.
+                chiudi();
+                if (g.troncato) throw errore(err_fine_file);
+                const std::string_view nome = senza_blank(g.testo);
+                if (uguale_maiuscolo(nome, "EOF") ||
+                    (blocchi_ && uguale_maiuscolo(nome, "ENDSEC"))) {
+                    fine_polilinea();
+                    return;
+                }
+                corrente_.azzera(nome);
+                aperto_ = true;
+                continue;
+            }
+            if (g.troncato) throw errore(err_fine_file);
+            if (aperto_) corrente_.aggiungi(g);
         }
+        fine_polilinea();
     }
 
 private:
-    void gruppo(codice c, std::string_view valore) {
-        switch (c) {
-            case codice::zero:
-                nuova_entita(valore);
-                break;
-            case codice::testo:
-                corrente_.nome = valore;
-                break;
-            case codice::layer:
-                imposta_layer(valore);
-                break;
-            case codice::x:
-                corrente_.x = campo_numero(valore);
-                break;
-            case codice::y:
-                corrente_.y = campo_numero(valore);
-                break;
-            case codice::z:
-                corrente_.z = campo_numero(valore);
-                break;
-            case codice::x2:
-                secondo_.x = campo_numero(valore);
-                break;
-            case codice::y2:
-                secondo_.y = campo_numero(valore);
-                break;
-            case codice::z2:
-                secondo_.z = campo_numero(valore);
-                break;
-            case codice::altezza:
-                corrente_.altezza = singolo(campo_numero(valore));
-                break;
-            case codice::rotazione:
-                corrente_.rotazione = singolo(campo_numero(valore));
-                break;
-            case codice::colore:
-                corrente_.colore = intero16(campo_numero(valore));
-                break;
-            case codice::eof:
-            case codice::altro:
-                break;
+    void chiudi() {
+        if (!aperto_) return;
+        aperto_ = false;
+        const std::string& n = corrente_.nome;
+        if (in_polilinea_) {
+            if (n == "VERTEX") {
+                if (vertici_.size() <= n_vertici_) vertici_.emplace_back();
+                std::swap(vertici_[n_vertici_++], corrente_);
+                return;
+            }
+            fine_polilinea();
+            if (n == "SEQEND") return;
         }
-    }
-
-    void fine_entita() {
-        if (!da_memorizzare_) return;
-        da_memorizzare_ = false;
-        memorizza_entita(m_, nome_, inizio_polilinea_ ? tipo_inizio : tipo_vertice, corrente_,
-                         secondo_);
-        corrente_ = entita{};
-        secondo_ = entita{};
-        inizio_polilinea_ = false;
-    }
-
-    void nuova_entita(std::string_view valore) {
-        nome_ = nome_noto(valore);
-        da_memorizzare_ =
-            nome_ == "LINE" || nome_ == "TEXT" || nome_ == "POINT" || nome_ == "VERTEX";
-        if (nome_ == "POLYLINE") {
-            inizio_polilinea_ = true;
-        } else if (nome_ == "SEQEND") {
-            const std::int32_t n = m_.lista_entita.n_entita();
-            if (n > 0) m_.lista_entita.modifica(n).tipo = tipo_fine;
+        if (blocchi_ && n == "BLOCK") {
+            out_ = &d_.nuovo_blocco(corrente_.testo(2), corrente_.punto(10));
+            return;
         }
-    }
-
-    // The layer name, and its colour from the LAYER table when that gave one.
-    void imposta_layer(std::string_view valore) {
-        corrente_.nome = campo_testo(valore);
-        const std::string_view nome = corrente_.nome.pulito();
-        std::array<char, 16> maiuscolo{};
-        for (std::size_t i = 0; i < nome.size(); ++i) maiuscolo[i] = maiuscola(nome[i]);
-        // Consecutive entities mostly share a layer: look it up once.
-        if (nome.size() != lungh_ultimo_ || maiuscolo != ultimo_layer_) {
-            ultimo_layer_ = maiuscolo;
-            lungh_ultimo_ = nome.size();
-            ultimo_colore_ = colore_layer(m_, {maiuscolo.data(), nome.size()});
+        if (blocchi_ && n == "ENDBLK") {
+            out_ = nullptr;
+            return;
         }
-        if (ultimo_colore_ != 0) corrente_.colore = ultimo_colore_;
+        if (!out_ || n == "VERTEX" || n == "SEQEND") return;
+        const bool nascosto = acceso(corrente_, 60) || (!blocchi_ && acceso(corrente_, 67));
+        if (n == "POLYLINE") {
+            std::swap(testa_, corrente_);
+            in_polilinea_ = true;
+            salta_polilinea_ = nascosto;
+            n_vertici_ = 0;
+            return;
+        }
+        if (!nascosto) converti(corrente_, d_, *out_);
     }
 
-    modello& m_;
-    entita corrente_;
-    entita secondo_;
-    std::string_view nome_;
-    bool da_memorizzare_ = false;
-    bool inizio_polilinea_ = false;
-    std::array<char, 16> ultimo_layer_{};
-    std::size_t lungh_ultimo_ = 17;  // nothing looked up yet
-    std::int16_t ultimo_colore_ = 0;
+    void fine_polilinea() {
+        if (!in_polilinea_) return;
+        in_polilinea_ = false;
+        if (!salta_polilinea_ && out_)
+            converti_polilinea(testa_, std::span<const record_dxf>(vertici_.data(), n_vertici_), d_,
+                               *out_);
+    }
+
+    disegno_dxf& d_;
+    bool blocchi_;
+    destinazione* out_;
+    record_dxf corrente_;
+    bool aperto_ = false;
+    record_dxf testa_;
+    std::vector<record_dxf> vertici_;
+    std::size_t n_vertici_ = 0;
+    bool in_polilinea_ = false;
+    bool salta_polilinea_ = false;
 };
 
 }  // namespace
 
-void leggi_entita(modello& m, lettore_righe& file) {
-    fase_entita(m).leggi(file);
+void leggi_entita(disegno_dxf& d, sorgente_gruppi& s, bool blocchi) {
+    fase_entita(d, blocchi).leggi(s);
 }
 
 }  // namespace pianopre

@@ -1,18 +1,110 @@
-// The DXF reader: the search for the LAYER table and the ENTITIES section,
-// the layer table, and the storing of the entities read.
+// The DXF reader: the search for the sections, the HEADER variables of the
+// code page, and the LAYER table.
 #include "exchange/dxf_lettura.h"
 
 #include <array>
+#include <string>
 
 #include "base/errori.h"
 #include "exchange/campi_dxf.h"
+#include "exchange/disegno_dxf.h"
 #include "exchange/dxf_entita.h"
+#include "exchange/gruppi_dxf.h"
 
 namespace pianopre {
 
 namespace {
 
-enum class gruppo_layer { entrata, nome, colore, altro };
+void leggi_intestazione(sorgente_gruppi& s, std::string& versione, std::string& codepage) {
+    gruppo g;
+    std::string* attesa = nullptr;
+    while (s.leggi(g)) {
+        if (g.troncato) throw errore(err_fine_file);
+        const std::string_view v = senza_blank(g.testo);
+        if (g.codice == 0 && uguale_maiuscolo(v, "ENDSEC")) return;
+        if (g.codice == 9) {
+            attesa = uguale_maiuscolo(v, "$ACADVER")       ? &versione
+                     : uguale_maiuscolo(v, "$DWGCODEPAGE") ? &codepage
+                                                           : nullptr;
+        } else if (attesa && (g.codice == 1 || g.codice == 3)) {
+            attesa->assign(v);
+            attesa = nullptr;
+        }
+    }
+}
+
+class tabella_layer {
+public:
+    tabella_layer(modello& m, disegno_dxf& d) : m_(m), d_(d) {}
+
+    // From the group after "LAYER" to ENDTAB.
+    void leggi(sorgente_gruppi& s) {
+        gruppo g;
+        while (s.leggi(g)) {
+            if (g.troncato) throw errore(err_fine_file);
+            const std::string_view v = senza_blank(g.testo);
+            switch (g.codice) {
+                case 0:
+                    if (!primo_) memorizza();
+                    primo_ = false;
+                    nome_.clear();
+                    colore_ = 0;
+                    flag_ = 0;
+                    if (uguale_maiuscolo(v, "ENDTAB")) return;
+                    break;
+                case 2:
+                    nome_.assign(v);
+                    break;
+                case 62:
+                    if (g.errore != 0) throw errore(g.errore);
+                    colore_ = intero16(g.numero);
+                    break;
+                case 70:
+                    if (g.errore == 0 && g.numero >= 0 && g.numero < 65536)
+                        flag_ = static_cast<int>(g.numero);
+                    break;
+                default:
+                    if (v == "ENDTAB") return;
+                    break;
+            }
+        }
+    }
+
+private:
+    void memorizza() {
+        voce_layer voce;
+        std::array<char, 16> nome{};
+        const std::string_view t = std::string_view(nome_).substr(0, nome.size());
+        for (std::size_t i = 0; i < t.size(); ++i) nome[i] = maiuscola(t[i]);
+        voce.nome = std::string_view(nome.data(), t.size());
+        voce.colore = colore_;
+        agg_layer(m_, voce);
+        d_.definisci_layer(nome_, colore_, (flag_ & 1) != 0);
+    }
+
+    modello& m_;
+    disegno_dxf& d_;
+    bool primo_ = true;
+    std::string nome_;
+    std::int16_t colore_ = 0;
+    int flag_ = 0;
+};
+
+// The LAYER table, from the line after "TABLES". False when the file ended
+// before a LAYER table began; true otherwise, also when the TABLES section
+// ended without one.
+bool leggi_layer(modello& m, disegno_dxf& d, sorgente_gruppi& s) {
+    m.lista_layer.azzera();
+    std::string_view riga;
+    for (;;) {
+        if (!s.riga(riga)) return false;
+        const std::string_view t = senza_blank(riga);
+        if (uguale_maiuscolo(t, "ENDSEC")) return true;
+        if (uguale_maiuscolo(t, "LAYER")) break;
+    }
+    tabella_layer(m, d).leggi(s);
+    return true;
+}
 
 }  // namespace
 
@@ -22,84 +114,31 @@ std::int16_t colore_layer(const modello& m, std::string_view nome) {
     return 0;
 }
 
-void memorizza_entita(modello& m, std::string_view nome_entita, std::int16_t codice_vertice,
-                      entita& corrente, entita& secondo) {
-    if (nome_entita == "LINE") {
-        if (secondo.nome.pulito().empty()) secondo.nome = corrente.nome.grezzo();
-        corrente.tipo = tipo_inizio;
-        // The end of a two-point segment, so that a line is drawn and written back.
-        secondo.tipo = tipo_fine;
-        agg_coppia(m, corrente, secondo);
-    } else if (nome_entita == "POINT") {
-        corrente.tipo = tipo_punto;
-        agg_entita(m, corrente);
-    } else if (nome_entita == "VERTEX") {
-        corrente.tipo = codice_vertice;
-        agg_entita(m, corrente);
-    } else if (nome_entita == "TEXT") {
-        corrente.tipo = tipo_testo;
-        agg_entita(m, corrente);
-    }
-}
-
-bool leggi_layer(modello& m, lettore_righe& file) {
-    m.lista_layer.azzera();
-    bool primo_layer = true;
-    voce_layer buffer;
-    std::string_view riga;
-    for (;;) {
-        if (!file.leggi(riga)) return false;
-        const std::string_view t = senza_blank(riga);
-        if (uguale_maiuscolo(t, "ENDSEC")) return true;
-        if (uguale_maiuscolo(t, "LAYER")) break;
-    }
-    std::string_view valore;
-    while (file.leggi(riga)) {
-        // Known before the value is read: reading it may reuse the line's memory.
-        const std::string_view codice = senza_blank(riga);
-        if (uguale_maiuscolo(codice, "ENDTAB")) return true;
-        const gruppo_layer g = codice == "0"    ? gruppo_layer::entrata
-                               : codice == "2"  ? gruppo_layer::nome
-                               : codice == "62" ? gruppo_layer::colore
-                                                : gruppo_layer::altro;
-        if (!file.leggi(valore)) throw errore(err_fine_file);
-        switch (g) {
-            case gruppo_layer::entrata:
-                if (primo_layer) {
-                    primo_layer = false;
-                } else {
-                    agg_layer(m, buffer);
-                }
-                if (uguale_maiuscolo(senza_blank(valore), "ENDTAB")) return true;
-                break;
-            case gruppo_layer::nome: {
-                std::array<char, 16> nome{};
-                const std::string_view t = senza_blank(valore).substr(0, nome.size());
-                for (std::size_t i = 0; i < t.size(); ++i) nome[i] = maiuscola(t[i]);
-                buffer.nome = std::string_view(nome.data(), t.size());
-                break;
-            }
-            case gruppo_layer::colore:
-                buffer.colore = intero_campo(valore);
-                break;
-            case gruppo_layer::altro:
-                if (valore == "ENDTAB") return true;
-                break;
-        }
-    }
-    return true;
-}
-
-esito_dxf leggi_dxf(modello& m, lettore_righe& file) {
+esito_dxf leggi_dxf(modello& m, lettore_righe& file, std::int64_t massimo) {
     esito_dxf esito;
+    const auto s = apri_gruppi(file);
+    disegno_dxf d(m, massimo);
+    std::string versione, codepage;
     std::string_view riga;
-    while (file.leggi(riga)) {
+    bool zero = false;
+    while (s->riga(riga)) {
         const std::string_view t = senza_blank(riga);
         if (uguale_maiuscolo(t, "ENTITIES")) {
-            leggi_entita(m, file);
+            d.cod = codifica_di(codepage, versione);
+            leggi_entita(d, *s, false);
             return esito;
         }
-        if (uguale_maiuscolo(t, "TABLES") && !leggi_layer(m, file)) esito.manca_layer = true;
+        if (uguale_maiuscolo(t, "TABLES")) {
+            if (!leggi_layer(m, d, *s)) esito.manca_layer = true;
+        } else if (uguale_maiuscolo(t, "HEADER")) {
+            leggi_intestazione(*s, versione, codepage);
+        } else if (uguale_maiuscolo(t, "BLOCKS")) {
+            d.cod = codifica_di(codepage, versione);
+            leggi_entita(d, *s, true);
+        } else if (uguale_maiuscolo(t, "EOF") && (zero || s->binario())) {
+            break;
+        }
+        zero = t == "0";
     }
     esito.manca_entita = true;
     return esito;

@@ -1,11 +1,13 @@
-// The DXF reader: a tolerant line scanner that learns the layer colours from
-// the LAYER table and keeps, from the ENTITIES section on, the LINE, POINT,
-// TEXT and POLYLINE vertices with their layer, colour, coordinates and, for
-// texts, text, height and rotation. Everything else is skipped.
+// The DXF reader: ASCII or binary files of release 12 to 2018. It learns the
+// layers (colour, off, frozen) from the LAYER table, the drawing's code page
+// from the HEADER, the blocks from the BLOCKS section, and keeps from the
+// ENTITIES section what model space draws, as runs of vertices, points and
+// texts in world coordinates (exchange/dxf_conversione.h lists the kinds).
+// Reading ends at "0" "EOF".
 //
-// The file is read as pairs of lines, a group code and its value. Codes and
-// entity names are compared without surrounding blanks and in upper case.
-// Texts stay the bytes they are in the file (Windows-1252).
+// In an ASCII file the sections are found line by line; codes and entity
+// names are compared without surrounding blanks and in upper case. Texts
+// become Windows-1252.
 #pragma once
 
 #include <cstdint>
@@ -25,27 +27,21 @@ struct esito_dxf {
     bool manca_entita = false;  // the file has no ENTITIES section
 };
 
-// Reads the file to its end, filling the layer list and appending to the
-// entity list (both emptied by the caller). Errors: 13 for a number field
-// that holds no number, 6 for a number out of range, 9 at the 301st layer,
-// 62 when the file ends between a code and its value, 75 when it cannot be
-// read; the lists keep what was read before.
-esito_dxf leggi_dxf(modello& m, std::istream& file);
-esito_dxf leggi_dxf(modello& m, lettore_righe& file);
+// Entities a file may add through block references (and copies of arrays)
+// before its read stops with error 6.
+inline constexpr std::int64_t massimo_da_blocchi = std::int64_t{1} << 24;
 
-// Reads the LAYER table into the layer list, from the line after "TABLES".
-// False when the file ended before a LAYER table began; true otherwise,
-// also when the TABLES section ended without one.
-bool leggi_layer(modello& m, lettore_righe& file);
+// Reads the file to "0" "EOF" or its end, filling the layer list and
+// appending to the entity list (both emptied by the caller). Errors: 13 for
+// a number field of a kept entity that holds no number, 6 for a number out
+// of range or too many entities from blocks, 9 at the 301st layer, 62 when
+// the file ends between a code and its value, 75 when it cannot be read;
+// the lists keep what was read before.
+esito_dxf leggi_dxf(modello& m, std::istream& file);
+esito_dxf leggi_dxf(modello& m, lettore_righe& file, std::int64_t massimo = massimo_da_blocchi);
 
 // The colour of the first layer named exactly nome (blanks around the stored
 // names ignored), 0 when there is none.
 std::int16_t colore_layer(const modello& m, std::string_view nome);
-
-// Stores the entity just read, by its name: LINE as the pair 21, 23 (the
-// second point takes the layer when it has none), POINT as 11, VERTEX with
-// codice_vertice (21 or 22), TEXT as 81; anything else is not stored.
-void memorizza_entita(modello& m, std::string_view nome_entita, std::int16_t codice_vertice,
-                      entita& corrente, entita& secondo);
 
 }  // namespace pianopre

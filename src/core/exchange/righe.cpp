@@ -22,26 +22,26 @@ bool lettore_righe::riempi() {
     return len_ > 0;
 }
 
-std::string_view lettore_righe::chiudi_riga(std::string_view riga) {
+std::string_view lettore_righe::chiudi_riga(std::string_view riga, bool togli_cr) {
     ++numero_;
-    if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
+    if (togli_cr && !riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
     return riga.substr(0, riga_massima);
 }
 
-bool lettore_righe::leggi(std::string_view& riga) {
+bool lettore_righe::leggi_fino(std::string_view& riga, char termine, bool togli_cr) {
     if (pos_ >= len_ && !riempi()) return false;
     const char* inizio = blocco_.get() + pos_;
-    if (const void* a_capo = std::memchr(inizio, '\n', len_ - pos_)) {
+    if (const void* a_capo = std::memchr(inizio, termine, len_ - pos_)) {
         const auto n = static_cast<std::size_t>(static_cast<const char*>(a_capo) - inizio);
         pos_ += n + 1;
-        riga = chiudi_riga({inizio, n});
+        riga = chiudi_riga({inizio, n}, togli_cr);
         return true;
     }
     // The line goes on in the next block: gather it, keeping at most riga_massima.
     lunga_.assign(inizio, std::min(len_ - pos_, riga_massima));
     while (riempi()) {
         const char* b = blocco_.get();
-        const void* a_capo = std::memchr(b, '\n', len_);
+        const void* a_capo = std::memchr(b, termine, len_);
         const std::size_t n =
             a_capo ? static_cast<std::size_t>(static_cast<const char*>(a_capo) - b) : len_;
         lunga_.append(b, std::min(n, riga_massima - lunga_.size()));
@@ -50,7 +50,19 @@ bool lettore_righe::leggi(std::string_view& riga) {
             break;
         }
     }
-    riga = chiudi_riga(lunga_);
+    riga = chiudi_riga(lunga_, togli_cr);
+    return true;
+}
+
+bool lettore_righe::leggi_byte(char* dest, std::size_t n) {
+    while (n > 0) {
+        if (pos_ >= len_ && !riempi()) return false;
+        const std::size_t k = std::min(n, len_ - pos_);
+        std::memcpy(dest, blocco_.get() + pos_, k);
+        pos_ += k;
+        dest += k;
+        n -= k;
+    }
     return true;
 }
 

@@ -23,7 +23,16 @@ public:
 
     // The next line without its line end; false when the file has ended. The
     // view stays valid until the next call. Error 75 when the file cannot be read.
-    bool leggi(std::string_view& riga);
+    bool leggi(std::string_view& riga) { return leggi_fino(riga, '\n', true); }
+
+    // The next text ending at termine (not included, nor a CR before it when
+    // togli_cr); false when the file has ended. Binary DXF ends its texts
+    // with a NUL byte.
+    bool leggi_fino(std::string_view& riga, char termine, bool togli_cr);
+
+    // The next n bytes into dest; false, with nothing promised of dest, when
+    // the file ends first.
+    bool leggi_byte(char* dest, std::size_t n);
 
     // True when no line is left to read.
     bool fine();
@@ -33,7 +42,7 @@ public:
 
 private:
     bool riempi();
-    std::string_view chiudi_riga(std::string_view riga);
+    std::string_view chiudi_riga(std::string_view riga, bool togli_cr);
 
     std::istream& file_;
     std::size_t dim_;

@@ -1,0 +1,289 @@
+// The kinds of entity read alone: lines, points, texts, circles and arcs,
+// ellipses, splines, light-weight polylines, faces, leaders and references.
+#include "exchange/dxf_conversione.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <string_view>
+
+#include "exchange/campi_dxf.h"
+#include "exchange/forme_dxf.h"
+
+namespace pianopre {
+
+namespace {
+
+constexpr double gradi = std::numbers::pi / 180;
+
+matrice ocs_di(const record_dxf& r) {
+    return da_ocs(r.punto(210, {0, 0, 1}));
+}
+
+void in_mondo(std::vector<p3>& punti, const matrice& m) {
+    if (m.identita()) return;
+    for (p3& p : punti) p = m.applica(p);
+}
+
+void linea(const record_dxf& r, const attributi& a, destinazione& out) {
+    out.serie(a, {r.punto(10), r.punto(11)});
+}
+
+// TEXT and ATTRIB: at the alignment point when justified (but ALIGNED and FIT
+// run from the first point).
+void testo(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
+    if (r.nome == "ATTRIB" && (r.intero(70, 0) & 1)) return;
+    const int h = r.intero(72, 0);
+    const int v = r.intero(r.nome == "ATTRIB" ? 74 : 73, 0);
+    p3 pos = r.punto(10);
+    if ((h != 0 || v != 0) && !(v == 0 && (h == 3 || h == 5)) && r.ha(11)) pos = r.punto(11);
+    testo_piazzato t;
+    t.altezza = r.numero(40, 0);
+    t.rotazione = r.numero(50, 0);
+    const std::string s = testo_dxf(r.testo(1), d.cod);
+    t.testo = s;
+    const matrice m = ocs_di(r);
+    t.pos = m.applica(pos);
+    if (!m.identita()) {
+        const double c = std::cos(t.rotazione * gradi), sn = std::sin(t.rotazione * gradi);
+        t.asse_x = m.direzione({c, sn, 0});
+        t.asse_y = m.direzione({-sn * t.altezza, c * t.altezza, 0});
+        t.diretto = false;
+    }
+    out.testo(a, t);
+}
+
+void mtext(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
+    std::string grezzo;
+    for (const voce_record& v : r.voci)
+        if (v.codice == 3) grezzo += r.testo(v);
+    grezzo += r.testo(1);
+    const double h = r.numero(40, 0);
+    const matrice m = ocs_di(r);
+    p3 x;
+    bool diretto = m.identita();
+    if (r.ha(11)) {
+        x = r.punto(11);
+        const double l = lunghezza(x);
+        x = l > 0 ? (1 / l) * x : p3{1, 0, 0};
+        diretto = false;
+    } else {
+        const double rot = r.numero(50, 0) * gradi;
+        x = m.direzione({std::cos(rot), std::sin(rot), 0});
+    }
+    const p3 n = m.direzione({0, 0, 1});
+    const p3 y{n.y * x.z - n.z * x.y, n.z * x.x - n.x * x.z, n.x * x.y - n.y * x.x};
+    const double passo = h * 5.0 / 3.0 * r.numero(44, 1);
+    const p3 origine = r.punto(10);
+    const auto righe = righe_mtext(grezzo, d.cod);
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        testo_piazzato t;
+        t.pos = origine + (-passo * static_cast<double>(i)) * y;
+        t.asse_x = x;
+        t.asse_y = h * y;
+        t.altezza = h;
+        t.rotazione = r.numero(50, 0);
+        t.diretto = diretto;
+        t.testo = righe[i];
+        out.testo(a, t);
+    }
+}
+
+void cerchio(const record_dxf& r, const attributi& a, destinazione& out) {
+    const double raggio = r.numero(40, 0);
+    if (!(raggio > 0)) return;
+    double a0 = 0, a1 = 2 * std::numbers::pi;
+    if (r.nome == "ARC") {
+        a0 = r.numero(50, 0) * gradi;
+        a1 = r.numero(51, 360) * gradi;
+        a0 = std::fmod(a0, 2 * std::numbers::pi);
+        a1 = std::fmod(a1, 2 * std::numbers::pi);
+        if (a1 <= a0) a1 += 2 * std::numbers::pi;
+    }
+    std::vector<p3> punti;
+    punti_arco(punti, r.punto(10), raggio, a0, a1);
+    in_mondo(punti, ocs_di(r));
+    out.serie(a, punti);
+}
+
+void ellisse(const record_dxf& r, const attributi& a, destinazione& out) {
+    double t0 = r.numero(41, 0), t1 = r.numero(42, 2 * std::numbers::pi);
+    if (!std::isfinite(t0) || !std::isfinite(t1) || lunghezza(r.punto(11)) == 0) return;
+    while (t1 <= t0) t1 += 2 * std::numbers::pi;
+    if (t1 - t0 > 2 * std::numbers::pi) t1 = t0 + 2 * std::numbers::pi;
+    std::vector<p3> punti;
+    punti_ellisse(punti, r.punto(10), r.punto(11), r.punto(210, {0, 0, 1}), r.numero(40, 1), t0,
+                  t1);
+    out.serie(a, punti);
+}
+
+void lwpolyline(const record_dxf& r, const attributi& a, destinazione& out) {
+    std::vector<p3> vertici;
+    std::vector<double> bulge;
+    const double z = r.numero(38, 0);
+    for (const voce_record& v : r.voci) {
+        if (v.codice == 10) {
+            vertici.push_back({r.numero(v), 0, z});
+            bulge.push_back(0);
+        } else if (v.codice == 20 && !vertici.empty()) {
+            vertici.back().y = r.numero(v);
+        } else if (v.codice == 42 && !vertici.empty()) {
+            bulge.back() = r.numero(v);
+        }
+    }
+    std::vector<p3> punti;
+    polilinea_piana(punti, vertici, bulge, (r.intero(70, 0) & 1) != 0);
+    in_mondo(punti, ocs_di(r));
+    out.serie(a, punti);
+}
+
+void spline(const record_dxf& r, const attributi& a, destinazione& out) {
+    std::vector<p3> controllo, adatta;
+    std::vector<double> nodi, pesi;
+    for (const voce_record& v : r.voci) {
+        switch (v.codice) {
+            case 10:
+                controllo.push_back({r.numero(v), 0, 0});
+                break;
+            case 20:
+                if (!controllo.empty()) controllo.back().y = r.numero(v);
+                break;
+            case 30:
+                if (!controllo.empty()) controllo.back().z = r.numero(v);
+                break;
+            case 11:
+                adatta.push_back({r.numero(v), 0, 0});
+                break;
+            case 21:
+                if (!adatta.empty()) adatta.back().y = r.numero(v);
+                break;
+            case 31:
+                if (!adatta.empty()) adatta.back().z = r.numero(v);
+                break;
+            case 40:
+                nodi.push_back(r.numero(v));
+                break;
+            case 41:
+                pesi.push_back(r.numero(v));
+                break;
+            default:
+                break;
+        }
+    }
+    std::vector<p3> punti;
+    if (!controllo.empty() && punti_spline(punti, r.intero(71, 3), controllo, nodi, pesi)) {
+        out.serie(a, punti);
+    } else if (adatta.size() >= 2) {
+        interpola(punti, adatta);
+        out.serie(a, punti);
+    } else if (!controllo.empty()) {
+        out.serie(a, controllo);
+    }
+}
+
+// 3DFACE in world coordinates; SOLID and TRACE in the entity's own, their
+// third and fourth corners crossed.
+void faccia(const record_dxf& r, const attributi& a, destinazione& out) {
+    const p3 c0 = r.punto(10), c1 = r.punto(11), c2 = r.punto(12), c3 = r.punto(13, c2);
+    std::vector<p3> punti;
+    if (r.nome == "3DFACE") {
+        punti = {c0, c1, c2};
+        if (lunghezza(c3 - c2) != 0) punti.push_back(c3);
+    } else {
+        punti = {c0, c1};
+        if (lunghezza(c3 - c2) != 0) punti.push_back(c3);
+        punti.push_back(c2);
+    }
+    punti.push_back(c0);
+    if (r.nome != "3DFACE") in_mondo(punti, ocs_di(r));
+    out.serie(a, punti);
+}
+
+void leader(const record_dxf& r, const attributi& a, destinazione& out) {
+    std::vector<p3> punti;
+    for (const voce_record& v : r.voci) {
+        if (v.codice == 10) punti.push_back({r.numero(v), 0, 0});
+        if (v.codice == 20 && !punti.empty()) punti.back().y = r.numero(v);
+        if (v.codice == 30 && !punti.empty()) punti.back().z = r.numero(v);
+    }
+    if (!punti.empty()) out.serie(a, punti);
+}
+
+// INSERT, and its arrays: one reference for each distinct copy.
+void inserimento(const record_dxf& r, const attributi& a, destinazione& out) {
+    const std::string_view nome = r.testo(2);
+    const p3 s{r.numero(41, 1), r.numero(42, 1), r.numero(43, 1)};
+    const double rot = r.numero(50, 0) * gradi;
+    const int colonne = std::max<int>(1, r.intero(70, 1));
+    const int righe = std::max<int>(1, r.intero(71, 1));
+    const double dx = r.numero(44, 0), dy = r.numero(45, 0);
+    const matrice ocs = ocs_di(r);
+    const matrice fissa = rotazione_z(rot) * scala(s);
+    const p3 p = r.punto(10);
+    for (int i = 0; i < (dy != 0 ? righe : 1); ++i) {
+        for (int j = 0; j < (dx != 0 ? colonne : 1); ++j) {
+            const p3 scarto = rotazione_z(rot).applica({j * dx, i * dy, 0});
+            out.riferimento(a, nome, ocs * traslazione(p + scarto) * fissa);
+        }
+    }
+}
+
+}  // namespace
+
+attributi attributi_di(const record_dxf& r, disegno_dxf& d) {
+    attributi a;
+    a.layer = d.layer(campo_testo(r.testo(8)));
+    a.colore = r.intero(62, 256);
+    return a;
+}
+
+bool noto(const std::string& n) {
+    static const std::string_view noti[] = {
+        "LINE",   "POINT",     "TEXT",       "ATTRIB", "LWPOLYLINE",  "CIRCLE", "ARC",
+        "INSERT", "DIMENSION", "ACAD_TABLE", "MTEXT",  "ELLIPSE",     "SPLINE", "3DFACE",
+        "SOLID",  "TRACE",     "LEADER",     "HATCH",  "MULTILEADER", "MLEADER"};
+    for (std::string_view k : noti)
+        if (n == k) return true;
+    return false;
+}
+
+bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out) {
+    const std::string& n = r.nome;
+    // Nothing of a kind not kept is read: its values may be anything.
+    if (!noto(n)) return false;
+    const attributi a = attributi_di(r, d);
+    if (n == "LINE") {
+        linea(r, a, out);
+    } else if (n == "POINT") {
+        out.serie(a, {r.punto(10)});
+    } else if (n == "TEXT" || n == "ATTRIB") {
+        testo(r, a, d, out);
+    } else if (n == "LWPOLYLINE") {
+        lwpolyline(r, a, out);
+    } else if (n == "CIRCLE" || n == "ARC") {
+        cerchio(r, a, out);
+    } else if (n == "INSERT") {
+        inserimento(r, a, out);
+    } else if (n == "DIMENSION" || n == "ACAD_TABLE") {
+        if (r.ha(2)) out.riferimento(a, r.testo(2), {});
+    } else if (n == "MTEXT") {
+        mtext(r, a, d, out);
+    } else if (n == "ELLIPSE") {
+        ellisse(r, a, out);
+    } else if (n == "SPLINE") {
+        spline(r, a, out);
+    } else if (n == "3DFACE" || n == "SOLID" || n == "TRACE") {
+        faccia(r, a, out);
+    } else if (n == "LEADER") {
+        leader(r, a, out);
+    } else if (n == "HATCH") {
+        tratteggio(r, a, out);
+    } else if (n == "MULTILEADER" || n == "MLEADER") {
+        multileader(r, a, d, out);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pianopre

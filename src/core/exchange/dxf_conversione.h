@@ -1,0 +1,23 @@
+// Each kind of DXF entity the reader keeps, turned into runs of vertices,
+// points, texts and block references in world coordinates (after the object
+// coordinate system of its extrusion direction).
+#pragma once
+
+#include <span>
+
+#include "exchange/disegno_dxf.h"
+#include "exchange/record_dxf.h"
+
+namespace pianopre {
+
+// The attributes of an entity: its layer (group 8) and colour (62).
+attributi attributi_di(const record_dxf& r, disegno_dxf& d);
+
+// False when the kind is not one of those converted alone.
+bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out);
+
+// A POLYLINE header and its VERTEX records.
+void converti_polilinea(const record_dxf& testa, std::span<const record_dxf> vertici,
+                        disegno_dxf& d, destinazione& out);
+
+}  // namespace pianopre

@@ -1,0 +1,334 @@
+// Polylines, meshes, hatch boundaries, multileaders and fit-point curves.
+#include "exchange/forme_dxf.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "exchange/campi_dxf.h"
+#include "exchange/dxf_conversione.h"
+
+namespace pianopre {
+
+namespace {
+
+constexpr double gradi = std::numbers::pi / 180;
+
+// Reads the groups of a record in order.
+class cursore {
+public:
+    explicit cursore(const record_dxf& r, std::size_t da = 0) : r_(r), i_(da) {}
+    bool fine() const { return i_ >= r_.voci.size(); }
+    int codice() const { return fine() ? -1 : r_.voci[i_].codice; }
+    // The value of the next group when it has the code; difetto otherwise.
+    double prendi(int c, double difetto = 0) {
+        if (codice() != c) return difetto;
+        return r_.numero(r_.voci[i_++]);
+    }
+    void salta() { ++i_; }
+    std::size_t posto() const { return i_; }
+
+private:
+    const record_dxf& r_;
+    std::size_t i_;
+};
+
+void arco_di_bordo(std::vector<p3>& out, cursore& c, double z) {
+    const p3 centro{c.prendi(10), c.prendi(20), z};
+    const double r = c.prendi(40);
+    double a0 = c.prendi(50), a1 = c.prendi(51, 360);
+    if (c.prendi(73, 1) == 0) {
+        const double t = a0;
+        a0 = 360 - a1;
+        a1 = 360 - t;
+    }
+    while (a1 <= a0) a1 += 360;
+    if (a1 - a0 > 360) a1 = a0 + 360;
+    if (r > 0) punti_arco(out, centro, r, a0 * gradi, a1 * gradi);
+}
+
+double parametro(double rapporto, double angolo) {
+    return std::atan2(std::sin(angolo) / rapporto, std::cos(angolo));
+}
+
+void ellisse_di_bordo(std::vector<p3>& out, cursore& c, double z) {
+    const p3 centro{c.prendi(10), c.prendi(20), z};
+    const p3 asse{c.prendi(11), c.prendi(21), 0};
+    const double rapporto = c.prendi(40, 1);
+    double a0 = c.prendi(50), a1 = c.prendi(51, 360);
+    if (c.prendi(73, 1) == 0) {
+        const double t = a0;
+        a0 = 360 - a1;
+        a1 = 360 - t;
+    }
+    if (rapporto == 0 || lunghezza(asse) == 0) return;
+    double t0 = parametro(rapporto, a0 * gradi), t1 = parametro(rapporto, a1 * gradi);
+    if (std::fabs(a1 - a0) >= 360) t1 = t0 + 2 * std::numbers::pi;
+    while (t1 <= t0) t1 += 2 * std::numbers::pi;
+    punti_ellisse(out, centro, asse, {0, 0, 1}, rapporto, t0, t1);
+}
+
+void spline_di_bordo(std::vector<p3>& out, cursore& c, double z) {
+    const int grado = static_cast<int>(c.prendi(94, 3));
+    c.prendi(73);
+    c.prendi(74);
+    const double n_nodi = c.prendi(95), n_controllo = c.prendi(96);
+    std::vector<double> nodi, pesi;
+    std::vector<p3> controllo, adatta;
+    for (double i = 0; i < n_nodi && c.codice() == 40; ++i) nodi.push_back(c.prendi(40));
+    for (double i = 0; i < n_controllo && c.codice() == 10; ++i) {
+        controllo.push_back({c.prendi(10), c.prendi(20), z});
+        if (c.codice() == 42) pesi.push_back(c.prendi(42));
+    }
+    const double n_adatta = c.prendi(97);
+    for (double i = 0; i < n_adatta && c.codice() == 11; ++i)
+        adatta.push_back({c.prendi(11), c.prendi(21), z});
+    for (int k : {12, 22, 13, 23}) c.prendi(k);
+    if (!punti_spline(out, grado, controllo, nodi, pesi)) {
+        if (adatta.size() >= 2) {
+            interpola(out, adatta);
+        } else {
+            out.insert(out.end(), controllo.begin(), controllo.end());
+        }
+    }
+}
+
+// One boundary path at the cursor.
+void percorso(cursore& c, double z, const matrice& m, const attributi& a, destinazione& out) {
+    const int tipo = static_cast<int>(c.prendi(92));
+    std::vector<p3> punti;
+    if (tipo & 2) {
+        c.prendi(72);
+        const bool chiuso = c.prendi(73) != 0;
+        const double n = c.prendi(93);
+        std::vector<p3> vertici;
+        std::vector<double> bulge;
+        for (double i = 0; i < n && c.codice() == 10; ++i) {
+            vertici.push_back({c.prendi(10), c.prendi(20), z});
+            bulge.push_back(c.prendi(42));
+        }
+        polilinea_piana(punti, vertici, bulge, chiuso || vertici.size() > 2);
+        for (p3& p : punti) p = m.applica(p);
+        out.serie(a, punti);
+    } else {
+        const double n = c.prendi(93);
+        for (double i = 0; i < n && c.codice() == 72; ++i) {
+            punti.clear();
+            switch (static_cast<int>(c.prendi(72))) {
+                case 1:
+                    punti.push_back({c.prendi(10), c.prendi(20), z});
+                    punti.push_back({c.prendi(11), c.prendi(21), z});
+                    break;
+                case 2:
+                    arco_di_bordo(punti, c, z);
+                    break;
+                case 3:
+                    ellisse_di_bordo(punti, c, z);
+                    break;
+                case 4:
+                    spline_di_bordo(punti, c, z);
+                    break;
+                default:
+                    return;
+            }
+            for (p3& p : punti) p = m.applica(p);
+            if (!punti.empty()) out.serie(a, punti);
+        }
+    }
+    const double sorgenti = c.prendi(97);
+    (void)sorgenti;  // the references (330) are not kept
+}
+
+}  // namespace
+
+void polilinea_piana(std::vector<p3>& out, const std::vector<p3>& vertici,
+                     const std::vector<double>& bulge, bool chiusa) {
+    if (vertici.empty()) return;
+    out.push_back(vertici[0]);
+    const std::size_t n = vertici.size();
+    for (std::size_t i = 0; i + 1 < n; ++i) punti_bulge(out, vertici[i], vertici[i + 1], bulge[i]);
+    if (chiusa && n > 1 && (lunghezza(vertici[n - 1] - vertici[0]) != 0 || bulge[n - 1] != 0))
+        punti_bulge(out, vertici[n - 1], vertici[0], bulge[n - 1]);
+}
+
+void interpola(std::vector<p3>& out, const std::vector<p3>& p) {
+    const std::size_t n = p.size();
+    out.push_back(p[0]);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const p3 p0 = i > 0 ? p[i - 1] : p[i] + (p[i] - p[i + 1]);
+        const p3 p1 = p[i], p2 = p[i + 1];
+        const p3 p3_ = i + 2 < n ? p[i + 2] : p2 + (p2 - p1);
+        // Centripetal Catmull-Rom in the Barry-Goldman form.
+        const double t01 = std::sqrt(lunghezza(p1 - p0)), t12 = std::sqrt(lunghezza(p2 - p1)),
+                     t23 = std::sqrt(lunghezza(p3_ - p2));
+        if (t12 == 0) continue;
+        const double t0 = 0, t1 = t0 + (t01 > 0 ? t01 : t12), t2 = t1 + t12,
+                     t3 = t2 + (t23 > 0 ? t23 : t12);
+        for (int k = 1; k <= 16; ++k) {
+            const double t = t1 + (t2 - t1) * k / 16;
+            const p3 a1 = ((t1 - t) / (t1 - t0)) * p0 + ((t - t0) / (t1 - t0)) * p1;
+            const p3 a2 = ((t2 - t) / (t2 - t1)) * p1 + ((t - t1) / (t2 - t1)) * p2;
+            const p3 a3 = ((t3 - t) / (t3 - t2)) * p2 + ((t - t2) / (t3 - t2)) * p3_;
+            const p3 b1 = ((t2 - t) / (t2 - t0)) * a1 + ((t - t0) / (t2 - t0)) * a2;
+            const p3 b2 = ((t3 - t) / (t3 - t1)) * a2 + ((t - t1) / (t3 - t1)) * a3;
+            out.push_back(((t2 - t) / (t2 - t1)) * b1 + ((t - t1) / (t2 - t1)) * b2);
+        }
+    }
+}
+
+void tratteggio(const record_dxf& r, const attributi& a, destinazione& out) {
+    const matrice m = da_ocs(r.punto(210, {0, 0, 1}));
+    const double z = r.numero(30, 0);
+    std::size_t inizio = 0;
+    while (inizio < r.voci.size() && r.voci[inizio].codice != 91) ++inizio;
+    cursore c(r, inizio);
+    const double n = c.prendi(91);
+    for (double i = 0; i < n && c.codice() == 92; ++i) percorso(c, z, m, a, out);
+}
+
+void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
+    std::vector<p3> linea;
+    p3 ultimo, piega;
+    double lungo = 0;
+    int stato = 0;  // 0 outside, 1 in a leader, 2 in a leader line
+    std::string contenuto;
+    p3 pos_testo;
+    double altezza = 0;
+    bool ha_testo = false;
+    for (std::size_t i = 0; i < r.voci.size(); ++i) {
+        const voce_record& v = r.voci[i];
+        if (v.codice == 302) {
+            stato = 1;
+            piega = {};
+            lungo = 0;
+        } else if (v.codice == 304 && r.testo(v) == "LEADER_LINE{") {
+            stato = 2;
+            linea.clear();
+        } else if (v.codice == 304) {
+            contenuto = r.testo(v);
+        } else if (v.codice == 305 && stato == 2) {
+            linea.push_back(ultimo);
+            out.serie(a, linea);
+            stato = 1;
+        } else if (v.codice == 303 && stato == 1) {
+            if (lungo != 0) out.serie(a, {ultimo, ultimo + lungo * piega});
+            stato = 0;
+        } else if (stato == 2 && v.codice == 10) {
+            linea.push_back({r.numero(v), 0, 0});
+        } else if (stato == 2 && (v.codice == 20 || v.codice == 30) && !linea.empty()) {
+            (v.codice == 20 ? linea.back().y : linea.back().z) = r.numero(v);
+        } else if (stato == 1 && (v.codice == 10 || v.codice == 20 || v.codice == 30)) {
+            (v.codice == 10 ? ultimo.x : v.codice == 20 ? ultimo.y : ultimo.z) = r.numero(v);
+        } else if (stato == 1 && (v.codice == 11 || v.codice == 21 || v.codice == 31)) {
+            (v.codice == 11 ? piega.x : v.codice == 21 ? piega.y : piega.z) = r.numero(v);
+        } else if (stato == 1 && v.codice == 40) {
+            lungo = r.numero(v);
+        } else if (stato == 0 && (v.codice == 12 || v.codice == 22 || v.codice == 32)) {
+            (v.codice == 12   ? pos_testo.x
+             : v.codice == 22 ? pos_testo.y
+                              : pos_testo.z) = r.numero(v);
+            ha_testo = true;
+        } else if (stato == 0 && v.codice == 41 && altezza == 0) {
+            altezza = r.numero(v);
+        }
+    }
+    if (!ha_testo || contenuto.empty()) return;
+    const auto righe = righe_mtext(contenuto, d.cod);
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        testo_piazzato t;
+        t.pos = pos_testo + p3{0, -altezza * 5.0 / 3.0 * static_cast<double>(i), 0};
+        t.altezza = altezza;
+        t.asse_y = {0, altezza, 0};
+        t.testo = righe[i];
+        out.testo(a, t);
+    }
+}
+
+// POLYLINE: the header's layer and colour go to vertices without their own.
+void converti_polilinea(const record_dxf& testa, std::span<const record_dxf> vertici,
+                        disegno_dxf& d, destinazione& out) {
+    const attributi a = attributi_di(testa, d);
+    const int flag = testa.intero(70, 0);
+    std::vector<attributi> attr;
+    std::vector<p3> punti;
+    for (const record_dxf& v : vertici) {
+        attributi av = a;
+        if (v.ha(8)) av.layer = d.layer(campo_testo(v.testo(8)));
+        if (v.ha(62)) av.colore = v.intero(62, 256);
+        attr.push_back(av);
+        punti.push_back(v.punto(10));
+    }
+    if (flag & 64) {  // polyface mesh: vertices, then faces of up to four of them
+        std::vector<p3> posti;
+        for (std::size_t i = 0; i < vertici.size(); ++i)
+            if ((vertici[i].intero(70, 0) & 64) != 0) posti.push_back(punti[i]);
+        for (std::size_t i = 0; i < vertici.size(); ++i) {
+            const int fv = vertici[i].intero(70, 0);
+            if ((fv & 128) == 0 || (fv & 64) != 0) continue;
+            std::vector<p3> faccia;
+            for (int k = 71; k <= 74; ++k) {
+                const int j = std::abs(static_cast<int>(vertici[i].intero(k, 0)));
+                if (j >= 1 && static_cast<std::size_t>(j) <= posti.size())
+                    faccia.push_back(posti[j - 1]);
+            }
+            if (faccia.empty()) continue;
+            faccia.push_back(faccia[0]);
+            out.serie(attr[i], faccia);
+        }
+        return;
+    }
+    if (flag & 16) {  // polygon mesh of M x N vertices
+        const std::size_t mm = static_cast<std::size_t>(std::max<int>(0, testa.intero(71, 0)));
+        const std::size_t nn = static_cast<std::size_t>(std::max<int>(0, testa.intero(72, 0)));
+        if (mm == 0 || nn == 0 || mm * nn > punti.size()) return;
+        for (std::size_t i = 0; i < mm; ++i) {
+            std::vector<p3> riga(punti.begin() + static_cast<std::ptrdiff_t>(i * nn),
+                                 punti.begin() + static_cast<std::ptrdiff_t>((i + 1) * nn));
+            if (flag & 32) riga.push_back(riga[0]);
+            out.serie(a, riga);
+        }
+        for (std::size_t j = 0; j < nn; ++j) {
+            std::vector<p3> colonna;
+            for (std::size_t i = 0; i < mm; ++i) colonna.push_back(punti[i * nn + j]);
+            if (flag & 1) colonna.push_back(colonna[0]);
+            out.serie(a, colonna);
+        }
+        return;
+    }
+    // Spline frame points are not drawn.
+    std::vector<p3> veri;
+    std::vector<attributi> attr_veri;
+    std::vector<double> bulge;
+    for (std::size_t i = 0; i < vertici.size(); ++i) {
+        if (vertici[i].intero(70, 0) & 16) continue;
+        veri.push_back(punti[i]);
+        attr_veri.push_back(attr[i]);
+        bulge.push_back(vertici[i].numero(42, 0));
+    }
+    if (veri.empty()) return;
+    const bool chiusa = (flag & 1) != 0;
+    if (flag & 8) {  // 3-D
+        if (chiusa && veri.size() > 1 && lunghezza(veri.back() - veri[0]) != 0) {
+            veri.push_back(veri[0]);
+            attr_veri.push_back(attr_veri[0]);
+        }
+        out.serie(a, veri, &attr_veri);
+        return;
+    }
+    const double z = testa.punto(10).z;
+    for (p3& p : veri) p.z = z;
+    bool curva = chiusa && lunghezza(veri.back() - veri[0]) != 0;
+    for (double b : bulge) curva = curva || b != 0;
+    const matrice m = da_ocs(testa.punto(210, {0, 0, 1}));
+    if (!curva) {
+        for (p3& p : veri) p = m.applica(p);
+        out.serie(a, veri, &attr_veri);
+        return;
+    }
+    std::vector<p3> tutti;
+    polilinea_piana(tutti, veri, bulge, chiusa);
+    for (p3& p : tutti) p = m.applica(p);
+    out.serie(a, tutti);
+}
+
+}  // namespace pianopre
