@@ -11,6 +11,7 @@
 #include "calc/precisione.h"
 #include "calc/verifiche.h"
 #include "scheme/modello.h"
+#include "site/collocazione.h"
 #include "view/proiezione.h"
 
 namespace pianopre {
@@ -43,6 +44,9 @@ struct commessa {
     precisione_xz prec_std{0, 0};
     origine_schema origine;  // added to entities placed relative to it
     modello disegno;         // entity, layer and control-point lists, drawing name
+    collocazione sito;       // where the scheme stands on the site
+    modello disegno_sito;    // the site drawing under the scheme, read-only
+    std::string file_sito;   // where the site drawing was read from; empty when none
     fase_calcolo fase = fase_calcolo::nessuna;
 };
 
