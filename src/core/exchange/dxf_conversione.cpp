@@ -228,7 +228,67 @@ void inserimento(const record_dxf& r, const attributi& a, destinazione& out) {
     }
 }
 
+// DIMENSION and ACAD_TABLE draw an anonymous block moved, not scaled or
+// turned: by the dimension's point 12 (in its own coordinate system) or the
+// table's point 10.
+void blocco_anonimo(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
+    if (!r.ha(2)) return;
+    const std::string_view nome = r.testo(2);
+    const p3 punto = r.nome == "ACAD_TABLE" ? r.punto(10) : ocs_di(r).applica(r.punto(12));
+    const blocco_dxf* b = d.blocco(nome);
+    out.riferimento(a, nome, traslazione(punto + (b ? b->base : p3{})));
+}
+
+// MESH: its faces, each a list of vertex numbers after their count.
+void maglia(const record_dxf& r, const attributi& a, destinazione& out) {
+    std::vector<p3> vertici;
+    std::vector<double> facce;
+    int parte = 0;  // 1 vertices, 2 faces
+    for (const voce_record& v : r.voci) {
+        if (v.codice == 92)
+            parte = 1;
+        else if (v.codice == 93)
+            parte = 2;
+        else if (v.codice == 94 || v.codice == 95)
+            parte = 0;
+        else if (parte == 1 && v.codice == 10)
+            vertici.push_back({r.numero(v), 0, 0});
+        else if (parte == 1 && v.codice == 20 && !vertici.empty())
+            vertici.back().y = r.numero(v);
+        else if (parte == 1 && v.codice == 30 && !vertici.empty())
+            vertici.back().z = r.numero(v);
+        else if (parte == 2 && v.codice == 90)
+            facce.push_back(r.numero(v));
+    }
+    std::vector<p3> faccia;
+    for (std::size_t i = 0; i < facce.size();) {
+        const double k = facce[i++];
+        faccia.clear();
+        for (double j = 0; j < k && i < facce.size(); ++j, ++i) {
+            const double n = facce[i];
+            if (n >= 0 && n < static_cast<double>(vertici.size()))
+                faccia.push_back(vertici[static_cast<std::size_t>(n)]);
+        }
+        if (faccia.empty()) continue;
+        faccia.push_back(faccia[0]);
+        out.serie(a, faccia);
+    }
+}
+
 }  // namespace
+
+std::vector<p3> copie_insert(const record_dxf& r) {
+    const double rot = r.numero(50, 0) * gradi;
+    const int colonne = std::max<int>(1, r.intero(70, 1));
+    const int righe = std::max<int>(1, r.intero(71, 1));
+    const double dx = r.numero(44, 0), dy = r.numero(45, 0);
+    const matrice m = ocs_di(r) * rotazione_z(rot);
+    std::vector<p3> copie;
+    for (int i = 0; i < (dy != 0 ? righe : 1); ++i)
+        for (int j = 0; j < (dx != 0 ? colonne : 1); ++j)
+            copie.push_back(m.direzione({j * dx, i * dy, 0}));
+    return copie;
+}
 
 attributi attributi_di(const record_dxf& r, disegno_dxf& d) {
     attributi a;
@@ -238,10 +298,29 @@ attributi attributi_di(const record_dxf& r, disegno_dxf& d) {
 }
 
 bool noto(const std::string& n) {
-    static const std::string_view noti[] = {
-        "LINE",   "POINT",     "TEXT",       "ATTRIB", "LWPOLYLINE",  "CIRCLE", "ARC",
-        "INSERT", "DIMENSION", "ACAD_TABLE", "MTEXT",  "ELLIPSE",     "SPLINE", "3DFACE",
-        "SOLID",  "TRACE",     "LEADER",     "HATCH",  "MULTILEADER", "MLEADER"};
+    static const std::string_view noti[] = {"LINE",
+                                            "POINT",
+                                            "TEXT",
+                                            "ATTRIB",
+                                            "LWPOLYLINE",
+                                            "CIRCLE",
+                                            "ARC",
+                                            "INSERT",
+                                            "DIMENSION",
+                                            "ACAD_TABLE",
+                                            "MTEXT",
+                                            "ELLIPSE",
+                                            "SPLINE",
+                                            "3DFACE",
+                                            "SOLID",
+                                            "TRACE",
+                                            "LEADER",
+                                            "HATCH",
+                                            "MULTILEADER",
+                                            "MLEADER",
+                                            "MESH",
+                                            "ARC_DIMENSION",
+                                            "LARGE_RADIAL_DIMENSION"};
     for (std::string_view k : noti)
         if (n == k) return true;
     return false;
@@ -264,8 +343,8 @@ bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out) {
         cerchio(r, a, out);
     } else if (n == "INSERT") {
         inserimento(r, a, out);
-    } else if (n == "DIMENSION" || n == "ACAD_TABLE") {
-        if (r.ha(2)) out.riferimento(a, r.testo(2), {});
+    } else if (n == "ACAD_TABLE" || n.ends_with("DIMENSION")) {
+        blocco_anonimo(r, a, d, out);
     } else if (n == "MTEXT") {
         mtext(r, a, d, out);
     } else if (n == "ELLIPSE") {
@@ -274,6 +353,8 @@ bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out) {
         spline(r, a, out);
     } else if (n == "3DFACE" || n == "SOLID" || n == "TRACE") {
         faccia(r, a, out);
+    } else if (n == "MESH") {
+        maglia(r, a, out);
     } else if (n == "LEADER") {
         leader(r, a, out);
     } else if (n == "HATCH") {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "exchange/disegno_dxf.h"
 #include "exchange/record_dxf.h"
@@ -12,6 +13,10 @@ namespace pianopre {
 
 // The attributes of an entity: its layer (group 8) and colour (62).
 attributi attributi_di(const record_dxf& r, disegno_dxf& d);
+
+// The displacement of each copy of an INSERT's array (one, none, for a plain
+// INSERT), in world coordinates: its ATTRIBs go with every copy.
+std::vector<p3> copie_insert(const record_dxf& r);
 
 // False when the kind is not one of those converted alone.
 bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out);

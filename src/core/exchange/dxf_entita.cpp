@@ -21,6 +21,30 @@ bool acceso(const record_dxf& r, int codice) {
     return v && v->errore == 0 && v->numero == 1;
 }
 
+// Another destination, everything moved by a displacement.
+class spostata : public destinazione {
+public:
+    spostata(destinazione& out, p3 scarto) : out_(out), m_(traslazione(scarto)) {}
+    void serie(const attributi& a, const std::vector<p3>& punti,
+               const std::vector<attributi>* per_punto) override {
+        std::vector<p3> mossi = punti;
+        for (p3& p : mossi) p = m_.applica(p);
+        out_.serie(a, mossi, per_punto);
+    }
+    void testo(const attributi& a, const testo_piazzato& t) override {
+        testo_piazzato mosso = t;
+        mosso.pos = m_.applica(t.pos);
+        out_.testo(a, mosso);
+    }
+    void riferimento(const attributi& a, std::string_view blocco, const matrice& m) override {
+        out_.riferimento(a, blocco, m_ * m);
+    }
+
+private:
+    destinazione& out_;
+    matrice m_;
+};
+
 class fase_entita {
 public:
     fase_entita(disegno_dxf& d, bool blocchi)
@@ -80,7 +104,21 @@ private:
             n_vertici_ = 0;
             return;
         }
-        if (!nascosto) converti(corrente_, d_, *out_);
+        if (n == "INSERT") {
+            copie_ = copie_insert(corrente_);
+        } else if (n != "ATTRIB") {
+            copie_.assign(1, p3{});
+        }
+        if (nascosto) return;
+        if (n == "ATTRIB" && copie_.size() > 1) {
+            // The ATTRIBs of an array go with each of its copies.
+            for (const p3& scarto : copie_) {
+                spostata s(*out_, scarto);
+                converti(corrente_, d_, s);
+            }
+            return;
+        }
+        converti(corrente_, d_, *out_);
     }
 
     void fine_polilinea() {
@@ -101,6 +139,7 @@ private:
     std::size_t n_vertici_ = 0;
     bool in_polilinea_ = false;
     bool salta_polilinea_ = false;
+    std::vector<p3> copie_{p3{}};
 };
 
 }  // namespace
