@@ -1,10 +1,6 @@
 // The camera list on disk: reading a whole file, and the atomic save that
 // never leaves a half-written list in place of a good one.
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <sstream>
-
+#include "base/file_testo.h"
 #include "job/fotocamere.h"
 
 namespace fs = std::filesystem;
@@ -15,81 +11,28 @@ namespace {
 
 constexpr std::uintmax_t dimensione_massima = 1 << 20;
 
-[[noreturn]] void fallisci(const fs::path& file, const std::string& problema) {
-    throw errore_fotocamere("Errore: file \"" + file.string() + "\": " + problema + ".");
-}
-
-std::string leggi_tutto(const fs::path& percorso) {
-    std::error_code ec;
-    const fs::file_status stato = fs::status(percorso, ec);
-    if (!fs::exists(stato)) fallisci(percorso, "non esiste");
-    if (!fs::is_regular_file(stato)) fallisci(percorso, "non è un file");
-    const std::uintmax_t dimensione = fs::file_size(percorso, ec);
-    if (ec) fallisci(percorso, "non si può leggere");
-    if (dimensione > dimensione_massima) fallisci(percorso, "è troppo grande (oltre 1 MiB)");
-    std::ifstream file(percorso, std::ios::binary);
-    if (!file) fallisci(percorso, "non si può aprire");
-    std::ostringstream testo;
-    testo << file.rdbuf();
-    if (file.bad()) fallisci(percorso, "non si può leggere");
-    return std::move(testo).str();
-}
-
-// A name beside the target that no file has yet.
-fs::path nome_temporaneo(const fs::path& destinazione) {
-    std::random_device caso;
-    for (int tentativo = 0; tentativo < 100; ++tentativo) {
-        fs::path t = destinazione;
-        t += ".~" + std::to_string(caso() % 1'000'000) + ".tmp";
-        std::error_code ec;
-        if (!fs::exists(t, ec) && !ec) return t;
-    }
-    fallisci(destinazione, "non si trova un nome per il file temporaneo");
-}
-
-// The file a link points to gets the list; the link stays.
-fs::path destinazione_di(const fs::path& percorso) {
-    std::error_code ec;
-    if (!fs::is_symlink(percorso, ec)) return percorso;
-    fs::path vera = fs::weakly_canonical(percorso, ec);
-    if (ec) fallisci(percorso, "il collegamento non porta a un file");
-    return vera;
-}
-
-void scrivi_e_sostituisci(const fs::path& temporaneo, const fs::path& destinazione,
-                          const std::string& testo) {
-    std::ofstream file(temporaneo, std::ios::binary | std::ios::trunc);
-    if (!file) fallisci(destinazione, "la cartella non è scrivibile");
-    file.write(testo.data(), static_cast<std::streamsize>(testo.size()));
-    file.flush();
-    file.close();
-    if (file.fail()) fallisci(destinazione, "la scrittura non è riuscita");
-    std::error_code ec;
-    const fs::file_status stato = fs::status(destinazione, ec);
-    if (fs::exists(stato)) fs::permissions(temporaneo, stato.permissions(), ec);
-    fs::rename(temporaneo, destinazione, ec);
-    if (ec) fallisci(destinazione, "non si può sostituire");
+[[noreturn]] void fallisci(const errore_file& e) {
+    throw errore_fotocamere("Errore: file \"" + e.file().string() + "\": " + e.problema() + ".");
 }
 
 }  // namespace
 
 std::vector<voce_fotocamera> leggi_file_fotocamere(const fs::path& percorso) {
-    return leggi_fotocamere(leggi_tutto(percorso), percorso.string());
+    std::string testo;
+    try {
+        testo = leggi_file_testo(percorso, dimensione_massima);
+    } catch (const errore_file& e) {
+        fallisci(e);
+    }
+    return leggi_fotocamere(testo, percorso.string());
 }
 
 void scrivi_file_fotocamere(const fs::path& percorso, const std::vector<voce_fotocamera>& voci) {
     const std::string testo = testo_fotocamere(voci, percorso.string());
-    const fs::path destinazione = destinazione_di(percorso);
-    std::error_code ec;
-    if (destinazione.has_parent_path()) fs::create_directories(destinazione.parent_path(), ec);
-    if (ec) fallisci(destinazione, "la cartella non si può creare");
-    if (fs::is_directory(destinazione, ec)) fallisci(destinazione, "è una cartella");
-    const fs::path temporaneo = nome_temporaneo(destinazione);
     try {
-        scrivi_e_sostituisci(temporaneo, destinazione, testo);
-    } catch (...) {
-        fs::remove(temporaneo, ec);
-        throw;
+        scrivi_file_atomico(percorso, testo);
+    } catch (const errore_file& e) {
+        fallisci(e);
     }
 }
 
