@@ -61,7 +61,8 @@ void ridisegna(benchmark::State& stato, bool assonometrica, bool lunghi = false)
     } else {
         riempi(lista, stato.range(0));
     }
-    const stato_vista vista{false, assonometrica, {}};
+    stato_vista vista;
+    vista.assonometrica = assonometrica;
     for (auto _ : stato) {
         area.pulisci();
         ridis(area, lista, vista, adattamento::adatta);

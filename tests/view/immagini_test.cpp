@@ -23,7 +23,10 @@ TEST(ImmaginiDiRiferimento, TreVisteDellEsempio) {
                  {"esempio_assonometria", false, true}};
     for (const auto& v : viste) {
         area.pulisci();
-        ridis(area, c.disegno.lista_entita, {v.fronte, v.assonometrica, {}}, adattamento::adatta);
+        stato_vista vista;
+        vista.fronte = v.fronte;
+        vista.assonometrica = v.assonometrica;
+        ridis(area, c.disegno.lista_entita, vista, adattamento::adatta);
         EXPECT_TRUE(prova::immagine_uguale_al_riferimento(
             area.immagine(), std::string("view/") + v.nome + ".png"));
     }

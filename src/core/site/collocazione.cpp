@@ -20,6 +20,15 @@ bool e_identita(const collocazione& c) {
            c.azimut == identita;
 }
 
+trasformazione_sito::trasformazione_sito(const collocazione& c)
+    : identita_(e_identita(c)),
+      est_(c.est),
+      nord_(c.nord),
+      quota_(c.quota),
+      s_(std::sin(in_radianti(c.azimut, c.unita))),
+      k_(std::cos(in_radianti(c.azimut, c.unita))),
+      rotazione_(identita_ ? 0 : 90 - da_radianti(in_radianti(c.azimut, c.unita), unita_angolo::gradi)) {}
+
 punto3 al_sito(const collocazione& c, const punto3& p) {
     if (e_identita(c)) return p;
     const double a = in_radianti(c.azimut, c.unita);

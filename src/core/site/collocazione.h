@@ -9,7 +9,7 @@
 // The default placement, A = (100, 200, 20) and α = 90°, is the identity.
 #pragma once
 
-#include "view/proiezione.h"
+#include "base/punti.h"
 
 namespace pianopre {
 
@@ -40,5 +40,24 @@ bool e_identita(const collocazione& c);
 // bit for bit.
 punto3 al_sito(const collocazione& c, const punto3& p);
 punto3 dal_sito(const collocazione& c, const punto3& p);
+
+// The transform of one placement with its sine and cosine worked out once,
+// for drawing and writing many points.
+class trasformazione_sito {
+public:
+    explicit trasformazione_sito(const collocazione& c = {});
+    bool identita() const { return identita_; }
+    punto3 applica(const punto3& p) const {
+        if (identita_) return p;
+        const double dx = p.x - angolo_schema.x, dy = p.y - angolo_schema.y;
+        return {est_ + dx * s_ - dy * k_, nord_ + dx * k_ + dy * s_, quota_ + (p.z - angolo_schema.z)};
+    }
+    // How far the scheme turns, counter-clockwise in degrees: 0 for the identity.
+    double rotazione_gradi() const { return rotazione_; }
+
+private:
+    bool identita_;
+    double est_, nord_, quota_, s_, k_, rotazione_;
+};
 
 }  // namespace pianopre

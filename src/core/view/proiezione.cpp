@@ -41,25 +41,6 @@ punto3 proiezione_asso(const punto3& p) {
     return {x, y, z};
 }
 
-struct estensione {
-    double min[3] = {99999999999.0, 99999999999.0, 99999999999.0};
-    double max[3] = {-99999999999.0, -99999999999.0, -99999999999.0};
-
-    void includi(const punto3& p) {
-        const double v[3] = {p.x, p.y, p.z};
-        for (int i = 0; i < 3; ++i) {
-            if (v[i] < min[i]) min[i] = v[i];
-            if (v[i] > max[i]) max[i] = v[i];
-        }
-    }
-    void allarga(double m) {
-        for (int i = 0; i < 3; ++i) {
-            min[i] -= m;
-            max[i] += m;
-        }
-    }
-};
-
 bool valida(const finestra_vista& f) {
     return std::isfinite(f.left) && std::isfinite(f.top) && std::isfinite(f.width) &&
            std::isfinite(f.height) && f.width != 0 && f.height != 0;
@@ -78,33 +59,44 @@ punto_uv proietta(tipo_vista modo, const punto3& p) {
     return {in_singolo(p.x), in_singolo(p.y)};
 }
 
-std::optional<finestra_vista> rappo_prop(const elenco_entita& lista, const origine_schema& origine,
-                                         bool fronte, bool assonometrica, double q) {
-    estensione e;
-    for (const entita& voce : lista.voci()) {
-        punto3 p = posizione_piazzata(voce, origine);
-        if (assonometrica) p = proiezione_asso(p);
-        e.includi(p);
+void misura_vista::includi(const punto3& p0) {
+    const punto3 p = assonometrica_ ? proiezione_asso(p0) : p0;
+    const double v[3] = {p.x, p.y, p.z};
+    for (int i = 0; i < 3; ++i) {
+        if (v[i] < min_[i]) min_[i] = v[i];
+        if (v[i] > max_[i]) max_[i] = v[i];
     }
-    if (lista.n_entita() == 0) {
-        for (int i = 0; i < 3; ++i) {
-            e.min[i] = 0;
-            e.max[i] = 10;
-        }
+    vuota_ = false;
+}
+
+void misura_vista::includi(const elenco_entita& lista, const origine_schema& origine,
+                           const trasformazione_sito& sito) {
+    for (const entita& voce : lista.voci()) includi(sito.applica(posizione_piazzata(voce, origine)));
+}
+
+std::optional<finestra_vista> misura_vista::finestra(bool fronte, double q) const {
+    double min[3], max[3];
+    for (int i = 0; i < 3; ++i) {
+        min[i] = vuota_ ? 0 : min_[i];
+        max[i] = vuota_ ? 10 : max_[i];
     }
     const int verticale = fronte ? 2 : 1;
-    if (e.max[0] == e.min[0] && e.max[verticale] == e.min[verticale]) {
+    if (max[0] == min[0] && max[verticale] == min[verticale]) {
         // A drawing that is a single point: the empty drawing's box around it.
         for (int i : {0, verticale}) {
-            const double centro = e.min[i];
-            e.min[i] = centro - 5;
-            e.max[i] = centro + 5;
+            const double centro = min[i];
+            min[i] = centro - 5;
+            max[i] = centro + 5;
         }
     }
-    e.allarga((e.max[0] - e.min[0]) / 22.0);
+    const double margine = (max[0] - min[0]) / 22.0;
+    for (int i = 0; i < 3; ++i) {
+        min[i] -= margine;
+        max[i] += margine;
+    }
 
-    double min_x = e.min[0], max_x = e.max[0];
-    double min_y = e.min[verticale], max_y = e.max[verticale];
+    double min_x = min[0], max_x = max[0];
+    double min_y = min[verticale], max_y = max[verticale];
     const double r = (max_x - min_x) / (max_y - min_y);
     if (r > q) {
         max_y = min_y + (max_x - min_x) / q;
@@ -118,6 +110,13 @@ std::optional<finestra_vista> rappo_prop(const elenco_entita& lista, const origi
                            static_cast<float>(max_x - min_x), static_cast<float>(-(max_y - min_y))};
     if (!valida(f)) return std::nullopt;
     return f;
+}
+
+std::optional<finestra_vista> rappo_prop(const elenco_entita& lista, const origine_schema& origine,
+                                         bool fronte, bool assonometrica, double q) {
+    misura_vista m(assonometrica);
+    m.includi(lista, origine);
+    return m.finestra(fronte, q);
 }
 
 std::int16_t dim_carattere(float h, float k) {

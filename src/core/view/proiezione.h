@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/punti.h"
 #include "scheme/elenco_entita.h"
 #include "scheme/entita.h"
+#include "site/collocazione.h"
 
 namespace pianopre {
 
@@ -19,18 +21,6 @@ struct finestra_vista {
     float top = 0;
     float width = 1;
     float height = 1;
-};
-
-struct origine_schema {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
-
-struct punto3 {
-    double x;
-    double y;
-    double z;
 };
 
 struct punto_uv {
@@ -54,6 +44,24 @@ void asso_cord(float& x, float& y, float& z);
 punto3 posizione_piazzata(const entita& e, const origine_schema& origine);
 
 punto_uv proietta(tipo_vista modo, const punto3& p);
+
+// The extent of what a view shows, gathered list by list, and the view window
+// that shows it all with a margin and equal scales (see rappo_prop).
+class misura_vista {
+public:
+    explicit misura_vista(bool assonometrica) : assonometrica_(assonometrica) {}
+    // Every entity where it is drawn: origin added to relative ones, then placed.
+    void includi(const elenco_entita& lista, const origine_schema& origine,
+                 const trasformazione_sito& sito = trasformazione_sito());
+    void includi(const punto3& p);
+    std::optional<finestra_vista> finestra(bool fronte, double q) const;
+
+private:
+    bool assonometrica_;
+    bool vuota_ = true;
+    double min_[3] = {99999999999.0, 99999999999.0, 99999999999.0};
+    double max_[3] = {-99999999999.0, -99999999999.0, -99999999999.0};
+};
 
 // The view window that shows the whole drawing with a margin and equal scales,
 // for a picture area whose outer width / outer height is q. Empty when the

@@ -71,7 +71,15 @@ tipo_vista Form6::modo_vista() const {
 }
 
 stato_vista Form6::vista() const {
-    return {c_.fronte->isChecked(), c_.assonometrica->isChecked(), commessa_.origine};
+    stato_vista v;
+    v.fronte = c_.fronte->isChecked();
+    v.assonometrica = c_.assonometrica->isChecked();
+    v.origine = commessa_.origine;
+    v.sito = commessa_.sito;
+    if (commessa_.disegno_sito.lista_entita.n_entita() > 0)
+        v.sottofondo = &commessa_.disegno_sito.lista_entita;
+    if (modello_.lista_punti.n_punti() > 0) v.punti = &modello_.lista_punti;
+    return v;
 }
 
 void Form6::rappo_prop() {

@@ -63,6 +63,52 @@ void disegna_entita(area_disegno& area, const entita& e, punto_uv p, tipo_vista 
     }
 }
 
+// Halfway and more towards the background, so the scheme over it stays readable.
+QColor schiarito(const QColor& c, const QColor& sfondo) {
+    const auto misto = [](int a, int b) { return a + (b - a) * 3 / 5; };
+    return QColor(misto(c.red(), sfondo.red()), misto(c.green(), sfondo.green()),
+                  misto(c.blue(), sfondo.blue()));
+}
+
+void disegna_sottofondo(area_disegno& area, const elenco_entita& lista, tipo_vista modo,
+                        const QColor (&tavolozza)[9], const QColor& contrasto) {
+    const QColor sfondo = area.sfondo();
+    QColor chiari[9];
+    for (int i = 0; i < 9; ++i) chiari[i] = schiarito(tavolozza[i], sfondo);
+    const QColor contrasto_chiaro = schiarito(contrasto, sfondo);
+    for (const entita& e : lista.voci()) {
+        const QColor& colore = (e.colore >= 0 && e.colore < 9) ? chiari[e.colore] : contrasto_chiaro;
+        disegna_entita(area, e, proietta(modo, {e.x, e.y, e.z}), modo, colore);
+    }
+}
+
+// Control points: a small circle and the name, in site coordinates.
+void disegna_punti(area_disegno& area, const elenco_punti& punti, tipo_vista modo) {
+    const QColor colore(0, 128, 0);
+    for (const punto_app& p : punti.voci()) {
+        const punto_uv q = proietta(modo, {p.x, p.y, p.z});
+        area.imposta_spessore(1);
+        area.cerchio(q.u, q.v, raggio_punto_appoggio, colore);
+        entita nome;
+        nome.tipo = tipo_testo;
+        nome.nome = p.nome.pulito();
+        disegna_testo(area, nome, {q.u + static_cast<float>(raggio_punto_appoggio), q.v}, modo, colore);
+    }
+}
+
+void disegna_contorni(area_disegno& area, const std::vector<std::array<punto3, 4>>& contorni,
+                      const trasformazione_sito& sito) {
+    const QColor rosso(255, 0, 0);
+    for (const auto& c : contorni) {
+        const punto_uv inizio = proietta(tipo_vista::fronte, sito.applica(c[3]));
+        area.sposta_penna(inizio.u, inizio.v);
+        for (const punto3& v : c) {
+            const punto_uv p = proietta(tipo_vista::fronte, sito.applica(v));
+            area.linea_a(p.u, p.v, rosso);
+        }
+    }
+}
+
 }  // namespace
 
 QColor colore_schermo(std::int16_t colore, const QColor& sfondo) {
@@ -80,9 +126,12 @@ QColor colore_schermo(std::int16_t colore, const QColor& sfondo) {
 
 void adatta_vista(area_disegno& area, const elenco_entita& lista, const stato_vista& vista) {
     const double q = area.larghezza_twips() / area.altezza_twips();
-    if (const auto f = rappo_prop(lista, vista.origine, vista.fronte, vista.assonometrica, q)) {
-        area.imposta_scala(*f);
-    }
+    misura_vista misura(vista.assonometrica);
+    misura.includi(lista, vista.origine, trasformazione_sito(vista.sito));
+    if (vista.sottofondo != nullptr) misura.includi(*vista.sottofondo, {});
+    if (vista.punti != nullptr)
+        for (const punto_app& p : vista.punti->voci()) misura.includi({p.x, p.y, p.z});
+    if (const auto f = misura.finestra(vista.fronte, q)) area.imposta_scala(*f);
     area.imposta_spessore(1);
 }
 
@@ -96,11 +145,21 @@ void ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vi
     for (std::int16_t i = 0; i < 9; ++i) tavolozza[i] = colore_schermo(i, sfondo);
     const QColor contrasto = colore_schermo(7, sfondo);
 
+    if (vista.sottofondo != nullptr) disegna_sottofondo(area, *vista.sottofondo, modo, tavolozza, contrasto);
+    const trasformazione_sito sito(vista.sito);
     for (const entita& e : lista.voci()) {
         const QColor& colore = (e.colore >= 0 && e.colore < 9) ? tavolozza[e.colore] : contrasto;
-        const punto_uv p = proietta(modo, posizione_piazzata(e, vista.origine));
-        disegna_entita(area, e, p, modo, colore);
+        const punto_uv p = proietta(modo, sito.applica(posizione_piazzata(e, vista.origine)));
+        if (sito.identita() || e.tipo != tipo_testo) {
+            disegna_entita(area, e, p, modo, colore);
+        } else {
+            entita girata = e;  // a placed text turns with the scheme
+            girata.rotazione = static_cast<float>(e.rotazione + sito.rotazione_gradi());
+            disegna_entita(area, girata, p, modo, colore);
+        }
     }
+    if (vista.punti != nullptr) disegna_punti(area, *vista.punti, modo);
+    if (modo == tipo_vista::fronte) disegna_contorni(area, vista.contorni_rossi, sito);
     area.aggiorna();
 }
 
