@@ -1,0 +1,67 @@
+// The stereo models of a job and the control points each one holds: a model is
+// two consecutive frames of a strip, its area the overlap of their footprints
+// on the façade plane.
+//
+// Along the façade the area runs from the later frame's left edge to the
+// earlier frame's right edge (half the coverage width around each station);
+// in height it takes the footprint's lower and upper edge as the scheme draws
+// them, raised strip by strip. A control point (site coordinates) counts for a
+// model when, taken into the scheme's frame, it lies within half the shooting
+// distance of the façade plane and inside the area; a point on an edge counts
+// (within a micrometre, so that a point set on the edge stays on it after the
+// placement's rounding).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "job/commessa.h"
+#include "scheme/elenco_fisso.h"
+#include "site/collocazione.h"
+
+namespace pianopre {
+
+// Within this distance of an edge a point is on it.
+inline constexpr double tolleranza_bordo = 1e-6;
+
+// Four or more points orient a model, three leave no check, fewer are not enough.
+enum class esito_modello { ok, attenzione, non_soddisfatto };
+
+esito_modello esito_per_punti(std::int32_t punti);
+std::string_view testo_esito(esito_modello esito);  // "OK", "Attenzione", "Non soddisfatto"
+
+struct riga_modello {
+    std::string stazione_1;  // the earlier frame
+    std::string stazione_2;
+    // The overlap area in the scheme's frame, origin included, on the façade plane.
+    double x_da = 0;
+    double x_a = 0;
+    double z_da = 0;
+    double z_a = 0;
+    double y_facciata = 0;
+    std::int32_t punti = 0;
+    esito_modello esito = esito_modello::non_soddisfatto;
+
+    bool scarso() const { return esito != esito_modello::ok; }
+};
+
+struct tabella_modelli {
+    std::vector<riga_modello> righe;
+    std::int32_t scarsi = 0;  // models with fewer than four points
+};
+
+// Strip after strip, model after model; empty when the job has no scheme.
+tabella_modelli modelli_commessa(const commessa& c);
+
+// The same with the points given apart (site coordinates).
+tabella_modelli modelli_con_punti(const commessa& c, std::span<const punto_app> punti);
+
+// The area's corners on the site, anticlockwise from the lower left as seen
+// from the cameras, for drawing a placed scheme.
+std::array<punto3, 4> angoli_collocati(const riga_modello& m, const collocazione& sito);
+
+}  // namespace pianopre

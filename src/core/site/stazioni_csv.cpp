@@ -1,0 +1,157 @@
+// The stake-out CSV text and its atomic save.
+#include "site/stazioni_csv.h"
+
+#include <charconv>
+#include <cstdint>
+
+#include "base/file_testo.h"
+
+namespace fs = std::filesystem;
+
+namespace pianopre {
+
+namespace {
+
+// Windows-1252 0x80..0x9F; 0 marks the five unassigned codes, kept as C1 codes.
+constexpr char16_t cp1252_80_9f[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+bool e_utf8(std::string_view t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const auto b = static_cast<unsigned char>(t[i]);
+        const std::size_t n = b < 0x80         ? 1
+                              : (b >> 5) == 6  ? 2
+                              : (b >> 4) == 14 ? 3
+                              : (b >> 3) == 30 ? 4
+                                               : 0;
+        if (n == 0 || i + n > t.size()) return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            if ((static_cast<unsigned char>(t[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+// Point names are kept as the bytes of the file: UTF-8 stays, anything else is
+// read as Windows-1252, as the picture shows it.
+void agg_nome(std::string& out, std::string_view nome) {
+    if (e_utf8(nome)) {
+        out += nome;
+        return;
+    }
+    for (char c : nome) {
+        const auto b = static_cast<unsigned char>(c);
+        char16_t u = b;
+        if (b >= 0x80 && b <= 0x9F && cp1252_80_9f[b - 0x80] != 0) u = cp1252_80_9f[b - 0x80];
+        if (u < 0x80) {
+            out += static_cast<char>(u);
+        } else if (u < 0x800) {
+            out += static_cast<char>(0xC0 | (u >> 6));
+            out += static_cast<char>(0x80 | (u & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (u >> 12));
+            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (u & 0x3F));
+        }
+    }
+}
+
+struct scrittore {
+    const opzioni_csv& opzioni;
+    char separatore;
+    char decimale;
+    std::string out;
+
+    void numero(double x, int cifre) {
+        char testo[400];
+        auto [fine, ec] =
+            std::to_chars(testo, testo + sizeof testo, x, std::chars_format::fixed, cifre);
+        if (ec != std::errc()) fine = testo;  // not reached for finite coordinates
+        char* inizio = testo;
+        // No "-0.000" for a value that rounds to zero.
+        if (*inizio == '-' &&
+            std::string_view(testo + 1, fine).find_first_not_of("0.") == std::string_view::npos) {
+            ++inizio;
+        }
+        for (char* p = inizio; p != fine; ++p) out += *p == '.' ? decimale : *p;
+    }
+
+    // A name that holds a separator, a quote or a line end goes in quotes.
+    void campo_testo(std::string_view t) {
+        std::string testo;
+        agg_nome(testo, t);
+        if (testo.find_first_of(std::string{separatore, '"', '\r', '\n'}) == std::string::npos) {
+            out += testo;
+            return;
+        }
+        out += '"';
+        for (char c : testo) {
+            if (c == '"') out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+
+    void riga(std::string_view nome, double est, double nord, double quota) {
+        campo_testo(nome);
+        out += separatore;
+        const bool pnezd = opzioni.ordine == ordine_colonne::pnezd;
+        numero(pnezd ? nord : est, 3);
+        out += separatore;
+        numero(pnezd ? est : nord, 3);
+        out += separatore;
+        numero(quota, 3);
+        out += separatore;
+    }
+};
+
+}  // namespace
+
+std::string testo_csv(std::span<const riga_stazione> stazioni, std::span<const punto_app> punti,
+                      const opzioni_csv& opzioni) {
+    const bool italiano = opzioni.separatori == separatori_csv::puntovirgola_virgola;
+    scrittore s{opzioni, italiano ? ';' : ',', italiano ? ',' : '.', {}};
+    s.out.reserve(96 * (stazioni.size() + punti.size() + 1));
+    const std::string_view testata = opzioni.ordine == ordine_colonne::pnezd
+                                         ? "Punto|Nord|Est|Quota|Descrizione\r\n"
+                                         : "Punto|Est|Nord|Quota|Descrizione\r\n";
+    for (char c : testata) s.out += c == '|' ? s.separatore : c;
+    for (const riga_stazione& r : stazioni) {
+        s.riga(r.nome, r.est, r.nord, r.quota);
+        s.out += "stazione h=";
+        s.numero(r.altezza, 2);
+        s.out += " az=";
+        s.numero(r.azimut, 4);
+        s.out += " inc=";
+        s.numero(r.inclinazione, 2);
+        s.out += "\r\n";
+    }
+    for (const punto_app& p : punti) {
+        s.riga(p.nome.pulito(), p.x, p.y, p.z);
+        s.out += "PF\r\n";
+    }
+    return std::move(s.out);
+}
+
+errore_salvataggio::errore_salvataggio(const std::string& nome, const std::string& problema)
+    : std::runtime_error("Errore: impossibile salvare il file: " + nome),
+      nome_(nome),
+      problema_(problema) {}
+
+void salva_testo_atomico(const fs::path& percorso, std::string_view testo) {
+    try {
+        scrivi_file_atomico(percorso, testo);
+    } catch (const errore_file& e) {
+        throw errore_salvataggio(percorso.string(), e.problema());
+    }
+}
+
+void esporta_stazioni_csv(const fs::path& percorso, const commessa& c, const opzioni_csv& opzioni) {
+    const std::vector<riga_stazione> stazioni = stazioni_commessa(c);
+    salva_testo_atomico(percorso, testo_csv(stazioni, c.disegno.lista_punti.voci(), opzioni));
+}
+
+}  // namespace pianopre
