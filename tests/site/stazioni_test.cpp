@@ -60,6 +60,10 @@ TEST(Stazioni, EsempioCollocatoACalcolo) {
     es.c.sito = {1000, 2000, 50, 30 * 400.0 / 360, unita_angolo::gon};
     EXPECT_NEAR(stazioni_commessa(es.c)[0].azimut, 333.3333333, 1e-6);
     EXPECT_NEAR(stazioni_commessa(es.c)[0].est, 1008.960254, 1e-6);
+    es.c.presa.num_foto = -5;  // a plan no calculation gives
+    EXPECT_TRUE(stazioni_commessa(es.c).empty());
+    EXPECT_TRUE(modelli_commessa(es.c).righe.empty());
+    prova::calcola_esempio(es.c);
     es.c.fase = fase_calcolo::precisione_std;  // a failed scheme has no stations
     EXPECT_TRUE(stazioni_commessa(es.c).empty());
 }

@@ -34,6 +34,7 @@ geometria_strisce geometria_commessa(const commessa& c) {
     const double x0 = angolo_schema.x + o.x;
     g.strisce = p.num_strisc;
     g.per_striscia = intero16(dividi(p.num_foto, p.num_strisc));
+    if (g.per_striscia < 1) return {};
     // A single stereo pair stands centred on the façade.
     g.x_primo = p.num_foto == 2 ? x0 + c.lavoro.larg_sogg / 2 - p.base_presa / 2
                                 : x0 + p.larg_cop / 2 - p.base_presa;
