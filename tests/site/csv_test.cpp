@@ -73,6 +73,9 @@ TEST(StazioniCsv, NomiDeiPunti) {
         EXPECT_EQ(testo.substr(testo.find('\n') + 1),
                   std::string(caso.campo) + ",2.000,1.000,3.000,PF\r\n");
     }
+    const punto_app mai_nominato{};  // a name of NUL characters
+    EXPECT_EQ(testo_csv({}, std::span(&mai_nominato, 1), {}).substr(34),
+              ",0.000,0.000,0.000,PF\r\n");
 }
 
 class SalvaCsv : public ::testing::Test {

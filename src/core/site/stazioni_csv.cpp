@@ -36,13 +36,16 @@ bool e_utf8(std::string_view t) {
 }
 
 // Point names are kept as the bytes of the file: UTF-8 stays, anything else is
-// read as Windows-1252, as the picture shows it.
+// read as Windows-1252, as the picture shows it; NUL characters are left out.
 void agg_nome(std::string& out, std::string_view nome) {
     if (e_utf8(nome)) {
-        out += nome;
+        for (char c : nome) {
+            if (c != '\0') out += c;
+        }
         return;
     }
     for (char c : nome) {
+        if (c == '\0') continue;  // the filling of a name never set
         const auto b = static_cast<unsigned char>(c);
         char16_t u = b;
         if (b >= 0x80 && b <= 0x9F && cp1252_80_9f[b - 0x80] != 0) u = cp1252_80_9f[b - 0x80];
@@ -69,7 +72,7 @@ struct scrittore {
         char testo[400];
         auto [fine, ec] =
             std::to_chars(testo, testo + sizeof testo, x, std::chars_format::fixed, cifre);
-        if (ec != std::errc()) fine = testo;  // not reached for finite coordinates
+        if (ec != std::errc()) return;  // not reached: 400 characters hold any double
         char* inizio = testo;
         // No "-0.000" for a value that rounds to zero.
         if (*inizio == '-' &&
