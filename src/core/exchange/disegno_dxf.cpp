@@ -54,9 +54,9 @@ class spazio_modello : public destinazione {
 public:
     explicit spazio_modello(disegno_dxf& d) : d_(d) {}
 
-    void serie(const attributi& a, const std::vector<p3>& punti,
-               const std::vector<attributi>* per_punto) override {
-        if (!per_punto) {
+    void serie(const attributi& a, std::span<const p3> punti,
+               std::span<const attributi> per_punto) override {
+        if (per_punto.empty()) {
             const risolto r = risolvi(a, nullptr);
             if (r.visibile) emetti_serie(r, punti.data(), punti.size(), nullptr);
             return;
@@ -66,7 +66,7 @@ public:
         if (!r.visibile) return;
         entita e;
         for (std::size_t i = 0; i < punti.size(); ++i) {
-            const risolto ri = risolvi((*per_punto)[i], nullptr);
+            const risolto ri = risolvi(per_punto[i], nullptr);
             e.nome = d_.nome(ri.layer);
             e.colore = ri.colore;
             e.x = punti[i].x;
@@ -188,8 +188,7 @@ public:
     explicit definizione_blocco(disegno_dxf& d) : d_(d) {}
     blocco_dxf* b = nullptr;
 
-    void serie(const attributi& a, const std::vector<p3>& punti,
-               const std::vector<attributi>*) override {
+    void serie(const attributi& a, std::span<const p3> punti, std::span<const attributi>) override {
         if (punti.empty()) return;
         elemento_blocco el{elemento_blocco::serie, a};
         el.primo = static_cast<std::uint32_t>(b->punti.size());
@@ -233,7 +232,9 @@ disegno_dxf::disegno_dxf(modello& mod, std::int64_t massimo_da_blocchi)
       modello_(std::make_unique<spazio_modello>(*this)),
       blocco_(std::make_unique<definizione_blocco>(*this)),
       massimo_(massimo_da_blocchi) {
-    zero_ = layer("0");
+    nomi_.push_back({testo_fisso<16>("0"), indice_info("0")});
+    per_nome_.emplace("0", 0);
+    zero_ = 0;
 }
 
 std::uint32_t disegno_dxf::indice_info(std::string_view nome) {
@@ -252,7 +253,8 @@ void disegno_dxf::definisci_layer(std::string_view nome, std::int16_t colore, bo
 
 std::uint32_t disegno_dxf::layer(std::string_view nome) {
     // Consecutive entities mostly share a layer: look it up once.
-    if (!nomi_.empty() && nome == ultimo_nome_) return ultimo_;
+    if (ha_ultimo_ && nome == ultimo_nome_) return ultimo_;
+    ha_ultimo_ = true;
     ultimo_nome_.assign(nome);
     const auto [it, nuovo] =
         per_nome_.try_emplace(ultimo_nome_, static_cast<std::uint32_t>(nomi_.size()));

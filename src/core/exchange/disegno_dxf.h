@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -44,10 +45,10 @@ struct testo_piazzato {
 class destinazione {
 public:
     virtual ~destinazione() = default;
-    // A run of vertices (one alone is a point); per_punto, when given, the
+    // A run of vertices (one alone is a point); per_punto, when not empty, the
     // attributes of each vertex.
-    virtual void serie(const attributi& a, const std::vector<p3>& punti,
-                       const std::vector<attributi>* per_punto = nullptr) = 0;
+    virtual void serie(const attributi& a, std::span<const p3> punti,
+                       std::span<const attributi> per_punto = {}) = 0;
     virtual void testo(const attributi& a, const testo_piazzato& t) = 0;
     // A reference to a block, m placing the block's coordinates less its base point.
     virtual void riferimento(const attributi& a, std::string_view blocco, const matrice& m) = 0;
@@ -111,6 +112,7 @@ private:
     std::unordered_map<std::string, std::uint32_t> per_nome_;
     std::string ultimo_nome_;
     std::uint32_t ultimo_ = 0;
+    bool ha_ultimo_ = false;
     std::uint32_t zero_ = 0;
     std::unordered_map<std::string, blocco_dxf> blocchi_;
     std::unique_ptr<destinazione> modello_;

@@ -2,6 +2,7 @@
 // ellipses, splines, light-weight polylines, faces, leaders and references.
 #include "exchange/dxf_conversione.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -26,15 +27,16 @@ void in_mondo(std::vector<p3>& punti, const matrice& m) {
 }
 
 void linea(const record_dxf& r, const attributi& a, destinazione& out) {
-    out.serie(a, {r.punto(10), r.punto(11)});
+    const std::array<p3, 2> punti{r.punto(10), r.punto(11)};
+    out.serie(a, punti);
 }
 
 // TEXT and ATTRIB: at the alignment point when justified (but ALIGNED and FIT
 // run from the first point).
 void testo(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
-    if (r.nome == "ATTRIB" && (r.intero(70, 0) & 1)) return;
+    if (r.tipo == genere::attrib && (r.intero(70, 0) & 1)) return;
     const int h = r.intero(72, 0);
-    const int v = r.intero(r.nome == "ATTRIB" ? 74 : 73, 0);
+    const int v = r.intero(r.tipo == genere::attrib ? 74 : 73, 0);
     p3 pos = r.punto(10);
     if ((h != 0 || v != 0) && !(v == 0 && (h == 3 || h == 5)) && r.ha(11)) pos = r.punto(11);
     testo_piazzato t;
@@ -93,7 +95,7 @@ void cerchio(const record_dxf& r, const attributi& a, destinazione& out) {
     const double raggio = r.numero(40, 0);
     if (!(raggio > 0)) return;
     double a0 = 0, a1 = 2 * std::numbers::pi;
-    if (r.nome == "ARC") {
+    if (r.tipo == genere::arc) {
         a0 = r.numero(50, 0) * gradi;
         a1 = r.numero(51, 360) * gradi;
         a0 = std::fmod(a0, 2 * std::numbers::pi);
@@ -186,7 +188,7 @@ void spline(const record_dxf& r, const attributi& a, destinazione& out) {
 void faccia(const record_dxf& r, const attributi& a, destinazione& out) {
     const p3 c0 = r.punto(10), c1 = r.punto(11), c2 = r.punto(12), c3 = r.punto(13, c2);
     std::vector<p3> punti;
-    if (r.nome == "3DFACE") {
+    if (r.tipo == genere::faccia_3d) {
         punti = {c0, c1, c2};
         if (lunghezza(c3 - c2) != 0) punti.push_back(c3);
     } else {
@@ -195,7 +197,7 @@ void faccia(const record_dxf& r, const attributi& a, destinazione& out) {
         punti.push_back(c2);
     }
     punti.push_back(c0);
-    if (r.nome != "3DFACE") in_mondo(punti, ocs_di(r));
+    if (r.tipo != genere::faccia_3d) in_mondo(punti, ocs_di(r));
     out.serie(a, punti);
 }
 
@@ -234,7 +236,7 @@ void inserimento(const record_dxf& r, const attributi& a, destinazione& out) {
 void blocco_anonimo(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
     if (!r.ha(2)) return;
     const std::string_view nome = r.testo(2);
-    const p3 punto = r.nome == "ACAD_TABLE" ? r.punto(10) : ocs_di(r).applica(r.punto(12));
+    const p3 punto = r.tipo == genere::acad_table ? r.punto(10) : ocs_di(r).applica(r.punto(12));
     const blocco_dxf* b = d.blocco(nome);
     out.riferimento(a, nome, traslazione(punto + (b ? b->base : p3{})));
 }
@@ -297,72 +299,68 @@ attributi attributi_di(const record_dxf& r, disegno_dxf& d) {
     return a;
 }
 
-bool noto(const std::string& n) {
-    static const std::string_view noti[] = {"LINE",
-                                            "POINT",
-                                            "TEXT",
-                                            "ATTRIB",
-                                            "LWPOLYLINE",
-                                            "CIRCLE",
-                                            "ARC",
-                                            "INSERT",
-                                            "DIMENSION",
-                                            "ACAD_TABLE",
-                                            "MTEXT",
-                                            "ELLIPSE",
-                                            "SPLINE",
-                                            "3DFACE",
-                                            "SOLID",
-                                            "TRACE",
-                                            "LEADER",
-                                            "HATCH",
-                                            "MULTILEADER",
-                                            "MLEADER",
-                                            "MESH",
-                                            "ARC_DIMENSION",
-                                            "LARGE_RADIAL_DIMENSION"};
-    for (std::string_view k : noti)
-        if (n == k) return true;
-    return false;
-}
-
 bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out) {
-    const std::string& n = r.nome;
     // Nothing of a kind not kept is read: its values may be anything.
-    if (!noto(n)) return false;
-    const attributi a = attributi_di(r, d);
-    if (n == "LINE") {
-        linea(r, a, out);
-    } else if (n == "POINT") {
-        out.serie(a, {r.punto(10)});
-    } else if (n == "TEXT" || n == "ATTRIB") {
-        testo(r, a, d, out);
-    } else if (n == "LWPOLYLINE") {
-        lwpolyline(r, a, out);
-    } else if (n == "CIRCLE" || n == "ARC") {
-        cerchio(r, a, out);
-    } else if (n == "INSERT") {
-        inserimento(r, a, out);
-    } else if (n == "ACAD_TABLE" || n.ends_with("DIMENSION")) {
-        blocco_anonimo(r, a, d, out);
-    } else if (n == "MTEXT") {
-        mtext(r, a, d, out);
-    } else if (n == "ELLIPSE") {
-        ellisse(r, a, out);
-    } else if (n == "SPLINE") {
-        spline(r, a, out);
-    } else if (n == "3DFACE" || n == "SOLID" || n == "TRACE") {
-        faccia(r, a, out);
-    } else if (n == "MESH") {
-        maglia(r, a, out);
-    } else if (n == "LEADER") {
-        leader(r, a, out);
-    } else if (n == "HATCH") {
-        tratteggio(r, a, out);
-    } else if (n == "MULTILEADER" || n == "MLEADER") {
-        multileader(r, a, d, out);
-    } else {
+    if (r.tipo == genere::altro || r.tipo == genere::vertex || r.tipo == genere::seqend ||
+        r.tipo == genere::polyline || r.tipo == genere::block || r.tipo == genere::endblk)
         return false;
+    const attributi a = attributi_di(r, d);
+    switch (r.tipo) {
+        case genere::line:
+            linea(r, a, out);
+            break;
+        case genere::point:
+        case genere::shape: {
+            const p3 p = r.tipo == genere::shape ? ocs_di(r).applica(r.punto(10)) : r.punto(10);
+            out.serie(a, std::span<const p3>(&p, 1));
+            break;
+        }
+        case genere::text:
+        case genere::attrib:
+            testo(r, a, d, out);
+            break;
+        case genere::lwpolyline:
+            lwpolyline(r, a, out);
+            break;
+        case genere::circle:
+        case genere::arc:
+            cerchio(r, a, out);
+            break;
+        case genere::insert:
+            inserimento(r, a, out);
+            break;
+        case genere::dimension:
+        case genere::acad_table:
+            blocco_anonimo(r, a, d, out);
+            break;
+        case genere::mtext:
+            mtext(r, a, d, out);
+            break;
+        case genere::ellipse:
+            ellisse(r, a, out);
+            break;
+        case genere::spline:
+            spline(r, a, out);
+            break;
+        case genere::faccia_3d:
+        case genere::solid:
+        case genere::trace:
+            faccia(r, a, out);
+            break;
+        case genere::mesh:
+            maglia(r, a, out);
+            break;
+        case genere::leader:
+            leader(r, a, out);
+            break;
+        case genere::hatch:
+            tratteggio(r, a, out);
+            break;
+        case genere::multileader:
+            multileader(r, a, d, out);
+            break;
+        default:
+            return false;
     }
     return true;
 }

@@ -25,9 +25,9 @@ bool acceso(const record_dxf& r, int codice) {
 class spostata : public destinazione {
 public:
     spostata(destinazione& out, p3 scarto) : out_(out), m_(traslazione(scarto)) {}
-    void serie(const attributi& a, const std::vector<p3>& punti,
-               const std::vector<attributi>* per_punto) override {
-        std::vector<p3> mossi = punti;
+    void serie(const attributi& a, std::span<const p3> punti,
+               std::span<const attributi> per_punto) override {
+        std::vector<p3> mossi(punti.begin(), punti.end());
         for (p3& p : mossi) p = m_.applica(p);
         out_.serie(a, mossi, per_punto);
     }
@@ -52,7 +52,8 @@ public:
 
     void leggi(sorgente_gruppi& s) {
         gruppo g;
-        while (s.leggi(g)) {
+        bool altro = s.leggi(g);
+        while (altro) {
             if (g.codice == 0) {
                 // The entity before a "0" is stored even when the file ends there.
                 chiudi();
@@ -65,10 +66,12 @@ public:
                 }
                 corrente_.azzera(nome);
                 aperto_ = true;
-                continue;
+                altro = s.raccogli(corrente_, g);
+            } else {
+                // Groups before the first entity.
+                if (g.troncato) throw errore(err_fine_file);
+                altro = s.leggi(g);
             }
-            if (g.troncato) throw errore(err_fine_file);
-            if (aperto_) corrente_.aggiungi(g);
         }
         fine_polilinea();
     }
@@ -77,40 +80,40 @@ private:
     void chiudi() {
         if (!aperto_) return;
         aperto_ = false;
-        const std::string& n = corrente_.nome;
+        const genere n = corrente_.tipo;
         if (in_polilinea_) {
-            if (n == "VERTEX") {
+            if (n == genere::vertex) {
                 if (vertici_.size() <= n_vertici_) vertici_.emplace_back();
                 std::swap(vertici_[n_vertici_++], corrente_);
                 return;
             }
             fine_polilinea();
-            if (n == "SEQEND") return;
+            if (n == genere::seqend) return;
         }
-        if (blocchi_ && n == "BLOCK") {
+        if (blocchi_ && n == genere::block) {
             out_ = &d_.nuovo_blocco(corrente_.testo(2), corrente_.punto(10));
             return;
         }
-        if (blocchi_ && n == "ENDBLK") {
+        if (blocchi_ && n == genere::endblk) {
             out_ = nullptr;
             return;
         }
-        if (!out_ || n == "VERTEX" || n == "SEQEND") return;
+        if (!out_ || n == genere::vertex || n == genere::seqend) return;
         const bool nascosto = acceso(corrente_, 60) || (!blocchi_ && acceso(corrente_, 67));
-        if (n == "POLYLINE") {
+        if (n == genere::polyline) {
             std::swap(testa_, corrente_);
             in_polilinea_ = true;
             salta_polilinea_ = nascosto;
             n_vertici_ = 0;
             return;
         }
-        if (n == "INSERT") {
+        if (n == genere::insert) {
             copie_ = copie_insert(corrente_);
-        } else if (n != "ATTRIB") {
+        } else if (n != genere::attrib) {
             copie_.assign(1, p3{});
         }
         if (nascosto) return;
-        if (n == "ATTRIB" && copie_.size() > 1) {
+        if (n == genere::attrib && copie_.size() > 1) {
             // The ATTRIBs of an array go with each of its copies.
             for (const p3& scarto : copie_) {
                 spostata s(*out_, scarto);

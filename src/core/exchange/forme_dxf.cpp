@@ -1,6 +1,7 @@
 // Polylines, meshes, hatch boundaries, multileaders and fit-point curves.
 #include "exchange/forme_dxf.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -211,7 +212,7 @@ void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destin
             out.serie(a, linea);
             stato = 1;
         } else if (v.codice == 303 && stato == 1) {
-            if (lungo != 0) out.serie(a, {ultimo, ultimo + lungo * piega});
+            if (lungo != 0) out.serie(a, std::array<p3, 2>{ultimo, ultimo + lungo * piega});
             stato = 0;
         } else if (stato == 2 && v.codice == 10) {
             linea.push_back({r.numero(v), 0, 0});
@@ -244,91 +245,111 @@ void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destin
     }
 }
 
+namespace {
+
+// The vertices of one POLYLINE, reused from one polyline to the next.
+struct vertici_polilinea {
+    std::vector<attributi> attr;
+    std::vector<p3> punti;
+    std::vector<int> flag;
+    std::vector<double> bulge;
+    std::vector<p3> tutti;
+};
+
+void maglia_facce(const record_dxf& testa, std::span<const record_dxf> vertici,
+                  const vertici_polilinea& v, destinazione& out) {
+    std::vector<p3> posti, faccia;
+    for (std::size_t i = 0; i < vertici.size(); ++i)
+        if ((v.flag[i] & 64) != 0) posti.push_back(v.punti[i]);
+    (void)testa;
+    for (std::size_t i = 0; i < vertici.size(); ++i) {
+        if ((v.flag[i] & 128) == 0 || (v.flag[i] & 64) != 0) continue;
+        faccia.clear();
+        for (int k = 71; k <= 74; ++k) {
+            const int j = std::abs(static_cast<int>(vertici[i].intero(k, 0)));
+            if (j >= 1 && static_cast<std::size_t>(j) <= posti.size())
+                faccia.push_back(posti[static_cast<std::size_t>(j) - 1]);
+        }
+        if (faccia.empty()) continue;
+        faccia.push_back(faccia[0]);
+        out.serie(v.attr[i], faccia);
+    }
+}
+
+void maglia_poligoni(const record_dxf& testa, int flag, const attributi& a,
+                     const vertici_polilinea& v, destinazione& out) {
+    const std::size_t mm = static_cast<std::size_t>(std::max<int>(0, testa.intero(71, 0)));
+    const std::size_t nn = static_cast<std::size_t>(std::max<int>(0, testa.intero(72, 0)));
+    if (mm == 0 || nn == 0 || mm * nn > v.punti.size()) return;
+    std::vector<p3> linea;
+    for (std::size_t i = 0; i < mm; ++i) {
+        linea.assign(v.punti.begin() + static_cast<std::ptrdiff_t>(i * nn),
+                     v.punti.begin() + static_cast<std::ptrdiff_t>((i + 1) * nn));
+        if (flag & 32) linea.push_back(linea[0]);
+        out.serie(a, linea);
+    }
+    for (std::size_t j = 0; j < nn; ++j) {
+        linea.clear();
+        for (std::size_t i = 0; i < mm; ++i) linea.push_back(v.punti[i * nn + j]);
+        if (flag & 1) linea.push_back(linea[0]);
+        out.serie(a, linea);
+    }
+}
+
+}  // namespace
+
 // POLYLINE: the header's layer and colour go to vertices without their own.
 void converti_polilinea(const record_dxf& testa, std::span<const record_dxf> vertici,
                         disegno_dxf& d, destinazione& out) {
+    thread_local vertici_polilinea v;
     const attributi a = attributi_di(testa, d);
     const int flag = testa.intero(70, 0);
-    std::vector<attributi> attr;
-    std::vector<p3> punti;
-    for (const record_dxf& v : vertici) {
+    v.attr.clear();
+    v.punti.clear();
+    v.flag.clear();
+    v.bulge.clear();
+    const bool piana = (flag & (8 | 16 | 64)) == 0;
+    for (const record_dxf& r : vertici) {
+        const int fv = r.intero(70, 0);
+        // Spline frame points are not drawn.
+        if ((flag & (16 | 64)) == 0 && (fv & 16)) continue;
         attributi av = a;
-        if (v.ha(8)) av.layer = d.layer(campo_testo(v.testo(8)));
-        if (v.ha(62)) av.colore = v.intero(62, 256);
-        attr.push_back(av);
-        punti.push_back(v.punto(10));
+        if (r.ha(8)) av.layer = d.layer(campo_testo(r.testo(8)));
+        if (r.ha(62)) av.colore = r.intero(62, 256);
+        v.attr.push_back(av);
+        v.punti.push_back(r.punto(10));
+        v.flag.push_back(fv);
+        v.bulge.push_back(piana ? r.numero(42, 0) : 0);
     }
-    if (flag & 64) {  // polyface mesh: vertices, then faces of up to four of them
-        std::vector<p3> posti;
-        for (std::size_t i = 0; i < vertici.size(); ++i)
-            if ((vertici[i].intero(70, 0) & 64) != 0) posti.push_back(punti[i]);
-        for (std::size_t i = 0; i < vertici.size(); ++i) {
-            const int fv = vertici[i].intero(70, 0);
-            if ((fv & 128) == 0 || (fv & 64) != 0) continue;
-            std::vector<p3> faccia;
-            for (int k = 71; k <= 74; ++k) {
-                const int j = std::abs(static_cast<int>(vertici[i].intero(k, 0)));
-                if (j >= 1 && static_cast<std::size_t>(j) <= posti.size())
-                    faccia.push_back(posti[j - 1]);
-            }
-            if (faccia.empty()) continue;
-            faccia.push_back(faccia[0]);
-            out.serie(attr[i], faccia);
-        }
-        return;
-    }
-    if (flag & 16) {  // polygon mesh of M x N vertices
-        const std::size_t mm = static_cast<std::size_t>(std::max<int>(0, testa.intero(71, 0)));
-        const std::size_t nn = static_cast<std::size_t>(std::max<int>(0, testa.intero(72, 0)));
-        if (mm == 0 || nn == 0 || mm * nn > punti.size()) return;
-        for (std::size_t i = 0; i < mm; ++i) {
-            std::vector<p3> riga(punti.begin() + static_cast<std::ptrdiff_t>(i * nn),
-                                 punti.begin() + static_cast<std::ptrdiff_t>((i + 1) * nn));
-            if (flag & 32) riga.push_back(riga[0]);
-            out.serie(a, riga);
-        }
-        for (std::size_t j = 0; j < nn; ++j) {
-            std::vector<p3> colonna;
-            for (std::size_t i = 0; i < mm; ++i) colonna.push_back(punti[i * nn + j]);
-            if (flag & 1) colonna.push_back(colonna[0]);
-            out.serie(a, colonna);
-        }
-        return;
-    }
-    // Spline frame points are not drawn.
-    std::vector<p3> veri;
-    std::vector<attributi> attr_veri;
-    std::vector<double> bulge;
-    for (std::size_t i = 0; i < vertici.size(); ++i) {
-        if (vertici[i].intero(70, 0) & 16) continue;
-        veri.push_back(punti[i]);
-        attr_veri.push_back(attr[i]);
-        bulge.push_back(vertici[i].numero(42, 0));
-    }
-    if (veri.empty()) return;
-    const bool chiusa = (flag & 1) != 0;
+    if (flag & 64) return maglia_facce(testa, vertici, v, out);
+    if (flag & 16) return maglia_poligoni(testa, flag, a, v, out);
+    if (v.punti.empty()) return;
+    std::vector<p3>& veri = v.punti;
+    const bool chiusa = (flag & 1) != 0 && veri.size() > 1;
     if (flag & 8) {  // 3-D
-        if (chiusa && veri.size() > 1 && lunghezza(veri.back() - veri[0]) != 0) {
+        if (chiusa && lunghezza(veri.back() - veri[0]) != 0) {
             veri.push_back(veri[0]);
-            attr_veri.push_back(attr_veri[0]);
+            v.attr.push_back(v.attr[0]);
         }
-        out.serie(a, veri, &attr_veri);
+        out.serie(a, veri, v.attr);
         return;
     }
     const double z = testa.punto(10).z;
     for (p3& p : veri) p.z = z;
     bool curva = chiusa && lunghezza(veri.back() - veri[0]) != 0;
-    for (double b : bulge) curva = curva || b != 0;
+    for (double b : v.bulge) curva = curva || b != 0;
     const matrice m = da_ocs(testa.punto(210, {0, 0, 1}));
     if (!curva) {
-        for (p3& p : veri) p = m.applica(p);
-        out.serie(a, veri, &attr_veri);
+        if (!m.identita())
+            for (p3& p : veri) p = m.applica(p);
+        out.serie(a, veri, v.attr);
         return;
     }
-    std::vector<p3> tutti;
-    polilinea_piana(tutti, veri, bulge, chiusa);
-    for (p3& p : tutti) p = m.applica(p);
-    out.serie(a, tutti);
+    v.tutti.clear();
+    polilinea_piana(v.tutti, veri, v.bulge, chiusa);
+    if (!m.identita())
+        for (p3& p : v.tutti) p = m.applica(p);
+    out.serie(a, v.tutti);
 }
 
 }  // namespace pianopre

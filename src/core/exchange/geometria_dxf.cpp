@@ -3,13 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace pianopre {
 
 namespace {
-
-constexpr double pi = std::numbers::pi;
 
 p3 vettoriale(p3 a, p3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};

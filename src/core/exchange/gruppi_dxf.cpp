@@ -6,23 +6,9 @@
 
 #include "base/errori.h"
 #include "exchange/campi_dxf.h"
+#include "exchange/record_dxf.h"
 
 namespace pianopre {
-
-valore_gruppo tipo_valore(int c) {
-    using v = valore_gruppo;
-    if ((c >= 10 && c < 60) || (c >= 110 && c < 150) || (c >= 210 && c < 240) ||
-        (c >= 460 && c < 470) || (c >= 1010 && c < 1060))
-        return v::reale;
-    if ((c >= 60 && c < 80) || (c >= 170 && c < 180) || (c >= 270 && c < 290) ||
-        (c >= 370 && c < 390) || (c >= 400 && c < 410) || (c >= 1060 && c < 1071))
-        return v::intero16;
-    if ((c >= 90 && c < 100) || (c >= 420 && c < 460) || c == 1071) return v::intero32;
-    if (c >= 160 && c < 170) return v::intero64;
-    if (c >= 290 && c < 300) return v::booleano;
-    if ((c >= 310 && c < 320) || c == 1004) return v::byte;
-    return v::testo;
-}
 
 namespace {
 
@@ -39,6 +25,35 @@ int codice_di(std::string_view t) {
     return n;
 }
 
+}  // namespace
+
+bool sorgente_gruppi::raccogli(record_dxf& r, gruppo& g) {
+    while (leggi(g)) {
+        if (g.codice == 0 || g.troncato) return true;
+        r.aggiungi(g);
+    }
+    return false;
+}
+
+namespace {
+
+// A plain whole number (blanks before it, a sign, at most 9 digits, nothing
+// after): the flags and counts of most groups, read without from_chars.
+bool intero_semplice(std::string_view t, double& n) {
+    std::size_t i = 0;
+    while (i < t.size() && t[i] == ' ') ++i;
+    const bool meno = i < t.size() && t[i] == '-';
+    if (meno) ++i;
+    if (i == t.size() || t.size() - i > 9) return false;
+    long v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return false;
+        v = v * 10 + (t[i] - '0');
+    }
+    n = static_cast<double>(meno ? -v : v);
+    return true;
+}
+
 class sorgente_ascii : public sorgente_gruppi {
 public:
     sorgente_ascii(lettore_righe& righe, std::string prima, bool ha_prima)
@@ -53,7 +68,18 @@ public:
         return righe_.leggi(r);
     }
 
-    bool leggi(gruppo& g) override {
+    bool raccogli(record_dxf& rec, gruppo& g) override {
+        while (leggi_qui(g)) {
+            if (g.codice == 0 || g.troncato) return true;
+            rec.aggiungi(g);
+        }
+        return false;
+    }
+
+    bool leggi(gruppo& g) override { return leggi_qui(g); }
+
+private:
+    bool leggi_qui(gruppo& g) {
         std::string_view r;
         for (;;) {
             if (!riga(r)) return false;
@@ -70,7 +96,10 @@ public:
             g.testo = {};
             return true;
         }
-        if (g.codice > 0 && numerico(tipo_valore(g.codice))) {
+        const valore_gruppo t = g.codice > 0 ? tipo_valore(g.codice) : valore_gruppo::testo;
+        if (t != valore_gruppo::reale && numerico(t) && intero_semplice(g.testo, g.numero))
+            return true;
+        if (numerico(t)) {
             try {
                 g.numero = campo_numero(g.testo);
             } catch (const errore& e) {
@@ -81,6 +110,7 @@ public:
         return true;
     }
 
+public:
     bool binario() const override { return false; }
 
 private:

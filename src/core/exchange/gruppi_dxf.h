@@ -9,6 +9,7 @@
 // error number, and only the user of the value raises it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -29,7 +30,36 @@ enum class valore_gruppo : std::uint8_t {
     byte
 };
 
-valore_gruppo tipo_valore(int codice);
+namespace dettaglio {
+
+constexpr valore_gruppo tipo_valore_calcolato(int c) {
+    using v = valore_gruppo;
+    if ((c >= 10 && c < 60) || (c >= 110 && c < 150) || (c >= 210 && c < 240) ||
+        (c >= 460 && c < 470) || (c >= 1010 && c < 1060))
+        return v::reale;
+    if ((c >= 60 && c < 80) || (c >= 170 && c < 180) || (c >= 270 && c < 290) ||
+        (c >= 370 && c < 390) || (c >= 400 && c < 410) || (c >= 1060 && c < 1071))
+        return v::intero16;
+    if ((c >= 90 && c < 100) || (c >= 420 && c < 460) || c == 1071) return v::intero32;
+    if (c >= 160 && c < 170) return v::intero64;
+    if (c >= 290 && c < 300) return v::booleano;
+    if ((c >= 310 && c < 320) || c == 1004) return v::byte;
+    return v::testo;
+}
+
+inline constexpr auto tipi_valore = [] {
+    std::array<valore_gruppo, 1072> t{};
+    for (int c = 0; c < 1072; ++c) t[static_cast<std::size_t>(c)] = tipo_valore_calcolato(c);
+    return t;
+}();
+
+}  // namespace dettaglio
+
+// What the group code holds (by the table of binary DXF).
+inline valore_gruppo tipo_valore(int codice) {
+    return codice >= 0 && codice < 1072 ? dettaglio::tipi_valore[static_cast<std::size_t>(codice)]
+                                        : dettaglio::tipo_valore_calcolato(codice);
+}
 
 inline bool numerico(valore_gruppo t) {
     return t != valore_gruppo::testo && t != valore_gruppo::byte;
@@ -43,9 +73,14 @@ struct gruppo {
     bool troncato = false;   // the file ended after the code: no value
 };
 
+class record_dxf;
+
 class sorgente_gruppi {
 public:
     virtual ~sorgente_gruppi() = default;
+    // The groups up to the next one of code 0 (or cut short), added to r; that
+    // group in g. False when the file has ended.
+    virtual bool raccogli(record_dxf& r, gruppo& g);
     // The next group; false when the file has ended. When it ends between a
     // code and its value the group has the code and `troncato` (the user
     // raises error 62); error 75 when the file cannot be read.

@@ -14,26 +14,65 @@ bool testo_utile(int c) {
     return c == 1 || c == 2 || c == 3 || c == 8 || (c >= 300 && c <= 305);
 }
 
+struct nome_genere {
+    std::string_view nome;
+    genere g;
+};
+
+// The most frequent first.
+constexpr nome_genere generi[] = {
+    {"VERTEX", genere::vertex},
+    {"LINE", genere::line},
+    {"POINT", genere::point},
+    {"TEXT", genere::text},
+    {"POLYLINE", genere::polyline},
+    {"SEQEND", genere::seqend},
+    {"LWPOLYLINE", genere::lwpolyline},
+    {"INSERT", genere::insert},
+    {"ARC", genere::arc},
+    {"CIRCLE", genere::circle},
+    {"ATTRIB", genere::attrib},
+    {"MTEXT", genere::mtext},
+    {"DIMENSION", genere::dimension},
+    {"ARC_DIMENSION", genere::dimension},
+    {"LARGE_RADIAL_DIMENSION", genere::dimension},
+    {"ACAD_TABLE", genere::acad_table},
+    {"ELLIPSE", genere::ellipse},
+    {"SPLINE", genere::spline},
+    {"3DFACE", genere::faccia_3d},
+    {"SOLID", genere::solid},
+    {"TRACE", genere::trace},
+    {"MESH", genere::mesh},
+    {"LEADER", genere::leader},
+    {"HATCH", genere::hatch},
+    {"MULTILEADER", genere::multileader},
+    {"MLEADER", genere::multileader},
+    {"BLOCK", genere::block},
+    {"ENDBLK", genere::endblk},
+    {"SHAPE", genere::shape},
+};
+
 }  // namespace
 
 void record_dxf::azzera(std::string_view nome_entita) {
-    nome.resize(nome_entita.size());
-    for (std::size_t i = 0; i < nome_entita.size(); ++i) nome[i] = maiuscola(nome_entita[i]);
+    tipo = genere::altro;
+    for (const nome_genere& n : generi) {
+        if (uguale_maiuscolo(nome_entita, n.nome)) {
+            tipo = n.g;
+            break;
+        }
+    }
     voci.clear();
     testi_.clear();
     incorporato_ = false;
 }
 
-void record_dxf::aggiungi(const gruppo& g) {
-    if (incorporato_ || g.codice < 0 || g.codice >= 1000) return;
+void record_dxf::aggiungi_testo(const gruppo& g) {
     if (g.codice == 101) {
         incorporato_ = true;
         return;
     }
-    const valore_gruppo t = tipo_valore(g.codice);
-    if (numerico(t)) {
-        voci.push_back({g.codice, g.numero, g.errore, 0, 0});
-    } else if (testo_utile(g.codice)) {
+    if (testo_utile(g.codice)) {
         const std::string_view v = g.testo.substr(0, 4096);
         voci.push_back({g.codice, 0, 0, static_cast<std::uint32_t>(testi_.size()),
                         static_cast<std::uint32_t>(v.size())});

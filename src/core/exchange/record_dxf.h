@@ -22,13 +22,52 @@ struct voce_record {
     std::uint32_t lungh;
 };
 
+// The entity kinds the reader tells apart.
+enum class genere : std::uint8_t {
+    altro,
+    line,
+    point,
+    text,
+    attrib,
+    vertex,
+    polyline,
+    seqend,
+    lwpolyline,
+    circle,
+    arc,
+    insert,
+    dimension,
+    acad_table,
+    mtext,
+    ellipse,
+    spline,
+    faccia_3d,
+    solid,
+    trace,
+    mesh,
+    leader,
+    hatch,
+    multileader,
+    block,
+    endblk,
+    shape
+};
+
 class record_dxf {
 public:
-    std::string nome;  // the entity name in upper case
+    genere tipo = genere::altro;
     std::vector<voce_record> voci;
 
+    // A new entity of that name (compared in upper case).
     void azzera(std::string_view nome_entita);
-    void aggiungi(const gruppo& g);
+    void aggiungi(const gruppo& g) {
+        if (incorporato_ || g.codice < 0 || g.codice >= 1000) return;
+        if (numerico(tipo_valore(g.codice))) {
+            voci.push_back({g.codice, g.numero, g.errore, 0, 0});
+        } else {
+            aggiungi_testo(g);
+        }
+    }
 
     const voce_record* trova(int codice) const;
     double numero(const voce_record& v) const;
@@ -42,6 +81,8 @@ public:
     bool ha(int codice) const { return trova(codice) != nullptr; }
 
 private:
+    void aggiungi_testo(const gruppo& g);
+
     std::string testi_;
     bool incorporato_ = false;  // after 101: an embedded object, left out
 };
