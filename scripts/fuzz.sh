@@ -24,6 +24,7 @@ semi_di() {
     fuzz_dxf) echo tests/data/fuzz/dxf tests/data/exchange ;;
     fuzz_xyz) echo tests/data/fuzz/xyz ;;
     fuzz_fotocamere) echo tests/data/fuzz/fotocamere ;;
+    fuzz_lavoro) echo tests/data/fuzz/lavoro data/esempi ;;
   esac
 }
 
