@@ -70,7 +70,7 @@ TEST(Fotocamera, ListaDellUtenteSalvataEFileDanneggiato) {
         EXPECT_FALSE(d.modifica->isEnabled());  // a preset is not changed in place
         d.duplica->click();
         d.nome->setText("La mia");
-        d.larghezza_px->setText("-5");
+        d.larghezza_px->setText("6000 px");
         d.modifica->click();  // refused with its message, nothing saved
         d.larghezza_px->setText("6000");
         d.modifica->click();

@@ -100,3 +100,19 @@ TEST(LeggiNumero, EsponentiEstremi) {
 
 }  // namespace
 }  // namespace pianopre
+
+namespace pianopre {
+namespace {
+
+// Settings fields take a whole number or nothing: no trailing units, no grouping.
+TEST(NumeroEsatto, SoloNumeriInteri) {
+    const formato_regionale it = formato_regionale::italiano();
+    EXPECT_EQ(leggi_numero_esatto(" 33,25 ", it), 33.25);
+    EXPECT_EQ(leggi_numero_esatto("-1.5e3", it), -1500);
+    EXPECT_EQ(leggi_numero_esatto("+2", formato_regionale::inglese()), 2);
+    for (const char* t : {"", "nord", "6000 px", "1.234,5", "2,5,1", "1e999", "nan", "+-1"})
+        EXPECT_FALSE(leggi_numero_esatto(t, it).has_value()) << t;
+}
+
+}  // namespace
+}  // namespace pianopre

@@ -179,3 +179,24 @@ double leggi_numero(std::string_view testo, const formato_regionale& formato) {
 }
 
 }  // namespace pianopre
+
+namespace pianopre {
+
+std::optional<double> leggi_numero_esatto(std::string_view testo, const formato_regionale& formato) {
+    while (!testo.empty() && (testo.front() == ' ' || testo.front() == '\t')) testo.remove_prefix(1);
+    while (!testo.empty() && (testo.back() == ' ' || testo.back() == '\t')) testo.remove_suffix(1);
+    if (testo.empty() || testo.size() > 64) return std::nullopt;
+    std::string t(testo);
+    std::replace(t.begin(), t.end(), formato.decimale, '.');
+    const char* inizio = t.data();
+    if (t.front() == '+') {
+        if (t.size() == 1 || t[1] == '-') return std::nullopt;
+        ++inizio;
+    }
+    double valore = 0;
+    const auto [fine, ec] = std::from_chars(inizio, t.data() + t.size(), valore);
+    if (ec != std::errc() || fine != t.data() + t.size() || !std::isfinite(valore)) return std::nullopt;
+    return valore;
+}
+
+}  // namespace pianopre

@@ -88,6 +88,21 @@ private:
     void comando_verifiche();
     void aggiorna_verifiche();
 
+    // The site: its drawing, the placement, A and B chosen on the drawing.
+    void comando_apri_sito();
+    void comando_chiudi_sito();
+    void comando_colloca();
+    void apri_dialogo_collocazione(const collocazione& proposta);
+    void colloca(const collocazione& c);
+    void inizia_scelta(const collocazione& base);
+    punto3 punto_agganciato(double u, double v) const;
+    void clic_di_scelta(double u, double v);
+    struct scelta_sul_disegno {
+        collocazione base;
+        int passo = 0;  // 1 waiting for A, 2 for B, 0 not choosing
+        punto3 a{0, 0, 0};
+    } scelta_;
+
     // "Salva BMP", "Info", "?".
     void comando_salva_bmp();
     void comando_info();

@@ -31,6 +31,13 @@ void Form6::crea_menu() {
     connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
             &Form6::comando_salva_bmp);
     lavoro->addSeparator();
+    connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
+            this, &Form6::comando_apri_sito);
+    connect(voce(lavoro, "azione_chiudi_sito", "&Chiudi disegno del sito"), &QAction::triggered,
+            this, &Form6::comando_chiudi_sito);
+    connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
+            &Form6::comando_colloca);
+    lavoro->addSeparator();
     connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
             &QAction::triggered, this, &Form6::comando_fotocamera);
     lavoro->addSeparator();

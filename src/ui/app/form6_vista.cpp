@@ -64,6 +64,11 @@ void Form6::mouse_premuto(double u, double v, int pulsante) {
 
 void Form6::mouse_rilasciato(double u, double v, int pulsante) {
     if (pulsante != Qt::LeftButton || !premuto_) return;
+    if (scelta_.passo != 0) {
+        premuto_ = false;
+        clic_di_scelta(u, v);
+        return;
+    }
     x_rilascio = static_cast<float>(u);
     y_rilascio = static_cast<float>(v);
     const float dx = x_rilascio - x_premuto;

@@ -27,15 +27,10 @@ QString testo_numero(double x, const formato_regionale& f) {
     return QString::fromStdString(testo_generale(x, f));
 }
 
-// A number typed in a field, read as the main window's boxes read theirs;
-// none when the text is not a number.
+// A number typed in a field; none when the text is not a number.
 std::optional<double> numero_di(const QLineEdit* campo, const formato_regionale& f) {
-    const QByteArray t = campo->text().trimmed().toLatin1();
-    try {
-        return leggi_numero(std::string_view(t.constData(), static_cast<std::size_t>(t.size())), f);
-    } catch (const errore&) {
-        return std::nullopt;
-    }
+    const QByteArray t = campo->text().toLatin1();
+    return leggi_numero_esatto(std::string_view(t.constData(), static_cast<std::size_t>(t.size())), f);
 }
 
 }  // namespace

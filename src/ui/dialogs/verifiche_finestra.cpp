@@ -93,15 +93,14 @@ void finestra_verifiche::mostra_impostazioni() {
 void finestra_verifiche::leggi_impostazioni() {
     impostazioni_verifiche nuove = commessa_.verifiche;
     for (std::size_t i = 0; i < impostazioni.size(); ++i) {
-        const QByteArray t = impostazioni[i]->text().trimmed().toLatin1();
-        try {
-            nuove.*campi[i].valore =
-                leggi_numero(std::string_view(t.constData(), static_cast<std::size_t>(t.size())),
-                             formato_);
-        } catch (const errore&) {
+        const QByteArray t = impostazioni[i]->text().toLatin1();
+        const auto v = leggi_numero_esatto(
+            std::string_view(t.constData(), static_cast<std::size_t>(t.size())), formato_);
+        if (!v) {
             stato->setText(QString("Errore: \"%1\" non è un numero.").arg(campi[i].etichetta));
             return;
         }
+        nuove.*campi[i].valore = *v;
     }
     if (const auto messaggio = errore_impostazioni(nuove)) {
         stato->setText(q(*messaggio));

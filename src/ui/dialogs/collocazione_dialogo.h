@@ -1,0 +1,47 @@
+// "Colloca sul sito...": the façade's start corner A and the façade's azimuth,
+// typed, or chosen with two clicks on the drawing ("Scegli sul disegno").
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <optional>
+
+#include "base/formato_regionale.h"
+#include "common/servizi_utente.h"
+#include "site/collocazione.h"
+
+namespace pianopre {
+
+class finestra_collocazione : public QDialog {
+    Q_OBJECT
+public:
+    finestra_collocazione(const collocazione& attuale, servizi_utente& servizi,
+                          formato_regionale formato, QWidget* genitore = nullptr);
+
+    // The placement as typed, after OK.
+    const std::optional<collocazione>& scelta() const { return scelta_; }
+    // True when the user asked to choose A and B on the drawing.
+    bool scegli_sul_disegno() const { return scegli_; }
+
+    QLineEdit* est = nullptr;
+    QLineEdit* nord = nullptr;
+    QLineEdit* quota = nullptr;
+    QLineEdit* azimut = nullptr;
+    QComboBox* unita = nullptr;
+    QPushButton* ok = nullptr;
+    QPushButton* scegli = nullptr;
+
+private:
+    std::optional<collocazione> leggi();
+    void cambia_unita(int indice);
+
+    servizi_utente& servizi_;
+    formato_regionale formato_;
+    unita_angolo unita_attuale_;
+    std::optional<collocazione> scelta_;
+    bool scegli_ = false;
+};
+
+}  // namespace pianopre

@@ -1,0 +1,114 @@
+// The site in the real window: the site drawing under the scheme survives the
+// calculation and "Apri DXF", the placement typed or chosen with two clicks
+// that snap, and what the picture then shows.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "dialogs/collocazione_dialogo.h"
+#include "exchange/file_scambio.h"
+#include "support/banco_form6.h"
+#include "support/modale.h"
+
+namespace pianopre {
+namespace {
+
+// A site drawing with a wall from (1000, 2000) to (1010, 2017.32): azimuth 30 degrees.
+std::string disegno_sito() {
+    return "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nMURO\n10\n1000\n20\n2000\n30\n0\n11\n"
+           "1010\n21\n2017.320508075689\n31\n0\n0\nENDSEC\n0\nEOF\n";
+}
+
+struct banco_sito : banco_form6 {
+    std::filesystem::path file = std::filesystem::temp_directory_path() / "pianopre-sito.dxf";
+    banco_sito() {
+        QSettings().remove("collocazione/unita");
+        std::ofstream(file) << disegno_sito();
+        servizi.file.push_back(QString::fromStdString(file.string()));
+        finestra.findChild<QAction*>("azione_apri_sito")->trigger();
+    }
+    ~banco_sito() { std::filesystem::remove(file); }
+    void colloca(const std::function<void(finestra_collocazione*)>& compila) {
+        prova::quando_aperta([&](QWidget* w) {
+            auto* d = qobject_cast<finestra_collocazione*>(w);
+            ASSERT_NE(d, nullptr);
+            compila(d);
+        });
+        finestra.findChild<QAction*>("azione_colloca")->trigger();
+    }
+};
+
+TEST(Sito, DisegnoSottoLoSchemaResisteAlCalcolo) {
+    banco_sito b;
+    EXPECT_EQ(b.lavoro.disegno_sito.lista_entita.n_entita(), 2);
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 0);  // the scheme's list is not touched
+    b.esempio();
+    b.calcola();
+    EXPECT_EQ(b.lavoro.disegno_sito.lista_entita.n_entita(), 2);
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 154);
+    // The fit takes in the site drawing, 900 m away from the scheme.
+    EXPECT_LT(b.c.area->scala().left, 101);
+    EXPECT_GT(b.c.area->scala().left + b.c.area->scala().width, 1010);
+    b.finestra.findChild<QAction*>("azione_chiudi_sito")->trigger();
+    EXPECT_EQ(b.lavoro.disegno_sito.lista_entita.n_entita(), 0);
+    EXPECT_TRUE(b.servizi.messaggi().isEmpty());
+}
+
+TEST(Sito, CollocazioneScrittaEInGon) {
+    banco_sito b;
+    b.esempio();
+    b.calcola();
+    b.colloca([](finestra_collocazione* d) {
+        d->est->setText("1000");
+        d->nord->setText("2000");
+        d->quota->setText("50");
+        d->azimut->setText("30");
+        d->unita->setCurrentIndex(1);  // the azimuth follows the unit
+        EXPECT_EQ(d->azimut->text().left(7), "33,3333");
+        d->ok->click();
+    });
+    EXPECT_EQ(b.lavoro.sito.unita, unita_angolo::gon);
+    EXPECT_NEAR(in_radianti(b.lavoro.sito.azimut, unita_angolo::gon),
+                in_radianti(30, unita_angolo::gradi), 1e-12);
+    EXPECT_EQ(b.lavoro.sito.quota, 50);
+    b.colloca([](finestra_collocazione* d) {
+        d->nord->setText("nord");
+        d->ok->click();  // refused: the dialog stays open
+        EXPECT_TRUE(d->isVisible());
+        d->reject();
+    });
+    EXPECT_EQ(b.servizi.messaggi().size(), 1);
+    EXPECT_EQ(b.lavoro.sito.nord, 2000);
+}
+
+// Two clicks a few pixels off the wall's ends snap to them: A and the azimuth of A->B.
+TEST(Sito, DueClicAgganciati) {
+    banco_sito b;
+    b.finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.finestra));
+    b.colloca([](finestra_collocazione* d) { d->scegli->click(); });
+    const area_disegno& area = *b.c.area;
+    const auto clic = [&](double x, double y, QPoint scarto) {
+        const QPoint p = area.in_pixel(x, y).toPoint() + scarto;
+        QTest::mousePress(b.c.area, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(b.c.area, Qt::LeftButton, {}, p);
+    };
+    clic(1000, 2000, {3, -4});
+    bool aperta = false;
+    prova::quando_aperta([&](QWidget* w) {
+        auto* d = qobject_cast<finestra_collocazione*>(w);
+        ASSERT_NE(d, nullptr);
+        aperta = true;
+        EXPECT_EQ(d->est->text(), "1000");
+        EXPECT_EQ(d->nord->text(), "2000");
+        EXPECT_NEAR(d->azimut->text().replace(',', '.').toDouble(), 30, 1e-9);
+        d->ok->click();
+    });
+    clic(1010, 2017.320508075689, {-5, 2});
+    EXPECT_TRUE(aperta);
+    EXPECT_NEAR(b.lavoro.sito.azimut, 30, 1e-9);
+    EXPECT_EQ(b.lavoro.sito.est, 1000);
+}
+
+}  // namespace
+}  // namespace pianopre
