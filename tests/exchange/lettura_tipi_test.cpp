@@ -12,6 +12,7 @@
 
 #include "base/errori.h"
 #include "exchange/dxf_lettura.h"
+#include "exchange/dxf_scrittura.h"
 #include "exchange/file_scambio.h"
 #include "supporto_scambio.h"
 
@@ -231,6 +232,24 @@ TEST(TipiDxf, TestiNeiNostriCaratteri) {
     }
 }
 
+// Texts that hold what reads as a control code are written so that they
+// read back as they were.
+TEST(TipiDxf, TestiRiscrittiComeSono) {
+    for (const char* testo : {"%%d", "100%", "%%%%%%d", "\\U+0041x", "a%%\\U+00e8"}) {
+        modello m;
+        azzera_liste(m);
+        entita e;
+        e.tipo = tipo_testo;
+        e.nome = testo;
+        agg_entita(m, e);
+        std::ostringstream out;
+        salva_dxf(out, m.lista_entita, 0, 0, 0);
+        const auto v = leggi(out.str());
+        ASSERT_EQ(v.size(), 1u) << testo;
+        EXPECT_EQ(v[0].nome.pulito(), testo);
+    }
+}
+
 // Blocks that reference themselves, or that multiply beyond the bound, stop
 // the read with error 6 instead of filling the memory.
 TEST(TipiDxf, BlocchiOstili) {
@@ -247,6 +266,14 @@ TEST(TipiDxf, BlocchiOstili) {
               err_overflow);
     EXPECT_EQ(
         leggi(file_dxf({}, serie, {"0", "INSERT", "2", "P", "70", "3", "44", "1"}), 10).size(), 3u);
+    // A run that leaves the range of real numbers goes in whole or not at all.
+    const gruppi linea = {"0", "BLOCK", "2", "L", "0", "LINE", "11", "1e300", "0", "ENDBLK"};
+    modello m;
+    azzera_liste(m);
+    std::istringstream in(
+        file_dxf({}, linea, {"0", "POINT", "0", "INSERT", "2", "L", "41", "1e10"}));
+    EXPECT_EQ(prova::numero_errore([&] { leggi_dxf(m, in); }), err_overflow);
+    EXPECT_EQ(m.lista_entita.n_entita(), 1);
 }
 
 // The binary files of the corpus read as their ASCII twins.

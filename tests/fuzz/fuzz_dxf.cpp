@@ -1,6 +1,8 @@
-// Arbitrary bytes through the DXF reader. A read either ends or fails with one
-// of its numbered errors (6, 9, 13, 62). Beyond that, two checks that nothing
-// is lost or invented on the way:
+// Arbitrary bytes through the DXF reader, ASCII and binary, with blocks,
+// references and every kind it converts. A read either ends or fails with one
+// of its numbered errors (6, 9, 13, 62); references may add at most 65,536
+// entities, so that each input stays quick. Beyond that, two checks that
+// nothing is lost or invented on the way:
 // - the bytes read in one block and in blocks of a few bytes give the same
 //   lists and the same error, so lines cut at block ends read as whole ones;
 // - what was read, saved with the DXF writer and read again, comes back with
@@ -29,7 +31,7 @@ int leggi(modello& m, std::string_view testo, std::size_t blocco) {
     std::istringstream in{std::string(testo)};
     lettore_righe righe(in, blocco);
     try {
-        leggi_dxf(m, righe);
+        leggi_dxf(m, righe, std::int64_t{1} << 16);
     } catch (const errore& e) {
         return e.numero();
     }

@@ -64,6 +64,7 @@ public:
         // Each vertex with its own layer and colour, as the file gives them.
         const risolto r = risolvi(a, nullptr);
         if (!r.visibile) return;
+        tutti_finiti(punti.data(), punti.size(), nullptr);
         entita e;
         for (std::size_t i = 0; i < punti.size(); ++i) {
             const risolto ri = risolvi(per_punto[i], nullptr);
@@ -76,7 +77,7 @@ public:
                      : i == 0                ? tipo_inizio
                      : i + 1 == punti.size() ? tipo_fine
                                              : tipo_vertice;
-            agg(e);
+            agg_entita(d_.m, e);
         }
     }
 
@@ -113,7 +114,19 @@ private:
         agg_entita(d_.m, e);
     }
 
+    // A run goes in whole or not at all: error 6 before any of its vertices
+    // when one of them is not finite.
+    static void tutti_finiti(const p3* p, std::size_t n, const matrice* m) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const p3 q = m ? m->applica(p[i]) : p[i];
+            finito(q.x);
+            finito(q.y);
+            finito(q.z);
+        }
+    }
+
     void emetti_serie(const risolto& r, const p3* p, std::size_t n, const matrice* m) {
+        tutti_finiti(p, n, m);
         entita e;
         e.nome = d_.nome(r.layer);
         e.colore = r.colore;
@@ -126,7 +139,7 @@ private:
                      : i == 0     ? tipo_inizio
                      : i + 1 == n ? tipo_fine
                                   : tipo_vertice;
-            agg(e);
+            agg_entita(d_.m, e);
         }
     }
 

@@ -8,6 +8,7 @@
 
 #include "base/errori.h"
 #include "base/testo_numeri.h"
+#include "exchange/testi_dxf.h"
 
 namespace pianopre {
 
@@ -174,7 +175,24 @@ void scrivi_text(uscita_dxf& file, const entita& e) {
     const std::string_view grezzo = e.nome.grezzo();
     for (std::size_t i = 0; i < testo.size(); ++i)
         testo[i] = static_cast<unsigned char>(grezzo[i]) < 0x20 ? '_' : grezzo[i];
-    file.riga({testo.data(), testo.size()});
+    const std::string_view t(testo.data(), testo.size());
+    // A "%%" or "\U+" that readers would take for a control code is written so
+    // that it reads back as it is.
+    if (testo_dxf(t, codifica::cp1252) == t) {
+        file.riga(t);
+        return;
+    }
+    std::string protetto;
+    for (char c : t) {
+        if (c == '%') {
+            protetto += "%%%";
+        } else if (c == '\\') {
+            protetto += "\\U+005C";
+        } else {
+            protetto += c;
+        }
+    }
+    file.riga(protetto);
 }
 
 void scrivi_coda(uscita_dxf& file) {
