@@ -17,6 +17,7 @@ class servizi_muti : public servizi_utente {
 public:
     void messaggio(const QString& t) override { qFatal("messaggio inatteso: %s", qPrintable(t)); }
     bool domanda(const QString&) override { return false; }
+    std::optional<bool> domanda_annulla(const QString&) override { return false; }
     void beep() override {}
     std::optional<QString> apri_file(const QString&, const QString&) override { return {}; }
     std::optional<QString> salva_file(const QString&, const QString&) override { return {}; }

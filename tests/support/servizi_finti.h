@@ -26,6 +26,15 @@ public:
         risposte.pop_front();
         return r;
     }
+    // Answers to Yes/No/Cancel questions; Cancel when none is left.
+    std::deque<std::optional<bool>> risposte_annulla;
+    std::optional<bool> domanda_annulla(const QString& testo) override {
+        eventi << "domanda:" + testo;
+        if (risposte_annulla.empty()) return std::nullopt;
+        const auto r = risposte_annulla.front();
+        risposte_annulla.pop_front();
+        return r;
+    }
     void beep() override { eventi << "beep"; }
     std::optional<QString> apri_file(const QString& filtro, const QString& nome) override {
         eventi << "apri:" + filtro + "|" + nome;

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <optional>
 
 #include "app/controlli_form6.h"
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
 #include "job/commessa.h"
+#include "job/file_lavoro.h"
 #include "picture/ridis.h"
 #include "view/navigazione.h"
 
@@ -19,6 +21,13 @@ struct voce_fotocamera;
 class Form6 : public QMainWindow {
     Q_OBJECT
 public:
+    // Opens a job (.pianopre), a drawing (.dxf) or control points (.xyz).
+    void apri_lavoro(const QString& nome);
+    void apri_file(const QString& nome);
+    // Called after every change of the job; the title shows whether it differs
+    // from its file.
+    void segna_modifiche();
+
     Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
           QWidget* parent = nullptr);
 
@@ -81,6 +90,33 @@ private:
     void comando_apri_dxf();
     void comando_salva_dxf();
     void comando_apri_xyz();
+    void apri_dxf(const QString& nome);
+    void apri_xyz(const QString& nome);
+
+    // Job files: "Nuovo", "Apri lavoro...", "Salva lavoro", "Salva lavoro con
+    // nome...", "Lavori recenti"; the title and the question before losing changes.
+    void comando_nuovo();
+    void comando_apri_lavoro();
+    bool comando_salva_lavoro();
+    bool comando_salva_lavoro_con_nome();
+    void aggiorna_recenti();
+    bool salva_lavoro_in(const QString& nome);
+    bool conferma_perdita();
+    void azzera_lavoro();
+    dati_file_lavoro dati_attuali() const;
+    std::string impronta_lavoro() const;
+    void aggiorna_titolo();
+    void ricorda_recente(const QString& nome);
+    QMenu* menu_recenti_ = nullptr;
+    QString file_punti_;  // the .xyz the control points came from
+    QString file_lavoro_;  // empty while the job has no file
+    std::array<QString, 8> testi_iniziali_;  // the input boxes at start-up
+    bool file_toccati_ = false;  // a job file was opened or saved in this run
+    std::string salvato_;  // what the job file holds, to tell changes
+
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
     // "Fotocamera..." and "Verifiche del piano".
     void comando_fotocamera();

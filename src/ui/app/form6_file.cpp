@@ -47,7 +47,10 @@ void Form6::comando_salva_dxf() {
 void Form6::comando_apri_dxf() {
     const auto scelto = servizi_.apri_file("*.dxf", "*.dxf");
     if (!scelto) return;  // the lists stay as they were
-    const QString& nome = *scelto;
+    apri_dxf(*scelto);
+}
+
+void Form6::apri_dxf(const QString& nome) {
     try {
         azzera_liste(modello_);
         const esito_dxf esito = leggi_file_dxf(percorso(nome), modello_);
@@ -73,7 +76,10 @@ void Form6::comando_apri_dxf() {
 void Form6::comando_apri_xyz() {
     const auto scelto = servizi_.apri_file("*.xyz", "*.xyz");
     if (!scelto) return;
-    const QString& nome = *scelto;
+    apri_xyz(*scelto);
+}
+
+void Form6::apri_xyz(const QString& nome) {
     if (nome.isEmpty()) {
         servizi_.beep();
         servizi_.messaggio("File non selezionato.Operazione annullata");
@@ -94,6 +100,10 @@ void Form6::comando_apri_xyz() {
         servizi_.messaggio("Punto incompleto alla riga " + QString::number(esito.riga_incompleta) +
                            " del file di input. Punto ignorato");
     }
+    file_punti_ = nome;
+    c_.area->pulisci();
+    ridis(adattamento::mantieni);  // the points are drawn where they are
+    segna_modifiche();
 }
 
 }  // namespace pianopre

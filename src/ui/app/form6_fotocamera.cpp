@@ -23,11 +23,14 @@ void Form6::usa_fotocamera(const voce_fotocamera& voce) {
     if (voce.focale_mm) c_.casella_focale->setText(testo(*voce.focale_mm));
     c_.metrica->setChecked(voce.metrica);
     commessa_.sensore = sensore_di(voce);
+    segna_modifiche();
 }
 
 void Form6::comando_verifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new finestra_verifiche(commessa_, formato_, this);
+        connect(verifiche_, &finestra_verifiche::impostazioni_cambiate, this,
+                &Form6::segna_modifiche);
         verifiche_->move(frameGeometry().topRight() + QPoint(8, 0));  // beside, not over the picture
         aggiorna_verifiche();
     }

@@ -22,6 +22,20 @@ QAction* voce(QMenu* menu, const char* nome, const QString& testo,
 void Form6::crea_menu() {
     QMenu* lavoro = menuBar()->addMenu("&Lavoro");
     lavoro->setObjectName("menu_lavoro");
+    connect(voce(lavoro, "azione_nuovo", "&Nuovo", QKeySequence::New), &QAction::triggered, this,
+            &Form6::comando_nuovo);
+    connect(voce(lavoro, "azione_apri_lavoro", "Apri &lavoro...",
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
+            &QAction::triggered, this, &Form6::comando_apri_lavoro);
+    connect(voce(lavoro, "azione_salva_lavoro", "Salva la&voro",
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, [this] { comando_salva_lavoro(); });
+    connect(voce(lavoro, "azione_salva_lavoro_con_nome", "Salva lavoro con n&ome..."),
+            &QAction::triggered, this, [this] { comando_salva_lavoro_con_nome(); });
+    menu_recenti_ = lavoro->addMenu("Lavori &recenti");
+    menu_recenti_->setObjectName("menu_recenti");
+    connect(menu_recenti_, &QMenu::aboutToShow, this, &Form6::aggiorna_recenti);
+    lavoro->addSeparator();
     connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
             &QAction::triggered, this, &Form6::comando_apri_dxf);
     connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),

@@ -55,6 +55,7 @@ void Form6::comando_apri_sito() {
     commessa_.file_sito = percorso_locale(*scelto).string();
     c_.area->pulisci();
     ridis(adattamento::adatta);
+    segna_modifiche();
 }
 
 void Form6::comando_chiudi_sito() {
@@ -62,6 +63,7 @@ void Form6::comando_chiudi_sito() {
     commessa_.file_sito.clear();
     c_.area->pulisci();
     ridis(adattamento::adatta);
+    segna_modifiche();
 }
 
 void Form6::comando_colloca() {
@@ -90,6 +92,7 @@ void Form6::colloca(const collocazione& c) {
     commessa_.sito = c;
     c_.area->pulisci();
     ridis(adattamento::adatta);
+    segna_modifiche();
 }
 
 // The clicks are taken in the plan view, where the picture shows East and North.

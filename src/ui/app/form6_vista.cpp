@@ -25,6 +25,7 @@ void Form6::centra() {
     commessa_.origine = centra_schema(modello_.lista_entita);
     c_.area->pulisci();
     ridis(adattamento::adatta);
+    segna_modifiche();
 }
 
 // The scheme follows a displacement in the picture: in front view the picture's
@@ -41,6 +42,7 @@ void Form6::sposta_schema(float dx, float dy) {
     }
     c_.area->pulisci();
     ridis(adattamento::mantieni);
+    segna_modifiche();
 }
 
 void Form6::freccia_premuta(freccia direzione) {

@@ -2,8 +2,12 @@
 #include "common/servizi_qt.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pianopre {
 
@@ -22,8 +26,20 @@ QString filtro_dialogo(const QString& filtro) {
     return filtro + " (" + filtro + ")";
 }
 
-std::optional<QString> scelto_o_annulla(const QString& nome) {
+// Every kind of file opens its dialog in the folder used last for that kind.
+QString chiave_cartella(const QString& filtro) {
+    return "cartelle/" + QString(filtro).remove('*').remove('.');
+}
+
+QString nella_cartella_recente(const QString& filtro, const QString& nome) {
+    const QString cartella = QSettings().value(chiave_cartella(filtro)).toString();
+    if (cartella.isEmpty() || QFileInfo(nome).isAbsolute()) return nome;
+    return QDir(cartella).filePath(nome);
+}
+
+std::optional<QString> scelto_o_annulla(const QString& filtro, const QString& nome) {
     if (nome.isEmpty()) return std::nullopt;
+    QSettings().setValue(chiave_cartella(filtro), QFileInfo(nome).absolutePath());
     return nome;
 }
 
@@ -37,17 +53,33 @@ bool servizi_qt::domanda(const QString& testo) {
     return mostra(genitore_, testo, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+std::optional<bool> servizi_qt::domanda_annulla(const QString& testo) {
+    QMessageBox box(QMessageBox::Question, titolo, testo, QMessageBox::NoButton, genitore_);
+    box.setWindowModality(Qt::ApplicationModal);
+    QPushButton* si = box.addButton("Sì", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("No", QMessageBox::NoRole);
+    QPushButton* annulla = box.addButton("Annulla", QMessageBox::RejectRole);
+    box.setDefaultButton(si);
+    box.setEscapeButton(annulla);
+    box.exec();
+    if (box.clickedButton() == si) return true;
+    if (box.clickedButton() == no) return false;
+    return std::nullopt;
+}
+
 void servizi_qt::beep() {
     QApplication::beep();
 }
 
 std::optional<QString> servizi_qt::apri_file(const QString& filtro, const QString& nome_iniziale) {
-    return scelto_o_annulla(
-        QFileDialog::getOpenFileName(genitore_, QString(), nome_iniziale, filtro_dialogo(filtro)));
+    return scelto_o_annulla(filtro, QFileDialog::getOpenFileName(
+                                        genitore_, QString(), nella_cartella_recente(filtro, nome_iniziale),
+                                        filtro_dialogo(filtro)));
 }
 
 std::optional<QString> servizi_qt::salva_file(const QString& filtro, const QString& nome_iniziale) {
-    return scelto_o_annulla(QFileDialog::getSaveFileName(genitore_, QString(), nome_iniziale,
+    return scelto_o_annulla(filtro, QFileDialog::getSaveFileName(genitore_, QString(),
+                                                         nella_cartella_recente(filtro, nome_iniziale),
                                                          filtro_dialogo(filtro), nullptr,
                                                          QFileDialog::DontConfirmOverwrite));
 }

@@ -15,6 +15,7 @@ public:
 
     void messaggio(const QString& testo) override;
     bool domanda(const QString& testo) override;
+    std::optional<bool> domanda_annulla(const QString& testo) override;
     void beep() override;
     std::optional<QString> apri_file(const QString& filtro, const QString& nome_iniziale) override;
     std::optional<QString> salva_file(const QString& filtro, const QString& nome_iniziale) override;

@@ -16,6 +16,9 @@ public:
     virtual void messaggio(const QString& testo) = 0;
     // Modal Yes/No question; true for Yes.
     virtual bool domanda(const QString& testo) = 0;
+    // Modal Yes/No/Cancel question ("Sì", "No", "Annulla"); true for Yes,
+    // false for No, nothing for Cancel.
+    virtual std::optional<bool> domanda_annulla(const QString& testo) = 0;
     virtual void beep() = 0;
     // File dialogs with a filter such as "*.dxf" and a preset name; nothing on Cancel.
     virtual std::optional<QString> apri_file(const QString& filtro,

@@ -108,6 +108,7 @@ void finestra_verifiche::leggi_impostazioni() {
     }
     commessa_.verifiche = nuove;
     if (piano_) riempi();
+    emit impostazioni_cambiate();
 }
 
 void finestra_verifiche::piano_pronto() {

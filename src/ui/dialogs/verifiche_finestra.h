@@ -23,6 +23,10 @@ public:
     // No plan to check, and why.
     void piano_assente(const QString& perche);
 
+signals:
+    void impostazioni_cambiate();
+public:
+
     std::array<QLineEdit*, 6> impostazioni{};  // in the order of impostazioni_verifiche
     QLabel* stato = nullptr;
     QTableWidget* tabella = nullptr;

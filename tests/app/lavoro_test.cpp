@@ -1,0 +1,116 @@
+// Job files in the real window: save, reopen, the title and its "*", the
+// question before changes are lost, damaged files, files dropped on the window.
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+
+#include "support/banco_form6.h"
+
+namespace pianopre {
+namespace {
+
+const QString titolo =
+    "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici";
+
+struct banco_lavoro : banco_form6 {
+    std::filesystem::path cartella =
+        std::filesystem::temp_directory_path() / "pianopre-lavoro-test";
+    banco_lavoro() { std::filesystem::create_directories(cartella); }
+    ~banco_lavoro() { std::filesystem::remove_all(cartella); }
+    QString file(const char* nome) const { return QString::fromStdString((cartella / nome).string()); }
+    void azione(const char* nome) { finestra.findChild<QAction*>(nome)->trigger(); }
+};
+
+TEST(Lavoro, SalvaRiapriETitolo) {
+    banco_lavoro b;
+    EXPECT_EQ(b.finestra.windowTitle(), titolo);
+    b.esempio();
+    b.c.metrica->setChecked(true);
+    b.calcola();
+    b.lavoro.sensore.larghezza_px = 6000;
+    b.servizi.file.push_back(b.file("primo"));  // the extension is added
+    b.azione("azione_salva_lavoro");
+    EXPECT_EQ(b.finestra.windowTitle(), titolo + " - primo.pianopre");
+    b.c.casella_scala->setText("100");
+    EXPECT_EQ(b.finestra.windowTitle(), titolo + " - primo.pianopre*");
+    b.c.casella_scala->setText("50");  // back as saved: nothing to save
+    EXPECT_EQ(b.finestra.windowTitle(), titolo + " - primo.pianopre");
+
+    banco_lavoro altro;
+    altro.finestra.apri_file(b.file("primo.pianopre"));
+    EXPECT_EQ(altro.c.casella_scala->text(), "50");
+    EXPECT_TRUE(altro.c.metrica->isChecked());
+    EXPECT_EQ(altro.lavoro.sensore.larghezza_px, 6000);
+    EXPECT_EQ(altro.c.uscita_prec_max->text(), b.c.uscita_prec_max->text());  // computed again
+    EXPECT_EQ(altro.c.uscita_num_foto->text(), "9");
+    EXPECT_EQ(altro.finestra.windowTitle(), titolo + " - primo.pianopre");
+    EXPECT_TRUE(altro.servizi.messaggi().isEmpty()) << altro.servizi.eventi.join('\n').toStdString();
+}
+
+TEST(Lavoro, DomandaPrimaDiPerdereLeModifiche) {
+    banco_lavoro b;
+    b.esempio();
+    b.servizi.file.push_back(b.file("a.pianopre"));
+    b.azione("azione_salva_lavoro");
+    b.c.casella_distanza->setText("12");
+    b.servizi.risposte_annulla = {std::nullopt};  // Annulla: the job stays
+    b.azione("azione_nuovo");
+    EXPECT_EQ(b.c.casella_distanza->text(), "12");
+    b.servizi.risposte_annulla = {false};  // No: a new job, the file untouched
+    b.azione("azione_nuovo");
+    EXPECT_TRUE(b.c.casella_distanza->text().isEmpty());
+    EXPECT_EQ(b.c.casella_focale->text(), "100");
+    EXPECT_EQ(b.servizi.eventi.filter("Salvare le modifiche al lavoro?").size(), 2);
+    EXPECT_EQ(b.finestra.windowTitle(), titolo);
+
+    banco_lavoro c;
+    c.finestra.apri_file(b.file("a.pianopre"));
+    EXPECT_EQ(c.c.casella_distanza->text(), "10");
+    c.c.casella_distanza->setText("12");
+    c.servizi.risposte_annulla = {true};  // Sì on Esci: saved, then the run ends
+    QTimer::singleShot(0, &c.finestra, [&c] { c.azione("azione_esci"); });
+    QTimer::singleShot(5000, [] { QApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    banco_lavoro d;
+    d.finestra.apri_file(b.file("a.pianopre"));
+    EXPECT_EQ(d.c.casella_distanza->text(), "12");
+}
+
+TEST(Lavoro, FileDanneggiatoNonCambiaNulla) {
+    banco_lavoro b;
+    b.esempio();
+    b.calcola();
+    std::ofstream(b.cartella / "rotto.pianopre") << "{\"formato\": \"pianopre-lavoro\", \"versione\": 1, \"caselle\": [";
+    b.finestra.apri_file(b.file("rotto.pianopre"));
+    ASSERT_EQ(b.servizi.messaggi().size(), 1);
+    EXPECT_TRUE(b.servizi.messaggi().front().contains("rotto.pianopre"));
+    EXPECT_EQ(b.c.casella_distanza->text(), "10");
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 154);
+    EXPECT_EQ(b.finestra.windowTitle(), titolo);
+}
+
+TEST(Lavoro, FileTrascinatoSullaFinestra) {
+    banco_lavoro b;
+    b.esempio();
+    b.servizi.file.push_back(b.file("t.pianopre"));
+    b.azione("azione_salva_lavoro");
+    banco_lavoro altro;
+    altro.finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&altro.finestra));
+    QMimeData dati;
+    dati.setUrls({QUrl::fromLocalFile(b.file("t.pianopre"))});
+    QDragEnterEvent entra(QPoint(10, 10), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&altro.finestra, &entra);
+    EXPECT_TRUE(entra.isAccepted());
+    QDropEvent rilascio(QPointF(10, 10), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&altro.finestra, &rilascio);
+    EXPECT_EQ(altro.c.casella_larg_sogg->text(), "20");
+    EXPECT_EQ(altro.finestra.windowTitle(), titolo + " - t.pianopre");
+}
+
+}  // namespace
+}  // namespace pianopre
