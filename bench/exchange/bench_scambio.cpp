@@ -85,6 +85,57 @@ void leggi_dxf_file(benchmark::State& stato) {
 }
 BENCHMARK(leggi_dxf_file)->Apply(dimensioni)->Unit(benchmark::kMillisecond);
 
+// A façade drawing in release 2018 written by ezdxf (LWPOLYLINE, ARC and block
+// references, whose blocks hold arcs too), ASCII and binary, and ezdxf itself
+// reading the ASCII file: PIANOPRE_BENCH_R2018_MB (100 when unset) megabytes.
+void dimensione_r2018(benchmark::internal::Benchmark* b) {
+    const char* scelta = std::getenv("PIANOPRE_BENCH_R2018_MB");
+    b->Arg(scelta && *scelta ? std::atoi(scelta) : 100);
+}
+
+void leggi_r2018(benchmark::State& stato, bool binario) {
+    const bench::file_r2018 f = bench::file_ezdxf(static_cast<std::size_t>(stato.range(0)));
+    if (f.ascii.empty()) {
+        stato.SkipWithError("ezdxf could not write the drawing");
+        return;
+    }
+    const std::string& percorso = binario ? f.binario : f.ascii;
+    modello m;
+    for (auto _ : stato) {
+        azzera_liste(m);
+        leggi_file_dxf(percorso, m);
+        benchmark::DoNotOptimize(m.lista_entita.n_entita());
+    }
+    stato.SetBytesProcessed(stato.iterations() * dimensione(percorso));
+    stato.counters["entita"] = static_cast<double>(m.lista_entita.n_entita());
+}
+void leggi_r2018_ascii(benchmark::State& stato) {
+    leggi_r2018(stato, false);
+}
+void leggi_r2018_binario(benchmark::State& stato) {
+    leggi_r2018(stato, true);
+}
+BENCHMARK(leggi_r2018_ascii)->Apply(dimensione_r2018)->Unit(benchmark::kMillisecond);
+BENCHMARK(leggi_r2018_binario)->Apply(dimensione_r2018)->Unit(benchmark::kMillisecond);
+
+void ezdxf_readfile(benchmark::State& stato) {
+    const bench::file_r2018 f = bench::file_ezdxf(static_cast<std::size_t>(stato.range(0)));
+    for (auto _ : stato) {
+        const double s = f.ascii.empty() ? -1 : bench::secondi_ezdxf(f.ascii);
+        if (s < 0) {
+            stato.SkipWithError("ezdxf could not read the drawing");
+            return;
+        }
+        stato.SetIterationTime(s);
+    }
+    stato.SetBytesProcessed(stato.iterations() * dimensione(f.ascii));
+}
+BENCHMARK(ezdxf_readfile)
+    ->Apply(dimensione_r2018)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 void scansione_righe(benchmark::State& stato) {
     const std::string percorso = bench::file_dxf(static_cast<std::size_t>(stato.range(0)));
     for (auto _ : stato) benchmark::DoNotOptimize(bench::scansiona(percorso));

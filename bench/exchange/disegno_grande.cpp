@@ -1,6 +1,10 @@
 // Generating the large drawings and DXF files of the exchange benchmarks.
 #include "disegno_grande.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
 #include <filesystem>
 
 #include "exchange/file_scambio.h"
@@ -65,6 +69,36 @@ std::string file_dxf(std::size_t megabyte) {
         salva_file_dxf(percorso, m.lista_entita, 0, 0, 0);
     }
     return percorso.string();
+}
+
+namespace {
+
+std::string python() {
+    return std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
+}
+
+}  // namespace
+
+file_r2018 file_ezdxf(std::size_t megabyte) {
+    const auto cartella = std::filesystem::temp_directory_path();
+    const std::string nome = "pianopre-bench-r2018-" + std::to_string(megabyte) + "MB";
+    file_r2018 f{(cartella / (nome + ".dxf")).string(), (cartella / (nome + "-bin.dxf")).string()};
+    if (!std::filesystem::exists(f.ascii) || !std::filesystem::exists(f.binario)) {
+        const std::string comando = python() + " " PIANOPRE_BENCH_SCAMBIO "/disegno_r2018.py scrivi " +
+                                    std::to_string(megabyte) + " " + f.ascii + " " + f.binario;
+        if (std::system(comando.c_str()) != 0) return {};
+    }
+    return f;
+}
+
+double secondi_ezdxf(const std::string& percorso) {
+    const std::string comando =
+        python() + " " PIANOPRE_BENCH_SCAMBIO "/disegno_r2018.py leggi " + percorso;
+    FILE* uscita = popen(comando.c_str(), "r");
+    if (!uscita) return -1;
+    double secondi = -1;
+    if (std::fscanf(uscita, "%lf", &secondi) != 1) secondi = -1;
+    return pclose(uscita) == 0 ? secondi : -1;
 }
 
 }  // namespace pianopre::bench

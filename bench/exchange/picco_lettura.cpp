@@ -2,10 +2,11 @@
 // and after the read, beside the storage of the entities read. Each reader
 // runs in a process of its own, so that no other read's peak hides its own.
 //
-//   picco_lettura_dxf MB [leggi|scansione|dxflib]
+//   picco_lettura_dxf MB [leggi|scansione|dxflib|r2018|r2018bin]
 //
 // reads the benchmark file of about MB megabytes with leggi_dxf (the default),
-// the bare line scanner or dxflib.
+// the bare line scanner or dxflib; or, with leggi_dxf, ezdxf's release 2018
+// drawing of that size, ASCII or binary.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -57,11 +58,18 @@ int confronto(const std::string& percorso, std::string_view modo, F lettura) {
 
 int main(int argc, char** argv) {
     const std::string_view modo = argc == 3 ? argv[2] : "leggi";
-    if (argc < 2 || argc > 3 || (modo != "leggi" && modo != "scansione" && modo != "dxflib")) {
-        std::fprintf(stderr, "uso: %s MB [leggi|scansione|dxflib]\n", argv[0]);
+    if (argc < 2 || argc > 3 ||
+        (modo != "leggi" && modo != "scansione" && modo != "dxflib" && modo != "r2018" &&
+         modo != "r2018bin")) {
+        std::fprintf(stderr, "uso: %s MB [leggi|scansione|dxflib|r2018|r2018bin]\n", argv[0]);
         return 2;
     }
     using namespace pianopre::bench;
+    if (modo == "r2018" || modo == "r2018bin") {
+        const file_r2018 f = file_ezdxf(std::strtoul(argv[1], nullptr, 10));
+        if (f.ascii.empty()) return 3;
+        return leggi(modo == "r2018" ? f.ascii : f.binario);
+    }
     const std::string percorso = file_dxf(std::strtoul(argv[1], nullptr, 10));
     if (modo == "scansione") return confronto(percorso, modo, scansiona);
     if (modo == "dxflib") {

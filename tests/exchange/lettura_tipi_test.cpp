@@ -161,6 +161,17 @@ TEST(TipiDxf, OgniTipoInCoordinateDelMondo) {
                  if (std::fabs(e.y - (e.x <= 1 ? e.x : 2 - e.x)) > 1e-9) return false;
              return v.size() >= 3 && vicino(v.front(), 0, 0) && vicino(v.back(), 2, 0);
          }},
+        // Through its fit points when it has no control points.
+        {"spline per punti",
+         {"0",  "SPLINE", "71", "3",  "11", "40", "21", "90", "11", "42",
+          "21", "94",     "11", "46", "21", "88", "11", "50", "21", "91"},
+         [](const auto& v) {
+             int passa = 0;
+             for (const entita& e : v)
+                 passa +=
+                     vicino(e, 40, 90) + vicino(e, 42, 94) + vicino(e, 46, 88) + vicino(e, 50, 91);
+             return passa == 4 && v.size() > 20;
+         }},
         {"tratteggio",
          {"0", "HATCH", "91", "1",  "92", "2",  "72", "0",  "73", "1",  "93", "3",  "10",
           "0", "20",    "0",  "10", "4",  "20", "0",  "10", "4",  "20", "3",  "97", "0"},

@@ -117,21 +117,27 @@ private:
     // A run goes in whole or not at all: error 6 before any of its vertices
     // when one of them is not finite.
     static void tutti_finiti(const p3* p, std::size_t n, const matrice* m) {
+        bool finiti = true;
         for (std::size_t i = 0; i < n; ++i) {
             const p3 q = m ? m->applica(p[i]) : p[i];
-            finito(q.x);
-            finito(q.y);
-            finito(q.z);
+            finiti = finiti && std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z);
         }
+        if (!finiti) throw errore(err_overflow);
     }
 
     void emetti_serie(const risolto& r, const p3* p, std::size_t n, const matrice* m) {
-        tutti_finiti(p, n, m);
+        if (m) {
+            // Placed once, then checked and stored.
+            piazzati_.resize(n);
+            for (std::size_t i = 0; i < n; ++i) piazzati_[i] = m->applica(p[i]);
+            p = piazzati_.data();
+        }
+        tutti_finiti(p, n, nullptr);
         entita e;
         e.nome = d_.nome(r.layer);
         e.colore = r.colore;
         for (std::size_t i = 0; i < n; ++i) {
-            const p3 q = m ? m->applica(p[i]) : p[i];
+            const p3 q = p[i];
             e.x = q.x;
             e.y = q.y;
             e.z = q.z;
@@ -194,6 +200,7 @@ private:
     }
 
     disegno_dxf& d_;
+    std::vector<p3> piazzati_;
 };
 
 class definizione_blocco : public destinazione {
@@ -277,6 +284,7 @@ std::uint32_t disegno_dxf::layer(std::string_view nome) {
 }
 
 destinazione& disegno_dxf::nuovo_blocco(std::string_view nome, p3 base) {
+    ultimo_blocco_ = nullptr;
     blocco_dxf& b = blocchi_[maiuscolo(nome)];
     b = blocco_dxf{};
     b.base = base;
@@ -285,8 +293,12 @@ destinazione& disegno_dxf::nuovo_blocco(std::string_view nome, p3 base) {
 }
 
 const blocco_dxf* disegno_dxf::blocco(std::string_view nome) const {
+    // References to one block mostly come in a row.
+    if (ultimo_blocco_ && nome == nome_ultimo_blocco_) return ultimo_blocco_;
     const auto it = blocchi_.find(maiuscolo(nome));
-    return it == blocchi_.end() ? nullptr : &it->second;
+    ultimo_blocco_ = it == blocchi_.end() ? nullptr : &it->second;
+    nome_ultimo_blocco_.assign(nome);
+    return ultimo_blocco_;
 }
 
 void disegno_dxf::conta_da_blocchi(std::int64_t n) {

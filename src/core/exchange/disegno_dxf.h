@@ -115,6 +115,8 @@ private:
     bool ha_ultimo_ = false;
     std::uint32_t zero_ = 0;
     std::unordered_map<std::string, blocco_dxf> blocchi_;
+    mutable const blocco_dxf* ultimo_blocco_ = nullptr;
+    mutable std::string nome_ultimo_blocco_;
     std::unique_ptr<destinazione> modello_;
     std::unique_ptr<destinazione> blocco_;
     std::int64_t massimo_;

@@ -176,7 +176,9 @@ void spline(const record_dxf& r, const attributi& a, destinazione& out) {
     if (!controllo.empty() && punti_spline(punti, r.intero(71, 3), controllo, nodi, pesi)) {
         out.serie(a, punti);
     } else if (adatta.size() >= 2) {
-        interpola(punti, adatta);
+        const p3 tangenti[2] = {r.punto(12), r.punto(13)};
+        if (!punti_da_adattamento(punti, adatta, r.ha(12) && r.ha(13) ? tangenti : nullptr))
+            interpola(punti, adatta);
         out.serie(a, punti);
     } else if (!controllo.empty()) {
         out.serie(a, controllo);

@@ -86,10 +86,17 @@ matrice scala(p3 s) {
 void punti_arco(std::vector<p3>& out, p3 c, double r, double a0, double a1) {
     if (!std::isfinite(a0) || !std::isfinite(a1)) return;
     const int n = corde(a1 - a0);
-    for (int i = 0; i <= n; ++i) {
-        const double a = a0 + (a1 - a0) * i / n;
-        out.push_back({c.x + r * std::cos(a), c.y + r * std::sin(a), c.z});
+    // Each point from the one before, turned by the step: one sine and cosine for the arc.
+    const double passo = (a1 - a0) / n;
+    const double cp = std::cos(passo), sp = std::sin(passo);
+    double dx = r * std::cos(a0), dy = r * std::sin(a0);
+    for (int i = 0; i < n; ++i) {
+        out.push_back({c.x + dx, c.y + dy, c.z});
+        const double nx = dx * cp - dy * sp;
+        dy = dx * sp + dy * cp;
+        dx = nx;
     }
+    out.push_back({c.x + r * std::cos(a1), c.y + r * std::sin(a1), c.z});
 }
 
 void punti_bulge(std::vector<p3>& out, p3 p0, p3 p1, double b) {
@@ -207,6 +214,115 @@ bool punti_spline(std::vector<p3>& out, int grado, const std::vector<p3>& contro
         }
     }
     return !primo;
+}
+
+namespace {
+
+// The cubic basis functions at t (the NURBS book, A2.2), in row of n values.
+void basi(std::vector<double>& riga, const std::vector<double>& u, std::size_t n, double t) {
+    constexpr int p = 3;
+    std::size_t k = p;
+    while (k + 1 < n && t >= u[k + 1]) ++k;
+    double b[p + 1], sx[p + 1], dx[p + 1];
+    b[0] = 1;
+    for (int j = 1; j <= p; ++j) {
+        sx[j] = t - u[k + 1 - static_cast<std::size_t>(j)];
+        dx[j] = u[k + static_cast<std::size_t>(j)] - t;
+        double resto = 0;
+        for (int r = 0; r < j; ++r) {
+            const double den = dx[r + 1] + sx[j - r];
+            const double q = den != 0 ? b[r] / den : 0;
+            b[r] = resto + dx[r + 1] * q;
+            resto = sx[j - r] * q;
+        }
+        b[j] = resto;
+    }
+    riga.assign(n, 0);
+    for (int j = 0; j <= p; ++j) riga[k - p + static_cast<std::size_t>(j)] = b[j];
+}
+
+// a x = b by Gaussian elimination with partial pivoting; false when singular.
+bool risolvi(std::vector<std::vector<double>>& a, std::vector<p3>& b) {
+    const std::size_t n = b.size();
+    for (std::size_t c = 0; c < n; ++c) {
+        std::size_t m = c;
+        for (std::size_t r = c + 1; r < n; ++r)
+            if (std::fabs(a[r][c]) > std::fabs(a[m][c])) m = r;
+        if (a[m][c] == 0) return false;
+        std::swap(a[m], a[c]);
+        std::swap(b[m], b[c]);
+        for (std::size_t r = c + 1; r < n; ++r) {
+            const double f = a[r][c] / a[c][c];
+            if (f == 0) continue;
+            for (std::size_t k = c; k < n; ++k) a[r][k] -= f * a[c][k];
+            b[r] = b[r] - f * b[c];
+        }
+    }
+    for (std::size_t c = n; c-- > 0;) {
+        p3 s = b[c];
+        for (std::size_t k = c + 1; k < n; ++k) s = s - a[c][k] * b[k];
+        b[c] = (1 / a[c][c]) * s;
+    }
+    return true;
+}
+
+// The direction of the curve at the first (or last) of the points, from five
+// of them (Akima's estimate).
+p3 tangente_5_punti(const std::vector<p3>& p, bool fine) {
+    const std::size_t n = p.size();
+    std::vector<p3> q(n + 2);
+    for (std::size_t k = 0; k + 1 < n; ++k) q[k + 1] = p[k + 1] - p[k];
+    q[0] = 2 * q[1] - q[2];
+    q[n] = 2 * q[n - 1] - q[n - 2];
+    q[n + 1] = 2 * q[n] - q[n - 1];
+    const std::size_t k = fine ? n - 1 : 0;
+    // Before the first difference, its extension backwards.
+    const p3 prima = k == 0 ? 2 * q[0] - q[1] : q[k - 1];
+    const double v1 = lunghezza(vettoriale(prima, q[k]));
+    const double v2 = lunghezza(vettoriale(q[k + 1], q[k + 2]));
+    const double alfa = v1 + v2 > 0 ? v1 / (v1 + v2) : 0.5;
+    return (1 - alfa) * q[k] + alfa * q[k + 1];
+}
+
+}  // namespace
+
+bool punti_da_adattamento(std::vector<p3>& out, const std::vector<p3>& punti, const p3* tangenti) {
+    const std::size_t n = punti.size();
+    if (n < 2 || n > 400 || (n < 3 && !tangenti)) return false;
+    std::vector<double> t(n, 0);
+    for (std::size_t k = 1; k < n; ++k) t[k] = t[k - 1] + lunghezza(punti[k] - punti[k - 1]);
+    const double totale = t[n - 1];
+    if (!(totale > 0) || !std::isfinite(totale)) return false;
+    for (double& v : t) v /= totale;
+    p3 d0 = tangenti ? tangenti[0] : tangente_5_punti(punti, false);
+    p3 d1 = tangenti ? tangenti[1] : tangente_5_punti(punti, true);
+    if (!(lunghezza(d0) > 0) || !(lunghezza(d1) > 0)) return false;
+    d0 = (totale / lunghezza(d0)) * d0;
+    d1 = (totale / lunghezza(d1)) * d1;
+    // Cubic, n + 2 control points, natural knots.
+    std::vector<double> u(4, 0);
+    for (std::size_t k = 1; k + 1 < n; ++k) u.push_back(t[k]);
+    u.insert(u.end(), 4, 1.0);
+    const std::size_t m = n + 2;
+    std::vector<std::vector<double>> a;
+    std::vector<p3> b;
+    std::vector<double> riga;
+    for (std::size_t k = 0; k < n; ++k) {
+        basi(riga, u, m, t[k]);
+        a.push_back(riga);
+        b.push_back(punti[k]);
+    }
+    std::vector<double> inizio(m, 0), termine(m, 0);
+    inizio[0] = -1;
+    inizio[1] = 1;
+    termine[m - 2] = -1;
+    termine[m - 1] = 1;
+    a.insert(a.begin() + 1, inizio);
+    b.insert(b.begin() + 1, (u[4] / 3) * d0);
+    a.insert(a.end() - 1, termine);
+    b.insert(b.end() - 1, ((1 - u[u.size() - 5]) / 3) * d1);
+    if (!risolvi(a, b)) return false;
+    return punti_spline(out, 3, b, u, {});
 }
 
 }  // namespace pianopre

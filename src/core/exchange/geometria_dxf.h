@@ -61,4 +61,9 @@ void punti_ellisse(std::vector<p3>& out, p3 c, p3 a, p3 normale, double rapporto
 bool punti_spline(std::vector<p3>& out, int grado, const std::vector<p3>& controllo,
                   const std::vector<double>& nodi, const std::vector<double>& pesi);
 
+// The cubic spline through the points as CAD programs draw a SPLINE given by
+// fit points: chord-length parameters, end directions given (tangenti, two)
+// or estimated from five points. False when the points do not make one.
+bool punti_da_adattamento(std::vector<p3>& out, const std::vector<p3>& punti, const p3* tangenti);
+
 }  // namespace pianopre
