@@ -17,10 +17,16 @@ p3 unitario(p3 a) {
     return l > 0 ? (1 / l) * a : a;
 }
 
-// Chords over a sweep of `angolo` radians: each within scarto_corde of the radius.
+// Chords over a sweep of `angolo` radians: each within scarto_corde of the
+// radius, and of the arc's own chord when the arc is short, so that a short
+// arc keeps its shape as well as a long one.
 int corde(double angolo) {
-    static const double passo = 2 * std::acos(1 - scarto_corde);
-    const double n = std::ceil(std::fabs(angolo) / passo);
+    static const double passo_pieno = 2 * std::acos(1 - scarto_corde);
+    angolo = std::fabs(angolo);
+    const double corda = 2 * std::sin(std::min(angolo, std::numbers::pi) / 2);
+    const double passo =
+        corda >= 1 ? passo_pieno : 2 * std::acos(1 - scarto_corde * std::max(corda, 1e-6));
+    const double n = std::ceil(angolo / passo);
     return static_cast<int>(std::clamp(n, 1.0, 1000.0));
 }
 
@@ -195,7 +201,7 @@ bool punti_spline(std::vector<p3>& out, int grado, const std::vector<p3>& contro
         lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
         hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
     }
-    const double tol = scarto_corde * lunghezza(hi - lo);
+    const double tol = scarto_spline * lunghezza(hi - lo);
     const spline s{grado, controllo, nodi, pesi};
     const std::size_t p = static_cast<std::size_t>(grado);
     bool primo = true;
