@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils imagemagick
-  python3 python3-ezdxf
+  python3 python3-ezdxf poppler-utils
   clang-format
   clang libclang-rt-14-dev libdxflib-dev
   nlohmann-json3-dev

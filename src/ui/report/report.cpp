@@ -1,0 +1,131 @@
+// The printed plan's pages: the first with every part, the following ones
+// with the rest of the two tables; the PDF file and the printer.
+#include "report/report.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <string_view>
+
+#include "base/testo_numeri.h"
+#include "report/report_parti.h"
+#include "site/stazioni_csv.h"
+
+namespace pianopre {
+
+namespace {
+
+constexpr double fondo = altezza_pagina - 14;  // last row above the footer
+constexpr double inizio_seguenti = 25;         // tables on the following pages
+
+// Rows a table stretch starting at y can hold, its title, header and note included.
+std::size_t righe_da(double y) {
+    const double spazio = fondo - y - 4.5 - altezza_riga - 4;
+    return spazio > 0 ? static_cast<std::size_t>(spazio / altezza_riga) : 0;
+}
+
+struct piano_pagine {
+    std::size_t prima;     // rows on the first page
+    std::size_t seguenti;  // rows on each following page
+    int pagine;
+};
+
+piano_pagine impagina(std::size_t righe, double y_tabelle) {
+    piano_pagine p{righe_da(y_tabelle), righe_da(inizio_seguenti), 1};
+    if (righe > p.prima)
+        p.pagine += static_cast<int>((righe - p.prima + p.seguenti - 1) / p.seguenti);
+    return p;
+}
+
+tratto_tabelle tratto(std::size_t da, std::size_t quante, std::size_t stazioni,
+                      std::size_t modelli) {
+    return {std::min(da, stazioni), std::min(da + quante, stazioni), std::min(da, modelli),
+            std::min(da + quante, modelli)};
+}
+
+void testata_seguente(foglio& f, const contenuto_report& c) {
+    f.testo(margine, 15,
+            "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi "
+            "Architettonici",
+            8, true, allinea::sinistra, larghezza_utile);
+    f.testo(margine, 20, "Lavoro: " + da_utf8(c.nome_lavoro) + "  (tabelle, seguito)", 7.5);
+    f.linea(margine, 22, margine + larghezza_utile, 22, 0.3);
+}
+
+}  // namespace
+
+risultati_mostrati risultati_di(const commessa& c, const formato_regionale& formato) {
+    risultati_mostrati r;
+    if (c.fase < fase_calcolo::precisione_max) return r;
+    const dati_presa& p = c.presa;
+    r.num_foto = testo_generale(p.num_foto, formato);
+    r.num_strisc = std::to_string(p.num_strisc);
+    r.incl = testo_generale(p.incl, formato);
+    r.sovrapp = testo_generale(p.sovrapp, formato);
+    r.ingrand = testo_generale(p.ingrand, formato);
+    r.prec_max = testo_coppia_precisione(c.prec_max.x, c.prec_max.z);
+    if (c.fase >= fase_calcolo::precisione_std)
+        r.prec_std = testo_coppia_precisione(c.prec_std.x, c.prec_std.z);
+    return r;
+}
+
+bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c) {
+    dispositivo.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter p(&dispositivo);
+    if (!p.isActive()) return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    foglio f(p, dispositivo.logicalDpiX() / 25.4);
+
+    const std::vector<riga_stazione> stazioni = stazioni_commessa(c.lavoro);
+    const tabella_modelli modelli = modelli_commessa(c.lavoro);
+    disegna_testata(f, c);
+    double y = disegna_dati(f, c, 25);
+    y = disegna_verifiche(f, c, y);
+    const double vista = 50;
+    disegna_vista(f, c.lavoro, modelli, false, margine, y, larghezza_utile, vista, c.formato);
+    disegna_vista(f, c.lavoro, modelli, true, margine, y + vista + 1, larghezza_utile, vista,
+                  c.formato);
+    y += 2 * vista + 3;
+
+    const std::size_t righe = std::max(stazioni.size(), modelli.righe.size());
+    const piano_pagine piano = impagina(righe, y);
+    disegna_tabelle(f, c, stazioni, modelli,
+                    tratto(0, piano.prima, stazioni.size(), modelli.righe.size()), y,
+                    piano.pagine > 1 ? 2 : 0);
+    disegna_piede(f, 1, piano.pagine);
+    std::size_t da = piano.prima;
+    for (int pagina = 2; pagina <= piano.pagine; ++pagina, da += piano.seguenti) {
+        if (!dispositivo.newPage()) return false;
+        testata_seguente(f, c);
+        disegna_tabelle(f, c, stazioni, modelli,
+                        tratto(da, piano.seguenti, stazioni.size(), modelli.righe.size()),
+                        inizio_seguenti, pagina < piano.pagine ? pagina + 1 : 0);
+        disegna_piede(f, pagina, piano.pagine);
+    }
+    return p.end();
+}
+
+void esporta_report_pdf(const std::filesystem::path& file, const contenuto_report& contenuto) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator("pianopre");
+        pdf.setTitle("Progetto di presa - " + da_utf8(contenuto.nome_lavoro));
+        if (!disegna_report(pdf, contenuto))
+            throw errore_salvataggio(file.string(), "il PDF non si può comporre");
+    }
+    const QByteArray& dati = buffer.data();
+    salva_testo_atomico(file,
+                        std::string_view(dati.constData(), static_cast<std::size_t>(dati.size())));
+}
+
+bool stampa_report(QPrinter& stampante, const contenuto_report& contenuto) {
+    stampante.setFullPage(true);
+    return disegna_report(stampante, contenuto);
+}
+
+}  // namespace pianopre

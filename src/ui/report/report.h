@@ -1,0 +1,55 @@
+// The printed plan: one A4 portrait page in Italian (further pages only for
+// long station and model tables) with the job's header, camera, inputs and
+// results as the main window shows them, the precision, the plan checks, the
+// plan and front views of the scheme and the two tables; written as PDF or
+// sent to a printer with the same layout.
+#pragma once
+
+#include <QPagedPaintDevice>
+#include <QPrinter>
+#include <filesystem>
+#include <string>
+
+#include "base/formato_regionale.h"
+#include "job/commessa.h"
+
+namespace pianopre {
+
+// The seven result boxes of the main window, as shown.
+struct risultati_mostrati {
+    std::string num_foto;
+    std::string num_strisc;
+    std::string incl;
+    std::string sovrapp;
+    std::string ingrand;
+    std::string prec_max;
+    std::string prec_std;
+};
+
+// What the page shows beyond the job itself. Box texts are Latin-1, as the
+// window reads them; the other texts UTF-8.
+struct contenuto_report {
+    const commessa& lavoro;
+    caselle_lavoro caselle;  // the eight input boxes, the base as shown
+    risultati_mostrati risultati;
+    std::string nome_lavoro;  // file name, or "senza nome"
+    std::string data;         // as it is to be printed
+    formato_regionale formato;
+};
+
+// The result boxes as the window fills them after a calculation of `c`:
+// empty before the maximum precision, the standard one only once reached.
+risultati_mostrati risultati_di(const commessa& c, const formato_regionale& formato);
+
+// Draws every page on the device, which must be A4 portrait; returns false
+// when the painter could not start on it.
+bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& contenuto);
+
+// Writes the PDF atomically; on failure throws errore_salvataggio
+// ("Errore: impossibile salvare il file: NAME") and the previous file stays.
+void esporta_report_pdf(const std::filesystem::path& file, const contenuto_report& contenuto);
+
+// The same layout on a printer chosen by the caller (the print dialog).
+bool stampa_report(QPrinter& stampante, const contenuto_report& contenuto);
+
+}  // namespace pianopre

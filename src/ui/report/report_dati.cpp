@@ -1,0 +1,225 @@
+// The printed plan's header and footer, its data blocks (camera, job inputs,
+// results with the precision) and the plan checks.
+#include <charconv>
+#include <optional>
+
+#include "base/testo_numeri.h"
+#include "calc/verifiche.h"
+#include "picture/testo_ansi.h"
+#include "report/report_parti.h"
+
+namespace pianopre {
+
+namespace {
+
+constexpr double riga_dati = 3.7;
+constexpr double corpo = 7.5;
+
+QString latino(const std::string& t) {
+    return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+QString generale(double x, const formato_regionale& formato) {
+    return QString::fromStdString(testo_generale(x, formato));
+}
+
+struct voce {
+    QString etichetta;
+    QString valore;
+    QColor sfondo = Qt::transparent;
+};
+
+// A titled block of label and value rows, values in boxes as the window's.
+void blocco(foglio& f, double x, double y, double l, double etichette, const QString& titolo,
+            const std::vector<voce>& voci) {
+    f.testo(x, y + 3, titolo, 8.5, true);
+    const double colonna = x + etichette;
+    double r = y + 4.5;
+    for (const voce& v : voci) {
+        f.testo(x + 1, r + 2.7, v.etichetta, corpo, false, allinea::sinistra, colonna - x - 2);
+        if (v.sfondo != Qt::transparent)
+            f.riempi(colonna, r, x + l - colonna, riga_dati - 0.4, v.sfondo);
+        f.riquadro(colonna, r, x + l - colonna, riga_dati - 0.4, 0.1);
+        f.testo(colonna + 1, r + 2.7, v.valore, corpo, true, allinea::sinistra,
+                x + l - colonna - 2);
+        r += riga_dati;
+    }
+}
+
+std::optional<risultato_verifiche> verifiche_di(const commessa& c, QString& errore) {
+    try {
+        return calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche);
+    } catch (const errore_verifiche& e) {
+        errore = da_utf8(e.what());
+    }
+    return std::nullopt;
+}
+
+std::vector<voce> voci_camera(const contenuto_report& c) {
+    const commessa& j = c.lavoro;
+    const sensore_lavoro& s = j.sensore;
+    const bool digitale = s.larghezza_px > 0 && s.scansione_um <= 0;
+    const QString mm = " mm";
+    std::vector<voce> v{
+        {"Nome", s.nome.empty() ? QString("non indicata") : da_utf8(s.nome)},
+        {"Lunghezza focale", generale(j.camera.focale, c.formato) + mm},
+        {digitale ? "Sensore" : "Negativo", generale(j.camera.larg_neg, c.formato) + " x " +
+                                                generale(j.camera.alt_neg, c.formato) + mm},
+        {"Immagine", s.larghezza_px > 0
+                         ? QString("%1 x %2 pixel").arg(s.larghezza_px).arg(s.altezza_px)
+                         : QString("non nota")}};
+    if (s.scansione_um > 0) v.push_back({"Scansione", generale(s.scansione_um, c.formato) + " µm"});
+    const auto pixel = dimensione_pixel(j.camera, s);
+    v.push_back({"Pixel", pixel ? da_utf8(numero_fisso(*pixel * 1000, 2, c.formato)) + " µm"
+                                : QString("n/d")});
+    v.push_back({"Metrica", j.metrica ? "Sì" : "No"});
+    return v;
+}
+
+std::vector<voce> voci_lavoro(const contenuto_report& c) {
+    const caselle_lavoro& k = c.caselle;
+    const QString base = latino(k.base) + (c.lavoro.blocca_base ? " (bloccata)" : "");
+    return {{"Scala di restituzione 1:", latino(k.scala)},
+            {"Larghezza soggetto (m)", latino(k.larg_sogg)},
+            {"Altezza del soggetto (m)", latino(k.alt_sogg)},
+            {"Distanza di presa (m)", latino(k.distanza)},
+            {"Lunghezza focale (mm)", latino(k.focale)},
+            {"Larghezza negativo (mm)", latino(k.larg_neg)},
+            {"Altezza negativo (mm)", latino(k.alt_neg)},
+            {"Base di presa (m)", base}};
+}
+
+std::vector<voce> voci_risultati(const contenuto_report& c,
+                                 const std::optional<risultato_verifiche>& r) {
+    const risultati_mostrati& m = c.risultati;
+    const dati_presa& p = c.lavoro.presa;
+    const bool calcolato = c.lavoro.fase >= fase_calcolo::precisione_max;
+    const QColor sovrapp =
+        calcolato && (p.sovrapp < 60 || p.sovrapp > 90) ? colore_avviso() : Qt::transparent;
+    const QColor ingrand = calcolato && p.ingrand > 5.5 ? colore_avviso() : Qt::transparent;
+    QString pixel = "n/d";
+    if (r && r->sigma_x_mm && r->sigma_z_mm)
+        pixel = da_utf8(numero_fisso(*r->sigma_x_mm, 3, c.formato) + " / " +
+                        numero_fisso(*r->sigma_z_mm, 3, c.formato));
+    return {{"Numero fotogrammi", latino(m.num_foto)},
+            {"Numero strisciate", latino(m.num_strisc)},
+            {"Inclinazione camera (°)", latino(m.incl)},
+            {"Sovrapposizione %", latino(m.sovrapp), sovrapp},
+            {"Numero di ingrandimenti", latino(m.ingrand), ingrand},
+            {"Precisione X / Z max (mm)", latino(m.prec_max)},
+            {"Precisione X / Z min (mm)", latino(m.prec_std)},
+            {"Precisione col pixel (mm)", pixel}};
+}
+
+QColor colore_verifica(esito_verifica e) {
+    switch (e) {
+        case esito_verifica::ok:
+            return colore_ok();
+        case esito_verifica::attenzione:
+            return colore_attenzione();
+        case esito_verifica::non_soddisfatto:
+            return colore_non_soddisfatto();
+        case esito_verifica::non_disponibile:
+            break;
+    }
+    return QColor(225, 225, 225);
+}
+
+}  // namespace
+
+QString da_utf8(std::string_view t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+std::string numero_fisso(double x, int decimali, const formato_regionale& formato) {
+    char buffer[64];
+    const auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimali);
+    if (r.ec != std::errc()) return testo_generale(x, formato);
+    std::string t(buffer, r.ptr);
+    for (char& ch : t)
+        if (ch == '.') ch = formato.decimale;
+    if (t.find_first_not_of("-0,.") == std::string::npos && t[0] == '-') t.erase(0, 1);
+    return t;
+}
+
+QColor colore_ok() {
+    return {200, 235, 200};
+}
+QColor colore_attenzione() {
+    return {255, 220, 150};
+}
+QColor colore_non_soddisfatto() {
+    return {255, 180, 180};
+}
+QColor colore_avviso() {
+    return {255, 0, 0};
+}
+
+void disegna_testata(foglio& f, const contenuto_report& c) {
+    const double x = margine;
+    f.testo(x, 15,
+            "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici",
+            10.5, true, allinea::sinistra, larghezza_utile);
+    const dati_lavoro& l = c.lavoro.lavoro;
+    // The legend labels carry their own words ("Progetto:", "Localita':").
+    const QString riga = "Lavoro: " + da_utf8(c.nome_lavoro) + "    Data: " + da_utf8(c.data) +
+                         "    " + da_ansi(l.progetto.pulito()) + "    " +
+                         da_ansi(l.localita.pulito());
+    f.testo(x, 20.5, riga, 8, false, allinea::sinistra, larghezza_utile);
+    f.linea(x, 22.5, x + larghezza_utile, 22.5, 0.4);
+}
+
+void disegna_piede(foglio& f, int pagina, int pagine) {
+    const double y = altezza_pagina - 8;
+    f.linea(margine, y - 3.5, margine + larghezza_utile, y - 3.5, 0.2);
+    f.testo(margine, y, "pianopre - Versione " PIANOPRE_VERSIONE, 7);
+    f.testo(margine + larghezza_utile, y, QString("Pagina %1 di %2").arg(pagina).arg(pagine), 7,
+            false, allinea::destra);
+}
+
+double disegna_dati(foglio& f, const contenuto_report& c, double y) {
+    QString errore;
+    const auto r = verifiche_di(c.lavoro, errore);
+    // Widths of the three blocks and of their labels, in mm.
+    blocco(f, margine, y, 60, 23, "Fotocamera", voci_camera(c));
+    blocco(f, margine + 64, y, 56, 35, "Dati del lavoro", voci_lavoro(c));
+    blocco(f, margine + 124, y, larghezza_utile - 124, 36, "Progetto di presa",
+           voci_risultati(c, r));
+    return y + 4.5 + 8 * riga_dati + 2;
+}
+
+double disegna_verifiche(foglio& f, const contenuto_report& c, double y) {
+    f.testo(margine, y + 3, "Verifiche del piano", 8.5, true);
+    y += 4.5;
+    QString errore;
+    const auto r = verifiche_di(c.lavoro, errore);
+    if (!r) {
+        f.testo(margine + 1, y + 2.7, errore, corpo, false, allinea::sinistra, larghezza_utile);
+        return y + riga_dati + 2;
+    }
+    const double colonne[] = {36, 54, 74, 22};
+    const QString titoli[] = {"Verifica", "Valore", "Limite", "Esito"};
+    double x = margine;
+    for (int i = 0; i < 4; ++i) {
+        f.testo(x + 1, y + 2.7, titoli[i], corpo, true);
+        x += colonne[i];
+    }
+    f.linea(margine, y + riga_dati - 0.2, margine + larghezza_utile, y + riga_dati - 0.2, 0.15);
+    y += riga_dati;
+    for (const riga_verifica& riga : righe_verifiche(*r, c.lavoro.verifiche, c.formato)) {
+        const std::string* testi[] = {&riga.nome, &riga.valore, &riga.limite, &riga.testo_esito};
+        x = margine;
+        for (int i = 0; i < 4; ++i) {
+            if (i == 3 && riga.esito)
+                f.riempi(x, y + 0.2, colonne[i], riga_dati - 0.4, colore_verifica(*riga.esito));
+            f.testo(x + 1, y + 2.7, da_utf8(*testi[i]), corpo, i == 3, allinea::sinistra,
+                    colonne[i] - 2);
+            x += colonne[i];
+        }
+        y += riga_dati;
+    }
+    return y + 2;
+}
+
+}  // namespace pianopre

@@ -1,0 +1,190 @@
+// The printed plan as a PDF: every input, result, verdict and station name of
+// a job found by pdftotext in the file, on the first worked example and on a
+// placed digital camera job with control points; a failed export keeps the
+// previous file.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "base/testo_numeri.h"
+#include "report/report.h"
+#include "scheme/modello.h"
+#include "site/modelli.h"
+#include "site/stazioni.h"
+#include "site/stazioni_csv.h"
+#include "support/esempio.h"
+
+namespace pianopre {
+namespace {
+
+// With PIANOPRE_SCRIVI_OUT set the PDF stays in the working folder to be looked at.
+std::string testo_pdf(const std::filesystem::path& file) {
+    if (qEnvironmentVariableIsSet("PIANOPRE_SCRIVI_OUT"))
+        std::filesystem::copy_file(file, file.filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    QProcess p;
+    p.start(PIANOPRE_PDFTOTEXT, {"-layout", QString::fromStdString(file.string()), "-"});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    return p.readAllStandardOutput().toStdString();
+}
+
+contenuto_report contenuto(const commessa& c, const caselle_lavoro& caselle) {
+    const formato_regionale it = formato_regionale::italiano();
+    caselle_lavoro mostrate = caselle;
+    mostrate.base = testo_generale(c.presa.base_presa, it);
+    return {c, mostrate, risultati_di(c, it), "prova.pianopre", "08/12/2026", it};
+}
+
+// Blanks in runs are one: pdftotext spaces words as the layout needs.
+std::string compatto(const std::string& s) {
+    std::string r;
+    for (char ch : s)
+        if (ch != ' ' || (!r.empty() && r.back() != ' ' && r.back() != '\n')) r += ch;
+    return r;
+}
+
+// The line of the text that holds `chiave`, empty when none.
+std::string riga_con(const std::string& testo, const std::string& chiave) {
+    const std::size_t i = testo.find(chiave);
+    if (i == std::string::npos) return {};
+    const std::size_t inizio = testo.rfind('\n', i) + 1;
+    return testo.substr(inizio, testo.find('\n', i) - inizio);
+}
+
+// Every text the page must carry for this job.
+std::vector<std::string> attesi(const contenuto_report& r) {
+    const caselle_lavoro& k = r.caselle;
+    const risultati_mostrati& m = r.risultati;
+    std::vector<std::string> t{k.focale,    k.larg_neg,    k.alt_neg,       k.alt_sogg,
+                               k.larg_sogg, k.distanza,    k.scala,         k.base,
+                               m.num_foto,  m.num_strisc,  m.incl,          m.sovrapp,
+                               m.ingrand,   m.prec_max,    m.prec_std,      r.nome_lavoro,
+                               r.data,      "Pagina 1 di", "Versione 1.0.0"};
+    return t;
+}
+
+// Every expected text somewhere; each check and each stereo model with its
+// verdict on its own line.
+void controlla_pdf(const std::string& pdf_grezzo, const contenuto_report& r) {
+    const std::string pdf = compatto(pdf_grezzo);
+    for (const std::string& s : attesi(r)) {
+        const std::string cercato = compatto(s);
+        if (cercato.empty() || cercato == " ") continue;
+        const std::string senza_bordi = cercato.front() == ' ' ? cercato.substr(1) : cercato;
+        EXPECT_NE(pdf.find(senza_bordi), std::string::npos) << "manca: \"" << s << "\"";
+    }
+    const commessa& c = r.lavoro;
+    const auto righe =
+        righe_verifiche(calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche),
+                        c.verifiche, r.formato);
+    for (const riga_verifica& v : righe)
+        EXPECT_NE(riga_con(pdf, v.nome).find(v.testo_esito), std::string::npos) << v.nome;
+    for (const riga_stazione& s : stazioni_commessa(c)) {
+        char est[32];
+        std::string e(est, std::to_chars(est, est + 32, s.est, std::chars_format::fixed, 3).ptr);
+        e[e.find('.')] = ',';
+        EXPECT_NE(riga_con(pdf, "\n" + s.nome + " ").find(" " + e + " "), std::string::npos)
+            << s.nome;
+    }
+    for (const riga_modello& m : modelli_commessa(c).righe) {
+        const std::string riga = riga_con(pdf, m.stazione_1 + " / " + m.stazione_2);
+        EXPECT_NE(riga.find(std::string(" ") + std::to_string(m.punti) + " " +
+                            std::string(testo_esito(m.esito))),
+                  std::string::npos)
+            << m.stazione_1 << ": " << riga;
+    }
+}
+
+TEST(report, esempio_tutto_nel_pdf) {
+    commessa c;
+    prova::calcola_esempio(c);
+    ASSERT_EQ(c.fase, fase_calcolo::schema);
+    QTemporaryDir cartella;
+    const std::filesystem::path file = cartella.filePath("esempio.pdf").toStdString();
+    const contenuto_report r = contenuto(c, prova::caselle_esempio());
+    esporta_report_pdf(file, r);
+    const std::string pdf = testo_pdf(file);
+    controlla_pdf(pdf, r);
+    EXPECT_NE(pdf.find("Pagina 1 di 1"), std::string::npos);
+    EXPECT_NE(pdf.find("TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico"),
+              std::string::npos);
+}
+
+// A digital camera (pixels known, so the checks give verdicts) placed on the
+// site, with control points that leave the models OK, short of one and empty.
+TEST(report, camera_digitale_collocata_con_punti) {
+    commessa c;
+    c.sensore = {"Fotocamera di prova", 6000, 4000, 0};
+    c.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
+    const caselle_lavoro caselle{"35", "36", "24", "8", "30", "12", "100", ""};
+    calcola_commessa(c, caselle, formato_regionale::italiano());
+    ASSERT_EQ(c.fase, fase_calcolo::schema);
+    const auto vuoti = modelli_commessa(c).righe;
+    ASSERT_GE(vuoti.size(), 4u);
+    // Four points in the first model's own part, three in the third's.
+    const auto punti_in = [&](const riga_modello& m, int quanti, const char* prefisso) {
+        for (int i = 0; i < quanti; ++i) {
+            punto_app p;
+            const punto3 s = al_sito(c.sito, {m.x_da + (m.x_a - m.x_da) * (0.2 + 0.1 * i),
+                                              m.y_facciata, m.z_da + (m.z_a - m.z_da) * 0.5});
+            p.nome = (prefisso + std::to_string(i + 1)).c_str();
+            p.x = s.x;
+            p.y = s.y;
+            p.z = s.z;
+            agg_punto(c.disegno, p);
+        }
+    };
+    punti_in(vuoti[0], 4, "PA");
+    punti_in(vuoti[2], 3, "PB");
+    const tabella_modelli modelli = modelli_commessa(c);
+    ASSERT_EQ(modelli.righe[2].esito, esito_modello::attenzione);
+
+    QTemporaryDir cartella;
+    const std::filesystem::path file = cartella.filePath("collocato.pdf").toStdString();
+    const contenuto_report r = contenuto(c, caselle);
+    esporta_report_pdf(file, r);
+    const std::string pdf = testo_pdf(file);
+    controlla_pdf(pdf, r);
+    for (const char* t : {"Fotocamera di prova", "6000 x 4000 pixel", "PA1", "PB3"})
+        EXPECT_NE(pdf.find(t), std::string::npos) << t;
+    const std::string pixel = riga_con(compatto(pdf), "Precisione col pixel");
+    const auto v = calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche);
+    EXPECT_NE(pixel.find(testo_generale(std::round(*v.sigma_x_mm * 1000) / 1000,
+                                        formato_regionale::italiano())),
+              std::string::npos)
+        << pixel;
+}
+
+// A folder in the way, or a file where a folder should be: the message names
+// the file and what was there stays.
+TEST(report, esportazione_fallita_lascia_quel_che_cera) {
+    commessa c;
+    prova::calcola_esempio(c);
+    const contenuto_report r = contenuto(c, prova::caselle_esempio());
+    QTemporaryDir t;
+    const std::filesystem::path cartella = t.path().toStdString();
+    esporta_report_pdf(cartella / "r.pdf", r);
+    const auto dimensione = std::filesystem::file_size(cartella / "r.pdf");
+    std::filesystem::create_directory(cartella / "cartella.pdf");
+    for (const auto& f : {cartella / "r.pdf" / "x.pdf", cartella / "cartella.pdf"}) {
+        try {
+            esporta_report_pdf(f, r);
+            ADD_FAILURE() << f;
+        } catch (const errore_salvataggio& e) {
+            EXPECT_EQ(std::string(e.what()), "Errore: impossibile salvare il file: " + f.string());
+        }
+    }
+    EXPECT_EQ(std::filesystem::file_size(cartella / "r.pdf"), dimensione);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+}  // namespace
+}  // namespace pianopre
