@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPen>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 
 #include "picture/ridis.h"
 #include "picture/testo_ansi.h"
@@ -78,6 +80,20 @@ public:
     }
 
 private:
+    // False for a stroke that lands on one already drawn, to a twentieth of a
+    // millimetre (well inside the pen): a long scheme has thousands of frames
+    // per millimetre of page, and the file would carry each of them.
+    bool nuovo(std::size_t colore, QPointF a, QPointF b) {
+        const double q = 20 / f_.scala();
+        // 14 bits a coordinate cover the page with room around it.
+        const auto n = [q](double v) {
+            return static_cast<std::uint64_t>(std::llround(v * q) + 4096) & 0x3fff;
+        };
+        std::uint64_t ka = n(a.x()) << 14 | n(a.y()), kb = n(b.x()) << 14 | n(b.y());
+        if (ka > kb) std::swap(ka, kb);
+        return visti_.insert(ka << 32 | kb << 4 | colore).second;
+    }
+
     void testo(const entita& e, QPointF p, double rotazione, const QColor& colore) {
         const double h = e.altezza * std::abs(m_.kx) / f_.scala();  // mm on the page
         if (h < testo_minimo_mm) return;
@@ -101,6 +117,7 @@ private:
     std::vector<QLineF> linee_[10];
     std::vector<QPointF> punti_[10];
     QPointF penna_;
+    std::unordered_set<std::uint64_t> visti_;
 };
 
 // 1, 2 or 5 times a power of ten, at most `massimo`.
