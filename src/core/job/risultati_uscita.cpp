@@ -1,0 +1,139 @@
+// The command line's results: text lines and the JSON object.
+#include "job/risultati_uscita.h"
+
+#include <nlohmann/json.hpp>
+
+#include "base/testo_numeri.h"
+#include "site/modelli.h"
+#include "site/stazioni.h"
+
+namespace pianopre {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+json opzionale(const std::optional<double>& x) {
+    return x ? json(*x) : json(nullptr);
+}
+
+json coppia(const precisione_xz& p) {
+    return json::array({p.x, p.z});
+}
+
+json presa_json(const dati_presa& p) {
+    return {
+        {"scala_foto", p.scala_foto}, {"dist_presa", p.dist_presa}, {"larg_cop", p.larg_cop},
+        {"alt_cop", p.alt_cop},       {"semi_alt", p.semi_alt},     {"base_presa", p.base_presa},
+        {"sovrapp", p.sovrapp},       {"num_strisc", p.num_strisc}, {"incl", p.incl},
+        {"num_foto", p.num_foto},     {"ingrand", p.ingrand},       {"h_camera", p.h_camera}};
+}
+
+json verifiche_json(const std::optional<risultato_verifiche>& v) {
+    const json nullo(nullptr);
+    const auto n = [&](double x) { return v ? json(x) : nullo; };
+    const auto o = [&](const std::optional<double>& x) { return v ? opzionale(x) : nullo; };
+    const auto e = [&](esito_verifica x) { return v ? json(testo_esito(x)) : nullo; };
+    const risultato_verifiche r = v.value_or(risultato_verifiche{});
+    return {{"pixel_mm", o(r.pixel_mm)},
+            {"gsd_centro_mm", o(r.gsd_centro_mm)},
+            {"gsd_peggiore_v_mm", o(r.gsd_peggiore_v_mm)},
+            {"gsd_peggiore_h_mm", o(r.gsd_peggiore_h_mm)},
+            {"tolleranza_mm", n(r.tolleranza_mm)},
+            {"gsd_richiesto_mm", n(r.gsd_richiesto_mm)},
+            {"dist_max_gsd_m", o(r.dist_max_gsd_m)},
+            {"rapporto_bd", n(r.rapporto_bd)},
+            {"sigma_x_mm", o(r.sigma_x_mm)},
+            {"sigma_z_mm", o(r.sigma_z_mm)},
+            {"r_min_m", n(r.r_min_m)},
+            {"r_max_m", n(r.r_max_m)},
+            {"fuoco_m", n(r.fuoco_m)},
+            {"n_min", n(r.n_min)},
+            {"n_max", o(r.n_max)},
+            {"n_consigliato", o(r.n_consigliato)},
+            {"esiti",
+             {{"gsd", e(r.gsd)},
+              {"base_distanza", e(r.base_distanza)},
+              {"profondita", e(r.profondita)}}}};
+}
+
+json stazioni_json(const commessa& c) {
+    json elenco = json::array();
+    for (const riga_stazione& s : stazioni_commessa(c))
+        elenco.push_back({{"nome", s.nome},
+                          {"striscia", s.striscia},
+                          {"fotogramma", s.fotogramma},
+                          {"est", s.est},
+                          {"nord", s.nord},
+                          {"quota", s.quota},
+                          {"azimut", s.azimut},
+                          {"inclinazione", s.inclinazione}});
+    return elenco;
+}
+
+json modelli_json(const commessa& c) {
+    json elenco = json::array();
+    for (const riga_modello& m : modelli_commessa(c).righe)
+        elenco.push_back({{"stazioni", json::array({m.stazione_1, m.stazione_2})},
+                          {"punti", m.punti},
+                          {"esito", std::string(testo_esito(m.esito))}});
+    return elenco;
+}
+
+// "name: value", then " (limit)" and " - verdict" when the row has them.
+std::string riga_testo(const riga_verifica& r) {
+    std::string t = r.nome + ": " + r.valore;
+    if (!r.limite.empty()) t += " (" + r.limite + ")";
+    if (!r.testo_esito.empty()) t += " - " + r.testo_esito;
+    return t;
+}
+
+}  // namespace
+
+verifiche_uscita verifiche_per_uscita(const commessa& c) {
+    verifiche_uscita v;
+    try {
+        v.risultato = calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche);
+    } catch (const errore_verifiche& e) {
+        v.avviso = e.what();
+        return v;
+    }
+    if (!v.risultato->pixel_mm)
+        v.avviso = "Dimensione del pixel non nota: le verifiche che ne dipendono mancano.";
+    return v;
+}
+
+std::vector<std::string> righe_risultati(const commessa& c, const verifiche_uscita& v,
+                                         const formato_regionale& formato) {
+    std::vector<std::string> righe;
+    if (c.fase < fase_calcolo::precisione_max) return righe;
+    const dati_presa& p = c.presa;
+    const auto g = [&](double x) { return testo_generale(x, formato); };
+    righe = {"Base di presa: " + g(p.base_presa),
+             "Numero fotogrammi: " + g(p.num_foto),
+             "Numero strisciate: " + std::to_string(p.num_strisc),
+             "Inclinazione camera: " + g(p.incl),
+             "Sovrapposizione %: " + g(p.sovrapp),
+             "Numero di ingrandimenti: " + g(p.ingrand),
+             "Precisione X / Z max: " + testo_coppia_precisione(c.prec_max.x, c.prec_max.z)};
+    if (c.fase >= fase_calcolo::precisione_std)
+        righe.push_back("Precisione X / Z min: " +
+                        testo_coppia_precisione(c.prec_std.x, c.prec_std.z));
+    if (v.risultato)
+        for (const riga_verifica& r : righe_verifiche(*v.risultato, c.verifiche, formato))
+            righe.push_back(riga_testo(r));
+    return righe;
+}
+
+std::string json_risultati(const commessa& c, const verifiche_uscita& v) {
+    json radice = presa_json(c.presa);
+    radice["precisione_max"] = coppia(c.prec_max);
+    radice["precisione_std"] = coppia(c.prec_std);
+    radice["verifiche"] = verifiche_json(v.risultato);
+    radice["stazioni"] = stazioni_json(c);
+    radice["modelli"] = modelli_json(c);
+    // Names come from files: a byte that is not UTF-8 must not stop the output.
+    return radice.dump(2, ' ', false, json::error_handler_t::replace);
+}
+
+}  // namespace pianopre

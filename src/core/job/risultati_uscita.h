@@ -1,0 +1,36 @@
+// The results of a computed job as the command line gives them: the main
+// window's boxes and the plan checks as "label: value" lines in the regional
+// form, or one JSON object with every number at full precision.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/formato_regionale.h"
+#include "calc/verifiche.h"
+#include "job/commessa.h"
+
+namespace pianopre {
+
+// The plan checks of a job, or why they are missing in part or in whole.
+struct verifiche_uscita {
+    std::optional<risultato_verifiche> risultato;  // none when they cannot be computed
+    std::string avviso;                            // the reason; empty when every value is known
+};
+
+verifiche_uscita verifiche_per_uscita(const commessa& c);
+
+// One line per result, in the order of the window: its seven boxes and the
+// base, then one line per row of the checks table. A check with a limit or a
+// verdict reads "name: value (limit) - verdict". Empty before the maximum
+// precision is computed.
+std::vector<std::string> righe_risultati(const commessa& c, const verifiche_uscita& v,
+                                         const formato_regionale& formato);
+
+// The JSON object: the plan record under its field names, both precision
+// pairs as the 32-bit values the boxes show, the checks (null where unknown),
+// the stations and the stereo models. Pretty-printed, two-space indents.
+std::string json_risultati(const commessa& c, const verifiche_uscita& v);
+
+}  // namespace pianopre
