@@ -6,6 +6,7 @@
 
 #include "base/errori.h"
 #include "app/form6.h"
+#include "picture/tre_viste.h"
 
 namespace pianopre {
 
@@ -47,18 +48,6 @@ public:
 private:
     std::string& nome_;
     std::string prima_;
-};
-
-struct vista_bitmap {
-    bool fronte;
-    bool assonometrica;
-    const char* suffisso;
-};
-
-constexpr vista_bitmap viste_bitmap[] = {
-    {false, false, "p.bmp"},
-    {true, false, "f.bmp"},
-    {false, true, "a.bmp"},
 };
 
 }  // namespace
@@ -106,18 +95,15 @@ void Form6::comando_salva_bmp() {
 void Form6::esporta_tre_viste() {
     if (modello_.nome_disegno.empty()) return;
     const QString base = QString::fromStdString(modello_.nome_disegno);
-    for (const vista_bitmap& v : viste_bitmap) {
+    const auto vista_con = [this](bool fronte, bool assonometrica) {
         // setChecked is not a click: the boxes do not clear each other here.
-        c_.fronte->setChecked(v.fronte);
-        c_.assonometrica->setChecked(v.assonometrica);
-        c_.area->pulisci();
-        ridis(adattamento::adatta);
-        salva_immagine(*c_.area, base + QString::fromLatin1(v.suffisso));
-    }
-    c_.fronte->setChecked(false);
-    c_.assonometrica->setChecked(false);
-    c_.area->pulisci();
-    ridis(adattamento::adatta);
+        c_.fronte->setChecked(fronte);
+        c_.assonometrica->setChecked(assonometrica);
+        return vista();
+    };
+    const QString non_scritto =
+        pianopre::esporta_tre_viste(*c_.area, modello_.lista_entita, vista_con, base);
+    if (!non_scritto.isEmpty()) throw errore_bitmap(non_scritto);
 }
 
 }  // namespace pianopre

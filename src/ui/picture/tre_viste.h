@@ -1,0 +1,28 @@
+// The three-view export: the plan, front and axonometric views of a drawing
+// saved as three bitmaps, shared by "Salva BMP" and the command line.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "picture/area_disegno.h"
+#include "picture/ridis.h"
+#include "scheme/elenco_entita.h"
+
+namespace pianopre {
+
+// The view state for the given "Fronte" and "Assonom." ticks.
+using vista_per_modo = std::function<stato_vista(bool fronte, bool assonometrica)>;
+
+// Saves base + "p.bmp", "f.bmp" and "a.bmp", each view refitted, then leaves
+// the area in plan view, fitted. A file that cannot be written stops the
+// sequence there, the area showing its view; its name is returned (empty when
+// all three were written).
+QString esporta_tre_viste(area_disegno& area, const elenco_entita& lista,
+                          const vista_per_modo& vista, const QString& base);
+
+// The same with one view state: its red outlines go on the front view only.
+QString esporta_tre_viste(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
+                          const QString& base);
+
+}  // namespace pianopre
