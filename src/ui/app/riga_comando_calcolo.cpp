@@ -1,0 +1,171 @@
+// --calcola: a job read, computed and printed without a window, and the files
+// asked written by the same code as the menu commands.
+#include <QFile>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <string_view>
+
+#include "app/messaggio_errore.h"
+#include "app/riga_comando.h"
+#include "common/layout_form6_widget.h"
+#include "exchange/file_scambio.h"
+#include "job/file_lavoro.h"
+#include "job/risultati_uscita.h"
+#include "picture/tre_viste.h"
+#include "site/collocato.h"
+#include "site/modelli.h"
+#include "site/stazioni_csv.h"
+
+namespace pianopre {
+
+namespace {
+
+std::filesystem::path percorso(const QString& nome) {
+    const QByteArray locale = QFile::encodeName(nome);
+    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
+}
+
+std::string utf8(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+
+// A failure already told on the error stream.
+struct fallito {};
+
+// The job's file into `c`, its notices told; the site drawing read when it has one.
+caselle_lavoro leggi_lavoro(const QString& nome, commessa& c, std::ostream& errori) {
+    esito_lettura_lavoro esito;
+    try {
+        esito = leggi_file_lavoro(percorso(nome));
+    } catch (const std::exception& e) {
+        errori << e.what() << '\n';
+        throw fallito{};
+    }
+    for (const std::string& avviso : esito.avvisi) errori << avviso << '\n';
+    const dati_file_lavoro& d = esito.dati;
+    try {
+        applica_a_commessa(d, c);
+    } catch (const errore& e) {
+        errori << "Errore N.: " << e.numero() << " aprendo il file: " << utf8(nome) << '\n';
+        throw fallito{};
+    }
+    if (!d.file_sito.empty()) {
+        modello sito;
+        try {
+            leggi_file_dxf(d.file_sito, sito);
+            c.disegno_sito.lista_entita = std::move(sito.lista_entita);
+            c.file_sito = d.file_sito.string();
+        } catch (const std::exception&) {
+            errori << "Errore: non riesco a leggere il disegno del sito " << d.file_sito.string()
+                   << " del lavoro " << utf8(nome) << '\n';
+        }
+    }
+    return caselle_da_file(d);
+}
+
+void calcola(commessa& c, const caselle_lavoro& caselle, const formato_regionale& formato,
+             std::ostream& errori) {
+    int numero = 0;
+    try {
+        calcola_commessa(c, caselle, formato);
+    } catch (const errore& e) {
+        numero = e.numero();
+    } catch (const std::bad_alloc&) {
+        numero = err_memoria;
+    }
+    if (numero == 0) return;
+    errori << utf8(messaggio_errore(numero)) << '\n';
+    throw fallito{};
+}
+
+void stampa(const commessa& c, bool json, const formato_regionale& formato, std::ostream& uscita,
+            std::ostream& errori) {
+    const verifiche_uscita v = verifiche_per_uscita(c);
+    if (!v.avviso.empty()) errori << v.avviso << '\n';
+    if (json) {
+        uscita << json_risultati(c, v) << '\n';
+        return;
+    }
+    for (const std::string& riga : righe_risultati(c, v, formato)) uscita << riga << '\n';
+}
+
+// The picture area as the main window has it, in a hidden container.
+QString salva_tre_viste(const commessa& c, const QString& base) {
+    QWidget contenitore;
+    area_disegno* area = nullptr;
+    for (const voce_controllo& v : tabella_form6())
+        if (std::string_view(v.nome) == "Picture1")
+            area = qobject_cast<area_disegno*>(crea_controllo(v, &contenitore));
+    if (area == nullptr) return base + "p.bmp";
+    stato_vista vista;
+    vista.origine = c.origine;
+    vista.sito = c.sito;
+    if (c.disegno_sito.lista_entita.n_entita() > 0) vista.sottofondo = &c.disegno_sito.lista_entita;
+    if (c.disegno.lista_punti.n_punti() > 0) {
+        vista.punti = &c.disegno.lista_punti;
+        for (const riga_modello& m : modelli_commessa(c).righe)
+            if (m.scarso())
+                vista.contorni_rossi.push_back(
+                    {punto3{m.x_da, m.y_facciata, m.z_da}, punto3{m.x_a, m.y_facciata, m.z_da},
+                     punto3{m.x_a, m.y_facciata, m.z_a}, punto3{m.x_da, m.y_facciata, m.z_a}});
+    }
+    return esporta_tre_viste(*area, c.disegno.lista_entita, vista, base);
+}
+
+void scrivi_pdf(const QString&, std::ostream& errori) {
+    errori << "Errore: report PDF non disponibile\n";
+    throw fallito{};
+}
+
+void scrivi_file(const riga_comando& r, const commessa& c, std::ostream& errori) {
+    bool riuscito = true;
+    const auto non_salvato = [&](const QString& nome) {
+        errori << "Errore: impossibile salvare il file: " << utf8(nome) << '\n';
+        riuscito = false;
+    };
+    if (!r.dxf.isEmpty()) {
+        try {
+            salva_file_dxf_collocato(percorso(r.dxf), c.disegno.lista_entita, c.origine, c.sito);
+        } catch (const std::exception&) {
+            non_salvato(r.dxf);
+        }
+    }
+    if (!r.csv.isEmpty()) {
+        try {
+            esporta_stazioni_csv(percorso(r.csv), c, opzioni_csv{});
+        } catch (const std::exception& e) {
+            errori << e.what() << '\n';
+            riuscito = false;
+        }
+    }
+    if (!r.bmp.isEmpty()) {
+        const QString non_scritto = salva_tre_viste(c, r.bmp);
+        if (!non_scritto.isEmpty()) non_salvato(non_scritto);
+    }
+    if (!r.pdf.isEmpty()) scrivi_pdf(r.pdf, errori);
+    if (!riuscito) throw fallito{};
+}
+
+}  // namespace
+
+int esegui_calcolo(const riga_comando& riga, const formato_regionale& formato, std::ostream& uscita,
+                   std::ostream& errori) {
+    try {
+        auto lavoro = std::make_unique<commessa>();
+        const caselle_lavoro caselle = leggi_lavoro(riga.file, *lavoro, errori);
+        calcola(*lavoro, caselle, formato, errori);
+        stampa(*lavoro, riga.json, formato, uscita, errori);
+        scrivi_file(riga, *lavoro, errori);
+    } catch (const fallito&) {
+        return uscita_errore;
+    } catch (const std::bad_alloc&) {
+        errori << utf8(messaggio_errore(err_memoria)) << '\n';
+        return uscita_errore;
+    }
+    uscita.flush();
+    return uscita_ok;
+}
+
+}  // namespace pianopre

@@ -1,0 +1,111 @@
+# The command line run on the built program: results as text and JSON, the
+# files it writes, errors and their exit statuses. No display is needed.
+import csv
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+programma, esempi = (os.path.abspath(a) for a in sys.argv[1:3])
+pellicola = os.path.join(esempi, "esempio_pellicola.pianopre")
+digitale = os.path.join(esempi, "esempio_digitale.pianopre")
+ambiente = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+ambiente["QT_QPA_PLATFORM"] = "xcb"  # the program must choose offscreen by itself
+ambiente["LC_ALL"] = "C"
+errori = []
+
+
+def esegui(*argomenti, cartella=None, lingua="C"):
+    env = dict(ambiente, LC_ALL=lingua)
+    r = subprocess.run([programma, *argomenti], capture_output=True, text=True, cwd=cartella,
+                       env=env, timeout=120)
+    return r.returncode, r.stdout, r.stderr
+
+
+def verifica(condizione, cosa):
+    if not condizione:
+        errori.append(cosa)
+
+
+def righe(testo):
+    return dict(r.split(": ", 1) for r in testo.splitlines())
+
+
+# Text: the window's boxes, the regional decimal mark for the general form.
+rc, out, err = esegui("--calcola", pellicola)
+verifica(rc == 0, f"pellicola: uscita {rc} {err}")
+t = righe(out)
+verifica(t.get("Precisione X / Z max") == " 10.6 /  16.7", f"max: {t}")
+verifica(t.get("Precisione X / Z min") == " 11.2 /  29.0", f"min: {t}")
+verifica(t.get("Numero fotogrammi") == "9" and t.get("Numero strisciate") == "1", f"foto: {t}")
+verifica(t.get("Rapporto base/distanza", "").endswith(" - OK"), f"verdetto: {t}")
+verifica("pixel" in err, f"avviso del pixel mancante: {err}")
+rc, out, _ = esegui("--calcola", digitale, lingua="it_IT.UTF-8")
+t = righe(out)
+verifica(t.get("Numero di ingrandimenti", "").startswith("4,57"), f"virgola: {t}")
+
+# JSON: full precision, the same numbers as the boxes.
+rc, out, _ = esegui("--calcola", pellicola, "--json")
+j = json.loads(out)
+verifica((j["num_foto"], j["num_strisc"]) == (9, 1), f"piano: {j}")
+verifica(abs(j["base_presa"] - 2.4) < 1e-9, f"base: {j['base_presa']}")
+verifica(abs(j["base_presa"] - j["larg_cop"] * (1 - j["sovrapp"] / 100)) < 1e-9, "base e copertura")
+verifica(abs(j["verifiche"]["rapporto_bd"] - j["dist_presa"] / j["base_presa"]) < 1e-12, "b/d")
+verifica(j["verifiche"]["pixel_mm"] is None and j["verifiche"]["sigma_x_mm"] is None, "nulli")
+cinque = lambda x: (" %.7g" % x)[:5]
+verifica([cinque(x) for x in j["precisione_std"]] == [" 11.2", " 29.0"], f"std: {j}")
+verifica(len(j["stazioni"]) == 9 and len(j["modelli"]) == 8, "stazioni e modelli")
+
+rc, out, _ = esegui("--calcola", digitale, "--json")
+j = json.loads(out)
+v = j["verifiche"]
+verifica(abs(v["pixel_mm"] - 35.7 / 9504) < 1e-15, f"pixel: {v}")
+verifica(set(v["esiti"].values()) <= {"OK", "Attenzione", "Non soddisfatto"}, f"esiti: {v}")
+s = j["stazioni"]
+verifica(s[0]["nome"] == "S1-01" and len(s) == j["num_foto"], f"{s[:1]}")
+verifica(j["modelli"][0]["stazioni"] == ["S1-01", "S1-02"], f"modelli: {j['modelli'][:1]}")
+
+# Files, each as its menu command writes it.
+with tempfile.TemporaryDirectory() as d:
+    rc, _, err = esegui("--calcola", digitale, "--dxf", "p.dxf", "--csv", "p.csv", "--bmp",
+                        "v", cartella=d)
+    verifica(rc == 0, f"file: {rc} {err}")
+    with open(os.path.join(d, "p.dxf"), encoding="latin-1") as f:
+        verifica("SECTION" in f.read(200), "dxf")
+    with open(os.path.join(d, "p.csv"), newline="", encoding="utf-8") as f:
+        tabella = list(csv.reader(f))
+    verifica(tabella[1][0] == "S1-01" and float(tabella[1][2]) == round(s[0]["est"], 3),
+             f"csv: {tabella[:2]}")
+    for vista in "pfa":
+        with open(os.path.join(d, f"v{vista}.bmp"), "rb") as f:
+            verifica(f.read(2) == b"BM", f"bmp {vista}")
+    rc, _, err = esegui("--calcola", digitale, "--csv", "p.dxf/p.csv", cartella=d)
+    verifica(rc == 1 and "p.dxf/p.csv" in err, f"csv non scrivibile: {rc} {err}")
+
+    # Errors: the calculation's message and 1; a bad command line 2.
+    with open(pellicola, encoding="utf-8") as f:
+        lavoro = json.load(f)
+    lavoro["caselle"]["txt_foc"] = "0"
+    zero = os.path.join(d, "zero.pianopre")
+    with open(zero, "w", encoding="utf-8") as f:
+        json.dump(lavoro, f)
+    rc, out, err = esegui("--calcola", zero)
+    verifica(rc == 1 and out == "", f"zero: {rc} {out}")
+    verifica("Errore 11: Divisione per zero. Controllare i dati inseriti" in err, err)
+    rc, _, err = esegui("--calcola", os.path.join(d, "manca.pianopre"))
+    verifica(rc == 1 and "manca.pianopre" in err, f"lavoro mancante: {rc} {err}")
+for riga in (["--bogus"], ["--calcola"], ["--dxf", "a.dxf"], ["a.dxf", "b.dxf"],
+             ["--calcola", pellicola, "--csv", "a", "--csv", "b"]):
+    rc, _, err = esegui(*riga)
+    verifica(rc == 2 and err.startswith("Errore:"), f"{riga}: {rc} {err}")
+
+rc, out, _ = esegui("--help")
+verifica(rc == 0 and all(o in out for o in ("--calcola", "--json", "--dxf", "--csv", "--pdf",
+                                               "--bmp", "--version")), out)
+rc, out, _ = esegui("--version")
+verifica(rc == 0 and out == "pianopre 1.0.0\n", out)
+
+for e in errori:
+    print("NON RIUSCITO:", e)
+sys.exit(1 if errori else 0)
