@@ -90,6 +90,7 @@ stato_vista Form6::vista() const {
     if (commessa_.disegno_sito.lista_entita.n_entita() > 0)
         v.sottofondo = &commessa_.disegno_sito.lista_entita;
     if (modello_.lista_punti.n_punti() > 0) v.punti = &modello_.lista_punti;
+    if (v.fronte) v.contorni_rossi = contorni_scarsi();
     return v;
 }
 

@@ -16,6 +16,7 @@
 namespace pianopre {
 
 class finestra_verifiche;
+class finestra_stazioni;
 struct voce_fotocamera;
 
 class Form6 : public QMainWindow {
@@ -138,6 +139,13 @@ private:
         int passo = 0;  // 1 waiting for A, 2 for B, 0 not choosing
         punto3 a{0, 0, 0};
     } scelta_;
+
+    // "Stazioni e punti" and "Esporta stazioni CSV...".
+    void comando_stazioni();
+    void aggiorna_stazioni();
+    std::vector<std::array<punto3, 4>> contorni_scarsi() const;
+    void comando_esporta_csv();
+    finestra_stazioni* stazioni_ = nullptr;  // made at its first opening
 
     // "Salva BMP", "Info", "?".
     void comando_salva_bmp();

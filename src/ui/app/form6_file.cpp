@@ -8,6 +8,7 @@
 #include "base/errori.h"
 #include "app/form6.h"
 #include "exchange/file_scambio.h"
+#include "site/collocato.h"
 
 namespace pianopre {
 
@@ -33,8 +34,8 @@ void Form6::comando_salva_dxf() {
     if (!scelto) return;
     const QString nome = con_estensione_dxf(*scelto);
     try {
-        const origine_schema& o = commessa_.origine;
-        salva_file_dxf(percorso(nome), modello_.lista_entita, o.x, o.y, o.z);
+        salva_file_dxf_collocato(percorso(nome), modello_.lista_entita, commessa_.origine,
+                                 commessa_.sito);
     } catch (const std::exception&) {
         // The file already there, if any, is untouched.
         servizi_.beep();
@@ -104,6 +105,7 @@ void Form6::apri_xyz(const QString& nome) {
     c_.area->pulisci();
     ridis(adattamento::mantieni);  // the points are drawn where they are
     segna_modifiche();
+    aggiorna_stazioni();
 }
 
 }  // namespace pianopre

@@ -51,6 +51,8 @@ void Form6::crea_menu() {
             this, &Form6::comando_chiudi_sito);
     connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
             &Form6::comando_colloca);
+    connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
+            this, &Form6::comando_esporta_csv);
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
             &QAction::triggered, this, &Form6::comando_fotocamera);
@@ -119,6 +121,8 @@ void Form6::crea_menu_vista() {
     connect(voce(vista, "azione_verifiche", "&Verifiche del piano",
                  QKeySequence(Qt::CTRL | Qt::Key_L)),
             &QAction::triggered, this, &Form6::comando_verifiche);
+    connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
+            &QAction::triggered, this, &Form6::comando_stazioni);
 }
 
 }  // namespace pianopre

@@ -93,6 +93,7 @@ void Form6::colloca(const collocazione& c) {
     c_.area->pulisci();
     ridis(adattamento::adatta);
     segna_modifiche();
+    aggiorna_stazioni();
 }
 
 // The clicks are taken in the plan view, where the picture shows East and North.

@@ -26,6 +26,7 @@ void Form6::centra() {
     c_.area->pulisci();
     ridis(adattamento::adatta);
     segna_modifiche();
+    aggiorna_stazioni();
 }
 
 // The scheme follows a displacement in the picture: in front view the picture's
@@ -43,6 +44,7 @@ void Form6::sposta_schema(float dx, float dy) {
     c_.area->pulisci();
     ridis(adattamento::mantieni);
     segna_modifiche();
+    aggiorna_stazioni();
 }
 
 void Form6::freccia_premuta(freccia direzione) {

@@ -1,0 +1,109 @@
+// "Stazioni e punti" and "Esporta stazioni CSV...": the stations and stereo
+// models of the plan on the site, and the stake-out file for the field crew.
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QSettings>
+
+#include "app/form6.h"
+#include "dialogs/stazioni_finestra.h"
+#include "site/stazioni_csv.h"
+
+namespace pianopre {
+
+namespace {
+
+std::filesystem::path percorso_csv(const QString& nome) {
+    const QByteArray locale = QFile::encodeName(nome);
+    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
+}
+
+// The columns and separators of the file, remembered from the last export.
+std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
+    QDialog d(genitore);
+    d.setObjectName("opzioni_csv");
+    d.setWindowTitle("Esporta stazioni CSV");
+    auto* ordine = new QComboBox(&d);
+    ordine->setObjectName("ordine");
+    ordine->addItems({"PNEZD (punto, Nord, Est, quota, descrizione)",
+                      "PENZD (punto, Est, Nord, quota, descrizione)"});
+    auto* separatori = new QComboBox(&d);
+    separatori->setObjectName("separatori");
+    separatori->addItems({"virgola e punto decimale", "punto e virgola e virgola decimale"});
+    QSettings memoria;
+    ordine->setCurrentIndex(memoria.value("csv/ordine", 0).toInt() == 1 ? 1 : 0);
+    separatori->setCurrentIndex(memoria.value("csv/separatori", 0).toInt() == 1 ? 1 : 0);
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* campi = new QFormLayout(&d);
+    campi->addRow("Colonne:", ordine);
+    campi->addRow("Separatori:", separatori);
+    campi->addRow(pulsanti);
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    memoria.setValue("csv/ordine", ordine->currentIndex());
+    memoria.setValue("csv/separatori", separatori->currentIndex());
+    return opzioni_csv{ordine->currentIndex() == 1 ? ordine_colonne::penzd : ordine_colonne::pnezd,
+                       separatori->currentIndex() == 1 ? separatori_csv::puntovirgola_virgola
+                                                       : separatori_csv::virgola_punto};
+}
+
+}  // namespace
+
+void Form6::comando_stazioni() {
+    if (stazioni_ == nullptr) {
+        stazioni_ = new finestra_stazioni(formato_, this);
+        stazioni_->move(frameGeometry().bottomLeft() + QPoint(0, 8));
+    }
+    stazioni_->show();
+    aggiorna_stazioni();
+    stazioni_->raise();
+    stazioni_->activateWindow();
+}
+
+void Form6::aggiorna_stazioni() {
+    if (stazioni_ == nullptr || !stazioni_->isVisible()) return;
+    stazioni_->mostra(stazioni_commessa(commessa_), modelli_commessa(commessa_),
+                      commessa_.sito.unita, modello_.lista_punti.n_punti() > 0);
+}
+
+// Models short of points are outlined in red in the front view, once control
+// points are loaded: without any, the view stays as it always was.
+std::vector<std::array<punto3, 4>> Form6::contorni_scarsi() const {
+    std::vector<std::array<punto3, 4>> contorni;
+    if (modello_.lista_punti.n_punti() == 0) return contorni;
+    for (const riga_modello& m : modelli_commessa(commessa_).righe) {
+        if (!m.scarso()) continue;
+        const double y = m.y_facciata;
+        contorni.push_back({punto3{m.x_da, y, m.z_da}, punto3{m.x_a, y, m.z_da},
+                            punto3{m.x_a, y, m.z_a}, punto3{m.x_da, y, m.z_a}});
+    }
+    return contorni;
+}
+
+void Form6::comando_esporta_csv() {
+    if (commessa_.fase != fase_calcolo::schema) {
+        servizi_.messaggio("Errore: nessun piano da esportare: premere \"Calcola -->\".");
+        return;
+    }
+    const auto opzioni = chiedi_opzioni_csv(this);
+    if (!opzioni) return;
+    const auto scelto = servizi_.salva_file("*.csv", "stazioni.csv");
+    if (!scelto) return;
+    QString nome = *scelto;
+    if (!nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
+    try {
+        esporta_stazioni_csv(percorso_csv(nome), commessa_, *opzioni);
+    } catch (const std::exception&) {
+        servizi_.beep();
+        servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
+        return;
+    }
+    servizi_.messaggio("File: " + nome + " salvato.");
+}
+
+}  // namespace pianopre

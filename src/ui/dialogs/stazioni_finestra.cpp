@@ -1,0 +1,143 @@
+// The stations and stereo-model tables and their window.
+#include "dialogs/stazioni_finestra.h"
+
+#include <QColor>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "base/testo_numeri.h"
+
+namespace pianopre {
+
+namespace {
+
+// Fixed decimals in the regional form, as a surveyor reads coordinates.
+QString fisso(double x, int decimali, const formato_regionale& f) {
+    QString t = QString::number(x, 'f', decimali);
+    if (f.decimale != '.') t.replace('.', QChar(f.decimale));
+    return t;
+}
+
+QColor colore_esito(esito_modello e) {
+    switch (e) {
+        case esito_modello::ok: return QColor(200, 235, 200);
+        case esito_modello::attenzione: return QColor(255, 220, 150);
+        case esito_modello::non_soddisfatto: break;
+    }
+    return QColor(255, 180, 180);
+}
+
+QTableView* nuova_vista(QAbstractTableModel* modello, const char* nome, QWidget* genitore) {
+    auto* v = new QTableView(genitore);
+    v->setObjectName(nome);
+    v->setModel(modello);
+    v->verticalHeader()->hide();
+    v->verticalHeader()->setDefaultSectionSize(20);
+    v->horizontalHeader()->setStretchLastSection(true);
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return v;
+}
+
+}  // namespace
+
+void tabella_stazioni::imposta(std::vector<riga_stazione> righe, unita_angolo unita) {
+    beginResetModel();
+    righe_ = std::move(righe);
+    unita_ = unita;
+    endResetModel();
+}
+
+QVariant tabella_stazioni::data(const QModelIndex& indice, int ruolo) const {
+    if (!indice.isValid() || static_cast<std::size_t>(indice.row()) >= righe_.size()) return {};
+    if (ruolo == Qt::TextAlignmentRole)
+        return indice.column() == 0 ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (ruolo != Qt::DisplayRole) return {};
+    const riga_stazione& r = righe_[static_cast<std::size_t>(indice.row())];
+    switch (indice.column()) {
+        case 0: return QString::fromStdString(r.nome);
+        case 1: return r.striscia;
+        case 2: return r.fotogramma;
+        case 3: return fisso(r.est, 3, formato_);
+        case 4: return fisso(r.nord, 3, formato_);
+        case 5: return fisso(r.quota, 3, formato_);
+        case 6: return fisso(r.azimut, 4, formato_);
+        default: return fisso(r.inclinazione, 2, formato_);
+    }
+}
+
+QVariant tabella_stazioni::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
+    if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
+    const QString azimut = unita_ == unita_angolo::gon ? "Azimut (gon)" : "Azimut (°)";
+    const QString titoli[] = {"Stazione", "Striscia", "Fotogramma", "Est", "Nord", "Quota",
+                              azimut, "Inclinazione (°)"};
+    return sezione >= 0 && sezione < 8 ? titoli[sezione] : QString();
+}
+
+void tabella_modelli_qt::imposta(std::vector<riga_modello> righe) {
+    beginResetModel();
+    righe_ = std::move(righe);
+    endResetModel();
+}
+
+QVariant tabella_modelli_qt::data(const QModelIndex& indice, int ruolo) const {
+    if (!indice.isValid() || static_cast<std::size_t>(indice.row()) >= righe_.size()) return {};
+    const riga_modello& r = righe_[static_cast<std::size_t>(indice.row())];
+    if (ruolo == Qt::BackgroundRole && indice.column() == 4) return colore_esito(r.esito);
+    if (ruolo != Qt::DisplayRole) return {};
+    switch (indice.column()) {
+        case 0: return QString::fromStdString(r.stazione_1 + " - " + r.stazione_2);
+        case 1: return fisso(r.x_da, 2, formato_) + " ÷ " + fisso(r.x_a, 2, formato_);
+        case 2: return fisso(r.z_da, 2, formato_) + " ÷ " + fisso(r.z_a, 2, formato_);
+        case 3: return r.punti;
+        default: return QString::fromStdString(std::string(testo_esito(r.esito)));
+    }
+}
+
+QVariant tabella_modelli_qt::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
+    if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
+    const QString titoli[] = {"Modello", "Lungo la facciata (m)", "In altezza (m)",
+                              "Punti di appoggio", "Esito"};
+    return sezione >= 0 && sezione < 5 ? titoli[sezione] : QString();
+}
+
+finestra_stazioni::finestra_stazioni(formato_regionale formato, QWidget* genitore)
+    : QWidget(genitore, Qt::Window) {
+    setObjectName("finestra_stazioni");
+    setWindowTitle("Stazioni e punti");
+    stazioni = new tabella_stazioni(formato, this);
+    modelli = new tabella_modelli_qt(formato, this);
+    vista_stazioni = nuova_vista(stazioni, "stazioni", this);
+    vista_modelli = nuova_vista(modelli, "modelli", this);
+    riepilogo = new QLabel(this);
+    riepilogo->setObjectName("riepilogo");
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(new QLabel("Stazioni di presa (coordinate del sito):", this));
+    tutto->addWidget(vista_stazioni, 3);
+    tutto->addWidget(new QLabel("Modelli stereoscopici e punti di appoggio:", this));
+    tutto->addWidget(vista_modelli, 2);
+    tutto->addWidget(riepilogo);
+    resize(860, 560);
+}
+
+void finestra_stazioni::mostra(std::vector<riga_stazione> righe, tabella_modelli tabella,
+                               unita_angolo unita, bool con_punti) {
+    const bool vuota = righe.empty();
+    stazioni->imposta(std::move(righe), unita);
+    const std::int32_t scarsi = tabella.scarsi;
+    modelli->imposta(std::move(tabella.righe));
+    vista_stazioni->resizeColumnsToContents();
+    vista_modelli->resizeColumnsToContents();
+    if (vuota) {
+        riepilogo->setText("Nessun piano calcolato: premere \"Calcola -->\".");
+    } else if (!con_punti) {
+        riepilogo->setText("Nessun punto di appoggio caricato (Apri XYZ): " +
+                           QString::number(scarsi) + " modelli senza punti.");
+    } else {
+        riepilogo->setText(scarsi == 0 ? QString("Tutti i modelli hanno almeno 4 punti di appoggio.")
+                                       : QString("Modelli con meno di 4 punti di appoggio: %1.")
+                                             .arg(scarsi));
+    }
+}
+
+}  // namespace pianopre

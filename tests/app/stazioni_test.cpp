@@ -1,0 +1,94 @@
+// "Stazioni e punti" and "Esporta stazioni CSV..." in the real window, with the
+// first example placed at A = (1000, 2000, 50) and an azimuth of 30 degrees.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialog>
+#include <filesystem>
+#include <fstream>
+
+#include "dialogs/stazioni_finestra.h"
+#include "support/banco_form6.h"
+#include "support/modale.h"
+
+namespace pianopre {
+namespace {
+
+struct banco_stazioni : banco_form6 {
+    std::filesystem::path cartella = std::filesystem::temp_directory_path() / "pianopre-stazioni";
+    banco_stazioni() {
+        std::filesystem::create_directories(cartella);
+        lavoro.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
+        esempio();
+        calcola();
+    }
+    ~banco_stazioni() { std::filesystem::remove_all(cartella); }
+    QString file(const char* nome) const { return QString::fromStdString((cartella / nome).string()); }
+    void azione(const char* nome) { finestra.findChild<QAction*>(nome)->trigger(); }
+    QString cella(QTableView* v, int r, int c) { return v->model()->index(r, c).data().toString(); }
+};
+
+int rossi(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) == qRgb(255, 0, 0);
+    return n;
+}
+
+TEST(Stazioni, TabelleSeguonoCalcoloEPunti) {
+    banco_stazioni b;
+    b.azione("azione_stazioni");
+    auto* f = b.finestra.findChild<finestra_stazioni*>();
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(f->stazioni->rowCount(), 9);
+    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 0), "S1-01");
+    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 3), "1008,960");
+    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 4), "1995,520");
+    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 6), "300,0000");
+    EXPECT_EQ(f->modelli->rowCount(), 8);
+    EXPECT_TRUE(f->riepilogo->text().contains("Nessun punto"));
+
+    // Two control points in the first model's overlap, on the site.
+    std::ofstream(b.cartella / "pf.xyz") << "PF1,1000.75,2001.299,52\nPF2,1001.866,2001.232,53\n";
+    b.c.fronte->click();
+    b.c.area->pulisci();
+    b.finestra.ridis(adattamento::adatta);
+    const int prima = rossi(b.c.area->immagine());
+    b.servizi.file.push_back(b.file("pf.xyz"));
+    b.azione("azione_apri_xyz");
+    EXPECT_EQ(f->modelli->index(0, 3).data().toInt() + f->modelli->index(1, 3).data().toInt(), 2);
+    EXPECT_TRUE(f->riepilogo->text().contains("meno di 4")) << f->riepilogo->text().toStdString();
+    EXPECT_GT(rossi(b.c.area->immagine()), prima);  // the short models outlined in red
+
+    b.c.casella_distanza->setText("12");
+    b.calcola();
+    EXPECT_NE(b.cella(f->vista_stazioni, 0, 3), "1008,960");
+}
+
+TEST(Stazioni, EsportaCsvNeiDueFormati) {
+    banco_stazioni b;
+    for (const int formato : {0, 1}) {
+        prova::quando_aperta([&](QWidget* w) {
+            w->findChild<QComboBox*>("ordine")->setCurrentIndex(formato);
+            w->findChild<QComboBox*>("separatori")->setCurrentIndex(formato);
+            static_cast<QDialog*>(w)->accept();
+        });
+        b.servizi.file.push_back(b.file(formato == 0 ? "a" : "b.csv"));
+        b.azione("azione_esporta_csv");
+    }
+    std::ifstream a(b.cartella / "a.csv"), c(b.cartella / "b.csv");
+    std::string intestazione, riga;
+    std::getline(a, intestazione);
+    std::getline(a, riga);
+    EXPECT_EQ(riga.rfind("S1-01,1995.520,1008.960,51.500,", 0), 0u) << riga;
+    std::getline(c, intestazione);
+    std::getline(c, riga);
+    EXPECT_EQ(riga.rfind("S1-01;1008,960;1995,520;51,500;", 0), 0u) << riga;
+    b.servizi.file.push_back(b.file("a.csv/x.csv"));  // under a file: no folder
+    prova::quando_aperta([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+    b.azione("azione_esporta_csv");
+    EXPECT_TRUE(b.servizi.messaggi().last().startsWith("messaggio:Errore: impossibile salvare il file: "));
+}
+
+}  // namespace
+}  // namespace pianopre
