@@ -5,22 +5,13 @@
 #include <new>
 
 #include "app/form6.h"
+#include "app/messaggio_errore.h"
 #include "base/errori.h"
 #include "base/testo_numeri.h"
 
 namespace pianopre {
 
 namespace {
-
-QString messaggio_errore(int numero) {
-    if (numero == err_divisione)
-        return "Errore 11: Divisione per zero. Controllare i dati inseriti";
-    if (numero == err_tipo)
-        return "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o "
-               "punto).";
-    return "Errore " + QString::number(numero) +
-           ". Occorre riempire tutte le caselle per ottenere il risultato.";
-}
 
 // Latin-1 keeps one byte per character, so the length limit counts characters;
 // letters outside it are not part of any number anyway.
