@@ -84,7 +84,8 @@ file_r2018 file_ezdxf(std::size_t megabyte) {
     const std::string nome = "pianopre-bench-r2018-" + std::to_string(megabyte) + "MB";
     file_r2018 f{(cartella / (nome + ".dxf")).string(), (cartella / (nome + "-bin.dxf")).string()};
     if (!std::filesystem::exists(f.ascii) || !std::filesystem::exists(f.binario)) {
-        const std::string comando = python() + " " PIANOPRE_BENCH_SCAMBIO "/disegno_r2018.py scrivi " +
+        const std::string comando = python() +
+                                    " " PIANOPRE_BENCH_SCAMBIO "/disegno_r2018.py scrivi " +
                                     std::to_string(megabyte) + " " + f.ascii + " " + f.binario;
         if (std::system(comando.c_str()) != 0) return {};
     }

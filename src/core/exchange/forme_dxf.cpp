@@ -6,6 +6,7 @@
 #include <numbers>
 #include <string>
 
+#include "base/errori.h"
 #include "exchange/campi_dxf.h"
 #include "exchange/dxf_conversione.h"
 
@@ -136,8 +137,7 @@ void percorso(cursore& c, double z, const matrice& m, const attributi& a, destin
             if (!punti.empty()) out.serie(a, punti);
         }
     }
-    const double sorgenti = c.prendi(97);
-    (void)sorgenti;  // the references (330) are not kept
+    c.prendi(97);  // the count of source objects, whose references (330) are not kept
 }
 
 }  // namespace
@@ -256,12 +256,11 @@ struct vertici_polilinea {
     std::vector<p3> tutti;
 };
 
-void maglia_facce(const record_dxf& testa, std::span<const record_dxf> vertici,
-                  const vertici_polilinea& v, destinazione& out) {
+void maglia_facce(std::span<const record_dxf> vertici, const vertici_polilinea& v,
+                  destinazione& out) {
     std::vector<p3> posti, faccia;
     for (std::size_t i = 0; i < vertici.size(); ++i)
         if ((v.flag[i] & 64) != 0) posti.push_back(v.punti[i]);
-    (void)testa;
     for (std::size_t i = 0; i < vertici.size(); ++i) {
         if ((v.flag[i] & 128) == 0 || (v.flag[i] & 64) != 0) continue;
         faccia.clear();
@@ -310,18 +309,46 @@ void converti_polilinea(const record_dxf& testa, std::span<const record_dxf> ver
     v.bulge.clear();
     const bool piana = (flag & (8 | 16 | 64)) == 0;
     for (const record_dxf& r : vertici) {
-        const int fv = r.intero(70, 0);
+        // Every vertex, so one pass over its groups.
+        attributi av = a;
+        p3 p;
+        int fv = 0;
+        double b = 0;
+        for (const voce_record& g : r.voci) {
+            switch (g.codice) {
+                case 8:
+                    av.layer = d.layer(campo_testo(r.testo(g)));
+                    break;
+                case 10:
+                    p.x = r.numero(g);
+                    break;
+                case 20:
+                    p.y = r.numero(g);
+                    break;
+                case 30:
+                    p.z = r.numero(g);
+                    break;
+                case 42:
+                    b = r.numero(g);
+                    break;
+                case 62:
+                    av.colore = intero16(r.numero(g));
+                    break;
+                case 70:
+                    fv = intero16(r.numero(g));
+                    break;
+                default:
+                    break;
+            }
+        }
         // Spline frame points are not drawn.
         if ((flag & (16 | 64)) == 0 && (fv & 16)) continue;
-        attributi av = a;
-        if (r.ha(8)) av.layer = d.layer(campo_testo(r.testo(8)));
-        if (r.ha(62)) av.colore = r.intero(62, 256);
         v.attr.push_back(av);
-        v.punti.push_back(r.punto(10));
+        v.punti.push_back(p);
         v.flag.push_back(fv);
-        v.bulge.push_back(piana ? r.numero(42, 0) : 0);
+        v.bulge.push_back(piana ? b : 0);
     }
-    if (flag & 64) return maglia_facce(testa, vertici, v, out);
+    if (flag & 64) return maglia_facce(vertici, v, out);
     if (flag & 16) return maglia_poligoni(testa, flag, a, v, out);
     if (v.punti.empty()) return;
     std::vector<p3>& veri = v.punti;

@@ -37,6 +37,21 @@ bool sorgente_gruppi::raccogli(record_dxf& r, gruppo& g) {
 
 namespace {
 
+// A code line of blanks and one to four digits (not "0" before others): the
+// code; -1 for anything else.
+inline int codice_semplice(std::string_view r) {
+    std::size_t i = 0;
+    while (i < r.size() && r[i] == ' ') ++i;
+    const std::size_t inizio = i;
+    int n = 0;
+    while (i < r.size() && r[i] >= '0' && r[i] <= '9' && i - inizio < 4)
+        n = n * 10 + (r[i++] - '0');
+    const std::size_t cifre = i - inizio;
+    while (i < r.size() && r[i] == ' ') ++i;
+    if (cifre == 0 || i != r.size() || (cifre > 1 && r[inizio] == '0')) return -1;
+    return n;
+}
+
 // A plain whole number (blanks before it, a sign, at most 9 digits, nothing
 // after): the flags and counts of most groups, read without from_chars.
 bool intero_semplice(std::string_view t, double& n) {
@@ -83,6 +98,12 @@ private:
         std::string_view r;
         for (;;) {
             if (!riga(r)) return false;
+            // Most code lines: digits with blanks before them (and maybe after).
+            const int veloce = codice_semplice(r);
+            if (veloce >= 0) {
+                g.codice = veloce;
+                break;
+            }
             const std::string_view t = senza_blank(r);
             // "EOF" as a code reads no value.
             if (uguale_maiuscolo(t, "EOF")) continue;
