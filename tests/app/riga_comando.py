@@ -69,7 +69,7 @@ verifica(j["modelli"][0]["stazioni"] == ["S1-01", "S1-02"], f"modelli: {j['model
 # Files, each as its menu command writes it.
 with tempfile.TemporaryDirectory() as d:
     rc, _, err = esegui("--calcola", digitale, "--dxf", "p.dxf", "--csv", "p.csv", "--bmp",
-                        "v", cartella=d)
+                        "v", "--pdf", "p.pdf", cartella=d)
     verifica(rc == 0, f"file: {rc} {err}")
     with open(os.path.join(d, "p.dxf"), encoding="latin-1") as f:
         verifica("SECTION" in f.read(200), "dxf")
@@ -77,6 +77,8 @@ with tempfile.TemporaryDirectory() as d:
         tabella = list(csv.reader(f))
     verifica(tabella[1][0] == "S1-01" and float(tabella[1][2]) == round(s[0]["est"], 3),
              f"csv: {tabella[:2]}")
+    with open(os.path.join(d, "p.pdf"), "rb") as f:
+        verifica(f.read(5) == b"%PDF-", "pdf")
     for vista in "pfa":
         with open(os.path.join(d, f"v{vista}.bmp"), "rb") as f:
             verifica(f.read(2) == b"BM", f"bmp {vista}")

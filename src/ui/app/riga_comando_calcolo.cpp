@@ -1,6 +1,8 @@
 // --calcola: a job read, computed and printed without a window, and the files
 // asked written by the same code as the menu commands.
+#include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -9,11 +11,13 @@
 
 #include "app/messaggio_errore.h"
 #include "app/riga_comando.h"
+#include "base/testo_numeri.h"
 #include "common/layout_form6_widget.h"
 #include "exchange/file_scambio.h"
 #include "job/file_lavoro.h"
 #include "job/risultati_uscita.h"
 #include "picture/tre_viste.h"
+#include "report/report.h"
 #include "site/collocato.h"
 #include "site/modelli.h"
 #include "site/stazioni_csv.h"
@@ -114,12 +118,21 @@ QString salva_tre_viste(const commessa& c, const QString& base) {
     return esporta_tre_viste(*area, c.disegno.lista_entita, vista, base);
 }
 
-void scrivi_pdf(const QString&, std::ostream& errori) {
-    errori << "Errore: report PDF non disponibile\n";
-    throw fallito{};
+// The printed plan with the boxes as the window shows them after the calculation.
+void scrivi_pdf(const QString& nome, const QString& lavoro, const commessa& c,
+                caselle_lavoro caselle, const formato_regionale& formato) {
+    caselle.base = testo_generale(c.presa.base_presa, formato);
+    const contenuto_report contenuto{c,
+                                     std::move(caselle),
+                                     risultati_di(c, formato),
+                                     utf8(QFileInfo(lavoro).fileName()),
+                                     utf8(QDate::currentDate().toString("dd/MM/yyyy")),
+                                     formato};
+    esporta_report_pdf(percorso(nome), contenuto);
 }
 
-void scrivi_file(const riga_comando& r, const commessa& c, std::ostream& errori) {
+void scrivi_file(const riga_comando& r, const commessa& c, const caselle_lavoro& caselle,
+                 const formato_regionale& formato, std::ostream& errori) {
     bool riuscito = true;
     const auto non_salvato = [&](const QString& nome) {
         errori << "Errore: impossibile salvare il file: " << utf8(nome) << '\n';
@@ -144,7 +157,14 @@ void scrivi_file(const riga_comando& r, const commessa& c, std::ostream& errori)
         const QString non_scritto = salva_tre_viste(c, r.bmp);
         if (!non_scritto.isEmpty()) non_salvato(non_scritto);
     }
-    if (!r.pdf.isEmpty()) scrivi_pdf(r.pdf, errori);
+    if (!r.pdf.isEmpty()) {
+        try {
+            scrivi_pdf(r.pdf, r.file, c, caselle, formato);
+        } catch (const std::exception& e) {
+            errori << e.what() << '\n';
+            riuscito = false;
+        }
+    }
     if (!riuscito) throw fallito{};
 }
 
@@ -157,7 +177,7 @@ int esegui_calcolo(const riga_comando& riga, const formato_regionale& formato, s
         const caselle_lavoro caselle = leggi_lavoro(riga.file, *lavoro, errori);
         calcola(*lavoro, caselle, formato, errori);
         stampa(*lavoro, riga.json, formato, uscita, errori);
-        scrivi_file(riga, *lavoro, errori);
+        scrivi_file(riga, *lavoro, caselle, formato, errori);
     } catch (const fallito&) {
         return uscita_errore;
     } catch (const std::bad_alloc&) {
