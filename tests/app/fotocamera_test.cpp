@@ -16,11 +16,18 @@ namespace pianopre {
 namespace {
 
 struct banco_fotocamere {
+    // A configuration folder of this test process's own, away from the user's.
     banco_fotocamere() {
         QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(
+            QString("pianopre-prova-%1").arg(QCoreApplication::applicationPid()));
         QFile::remove(percorso_fotocamere_utente());
     }
-    ~banco_fotocamere() { QFile::remove(percorso_fotocamere_utente()); }
+    ~banco_fotocamere() {
+        QFile::remove(percorso_fotocamere_utente());
+        QCoreApplication::setApplicationName(nome_);
+    }
+    QString nome_ = QCoreApplication::applicationName();
 };
 
 // Chooses `nome` in the dialog opened by `apri` and presses "Usa".

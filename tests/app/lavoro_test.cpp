@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "support/banco_form6.h"
+#include "support/cartella_unica.h"
 
 namespace pianopre {
 namespace {
@@ -17,9 +18,7 @@ const QString titolo =
     "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici";
 
 struct banco_lavoro : banco_form6 {
-    std::filesystem::path cartella =
-        std::filesystem::temp_directory_path() / "pianopre-lavoro-test";
-    banco_lavoro() { std::filesystem::create_directories(cartella); }
+    std::filesystem::path cartella = prova::cartella_unica("pianopre-lavoro");
     ~banco_lavoro() { std::filesystem::remove_all(cartella); }
     QString file(const char* nome) const { return QString::fromStdString((cartella / nome).string()); }
     void azione(const char* nome) { finestra.findChild<QAction*>(nome)->trigger(); }

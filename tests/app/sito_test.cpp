@@ -8,6 +8,7 @@
 #include "dialogs/collocazione_dialogo.h"
 #include "exchange/file_scambio.h"
 #include "support/banco_form6.h"
+#include "support/cartella_unica.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -20,14 +21,15 @@ std::string disegno_sito() {
 }
 
 struct banco_sito : banco_form6 {
-    std::filesystem::path file = std::filesystem::temp_directory_path() / "pianopre-sito.dxf";
+    std::filesystem::path cartella = prova::cartella_unica("pianopre-sito");
+    std::filesystem::path file = cartella / "sito.dxf";
     banco_sito() {
         QSettings().remove("collocazione/unita");
         std::ofstream(file) << disegno_sito();
         servizi.file.push_back(QString::fromStdString(file.string()));
         finestra.findChild<QAction*>("azione_apri_sito")->trigger();
     }
-    ~banco_sito() { std::filesystem::remove(file); }
+    ~banco_sito() { std::filesystem::remove_all(cartella); }
     void colloca(const std::function<void(finestra_collocazione*)>& compila) {
         prova::quando_aperta([&](QWidget* w) {
             auto* d = qobject_cast<finestra_collocazione*>(w);

@@ -9,15 +9,15 @@
 
 #include "dialogs/stazioni_finestra.h"
 #include "support/banco_form6.h"
+#include "support/cartella_unica.h"
 #include "support/modale.h"
 
 namespace pianopre {
 namespace {
 
 struct banco_stazioni : banco_form6 {
-    std::filesystem::path cartella = std::filesystem::temp_directory_path() / "pianopre-stazioni";
+    std::filesystem::path cartella = prova::cartella_unica("pianopre-stazioni");
     banco_stazioni() {
-        std::filesystem::create_directories(cartella);
         lavoro.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
         esempio();
         calcola();
@@ -88,6 +88,22 @@ TEST(Stazioni, EsportaCsvNeiDueFormati) {
     prova::quando_aperta([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
     b.azione("azione_esporta_csv");
     EXPECT_TRUE(b.servizi.messaggi().last().startsWith("messaggio:Errore: impossibile salvare il file: "));
+}
+
+// The printed plan of the placed job; before a calculation there is none.
+TEST(Stazioni, ReportPdfDelPiano) {
+    banco_stazioni b;
+    b.servizi.file.push_back(b.file("piano"));
+    b.azione("azione_report_pdf");
+    std::ifstream pdf(b.cartella / "piano.pdf", std::ios::binary);
+    std::string inizio(4, '\0');
+    pdf.read(inizio.data(), 4);
+    EXPECT_EQ(inizio, "%PDF");
+    EXPECT_TRUE(b.servizi.messaggi().last().endsWith("piano.pdf salvato."));
+    banco_form6 vuoto;
+    vuoto.finestra.findChild<QAction*>("azione_report_pdf")->trigger();
+    EXPECT_TRUE(vuoto.servizi.messaggi().last().contains("nessun piano"));
+    EXPECT_EQ(vuoto.servizi.eventi.filter("salva:").size(), 0);
 }
 
 }  // namespace

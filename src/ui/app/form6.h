@@ -147,6 +147,13 @@ private:
     void comando_esporta_csv();
     finestra_stazioni* stazioni_ = nullptr;  // made at its first opening
 
+    // "Esporta report PDF..." and "Stampa...".
+    bool piano_da_stampare();
+    template <class F>
+    void con_contenuto_report(F&& usa) const;
+    void comando_report_pdf();
+    void comando_stampa();
+
     // "Salva BMP", "Info", "?".
     void comando_salva_bmp();
     void comando_info();

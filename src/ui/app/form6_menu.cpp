@@ -53,6 +53,10 @@ void Form6::crea_menu() {
             &Form6::comando_colloca);
     connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
             this, &Form6::comando_esporta_csv);
+    connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
+            &Form6::comando_report_pdf);
+    connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
+            this, &Form6::comando_stampa);
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
             &QAction::triggered, this, &Form6::comando_fotocamera);
