@@ -361,6 +361,9 @@ bool converti(const record_dxf& r, disegno_dxf& d, destinazione& out) {
         case genere::multileader:
             multileader(r, a, d, out);
             break;
+        case genere::mline:
+            multilinea(r, a, out);
+            break;
         default:
             return false;
     }

@@ -297,6 +297,64 @@ void maglia_poligoni(const record_dxf& testa, int flag, const attributi& a,
 
 }  // namespace
 
+void multilinea(const record_dxf& r, const attributi& a, destinazione& out) {
+    // Each vertex: its place, its miter direction, and for each line the
+    // distance along the miter as the first of its parameters.
+    struct vertice {
+        p3 pos, miter;
+        std::vector<double> scarti;
+    };
+    std::vector<vertice> vertici;
+    bool primo_parametro = false;
+    for (const voce_record& v : r.voci) {
+        if (v.codice == 11) vertici.emplace_back();
+        if (vertici.empty()) continue;
+        vertice& w = vertici.back();
+        switch (v.codice) {
+            case 11:
+                w.pos.x = r.numero(v);
+                break;
+            case 21:
+                w.pos.y = r.numero(v);
+                break;
+            case 31:
+                w.pos.z = r.numero(v);
+                break;
+            case 13:
+                w.miter.x = r.numero(v);
+                break;
+            case 23:
+                w.miter.y = r.numero(v);
+                break;
+            case 33:
+                w.miter.z = r.numero(v);
+                break;
+            case 74:
+                w.scarti.push_back(0);
+                primo_parametro = r.numero(v) > 0;
+                break;
+            case 41:
+                if (primo_parametro && !w.scarti.empty()) w.scarti.back() = r.numero(v);
+                primo_parametro = false;
+                break;
+            default:
+                break;
+        }
+    }
+    if (vertici.empty()) return;
+    const std::size_t linee = vertici[0].scarti.size();
+    for (const vertice& w : vertici)
+        if (w.scarti.size() != linee) return;
+    const bool chiusa = (r.intero(71, 0) & 2) != 0;
+    std::vector<p3> punti;
+    for (std::size_t e = 0; e < linee; ++e) {
+        punti.clear();
+        for (const vertice& w : vertici) punti.push_back(w.pos + w.scarti[e] * w.miter);
+        if (chiusa) punti.push_back(punti[0]);
+        out.serie(a, punti);
+    }
+}
+
 // POLYLINE: the header's layer and colour go to vertices without their own.
 void converti_polilinea(const record_dxf& testa, std::span<const record_dxf> vertici,
                         disegno_dxf& d, destinazione& out) {

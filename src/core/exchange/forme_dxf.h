@@ -19,6 +19,8 @@ void polilinea_piana(std::vector<p3>& out, const std::vector<p3>& vertici,
 void interpola(std::vector<p3>& out, const std::vector<p3>& punti);
 
 void tratteggio(const record_dxf& r, const attributi& a, destinazione& out);
+// MLINE: each of its lines through the vertices, moved along their miters.
+void multilinea(const record_dxf& r, const attributi& a, destinazione& out);
 void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out);
 
 }  // namespace pianopre

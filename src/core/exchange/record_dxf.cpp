@@ -50,6 +50,7 @@ constexpr nome_genere generi[] = {
     {"BLOCK", genere::block},
     {"ENDBLK", genere::endblk},
     {"SHAPE", genere::shape},
+    {"MLINE", genere::mline},
 };
 
 }  // namespace

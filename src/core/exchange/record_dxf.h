@@ -50,7 +50,8 @@ enum class genere : std::uint8_t {
     multileader,
     block,
     endblk,
-    shape
+    shape,
+    mline
 };
 
 class record_dxf {
