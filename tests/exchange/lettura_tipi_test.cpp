@@ -188,6 +188,15 @@ TEST(TipiDxf, OgniTipoInCoordinateDelMondo) {
           "10", "1",        "70", "192", "0",  "VERTEX", "20", "1",  "70", "192",   "0", "VERTEX",
           "70", "128",      "71", "1",   "72", "2",      "73", "-3", "0",  "SEQEND"},
          [](const auto& v) { return v.size() == 4 && vicino(v[1], 1, 0) && vicino(v[2], 0, 1); }},
+        // Two lines half a unit either side of the vertices, along their miters.
+        {"multilinea",
+         {"0",  "MLINE", "71", "1", "11", "0",   "21", "0",    "13", "0", "23", "1",   "74", "2",
+          "41", "0.5",   "41", "0", "74", "1",   "41", "-0.5", "11", "4", "21", "0",   "13", "0",
+          "23", "1",     "74", "2", "41", "0.5", "41", "0",    "74", "1", "41", "-0.5"},
+         [](const auto& v) {
+             return v.size() == 4 && vicino(v[0], 0, 0.5) && vicino(v[1], 4, 0.5) &&
+                    vicino(v[2], 0, -0.5) && vicino(v[3], 4, -0.5);
+         }},
         {"leader",
          {"0", "LEADER", "10", "0", "20", "0", "10", "5", "20", "5"},
          [](const auto& v) { return v.size() == 2 && vicino(v[1], 5, 5); }},
