@@ -19,6 +19,7 @@ public:
     bool domanda(const QString&) override { return false; }
     std::optional<bool> domanda_annulla(const QString&) override { return false; }
     void beep() override {}
+    avanzamento avvia_avanzamento(const QString&, std::int64_t) override { return {}; }
     std::optional<QString> apri_file(const QString&, const QString&) override { return {}; }
     std::optional<QString> salva_file(const QString&, const QString&) override { return {}; }
 };

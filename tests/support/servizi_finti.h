@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "common/servizi_utente.h"
 
@@ -36,6 +37,19 @@ public:
         return r;
     }
     void beep() override { eventi << "beep"; }
+    // Progress: every report is kept; the report numbered `ferma_al_passo`
+    // (from 1) answers "stop", as the user's Cancel would.
+    // Progress windows are kept apart from the events: "<text>|<total>".
+    QStringList avanzamenti;
+    std::vector<std::int64_t> passi;
+    int ferma_al_passo = 0;
+    avanzamento avvia_avanzamento(const QString& testo, std::int64_t totale) override {
+        avanzamenti << testo + "|" + QString::number(totale);
+        return [this](std::int64_t fatto) {
+            passi.push_back(fatto);
+            return ferma_al_passo == 0 || static_cast<int>(passi.size()) < ferma_al_passo;
+        };
+    }
     std::optional<QString> apri_file(const QString& filtro, const QString& nome) override {
         eventi << "apri:" + filtro + "|" + nome;
         return prossimo_file();

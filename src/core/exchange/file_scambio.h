@@ -3,9 +3,12 @@
 // and a save replaces the target only once the new file is complete.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 
+#include "base/flusso_avanzamento.h"
 #include "base/errori.h"
 #include "exchange/dxf_lettura.h"
 #include "exchange/xyz_lettura.h"
@@ -28,6 +31,15 @@ void salva_file_dxf(const std::filesystem::path& percorso, const elenco_entita& 
 // Opens percorso and reads it with leggi_dxf into the lists, which the caller
 // has emptied.
 esito_dxf leggi_file_dxf(const std::filesystem::path& percorso, modello& m);
+
+// The same, telling `rapporto` how many bytes have been read (the file's size
+// is in `dimensione_file`); when it answers false the read stops and nothing
+// is returned, whatever was read so far being in m.
+std::optional<esito_dxf> leggi_file_dxf(const std::filesystem::path& percorso, modello& m,
+                                        const avanzamento& rapporto);
+
+// The size of the file in bytes; 0 when it cannot be told.
+std::int64_t dimensione_file(const std::filesystem::path& percorso);
 
 // Opens percorso and loads its control points with leggi_xyz.
 esito_xyz leggi_file_xyz(const std::filesystem::path& percorso, modello& m);

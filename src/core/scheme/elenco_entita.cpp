@@ -1,6 +1,7 @@
 // The entity list: numbered access, clearing and the capacity steps.
 #include "scheme/elenco_entita.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "base/errori.h"
@@ -23,6 +24,11 @@ void elenco_entita::azzera() {
     voci_.clear();
     voci_.reserve(passo);
     dim_ = passo;
+}
+
+void elenco_entita::riserva(std::int64_t n) {
+    const std::int64_t massimo = std::numeric_limits<std::int32_t>::max();
+    voci_.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(n, 0, massimo)));
 }
 
 void elenco_entita::aggiungi(const entita& e) {

@@ -33,6 +33,10 @@ class elenco_entita {
     // Empty, with capacity 2000 (the memory underneath is kept for reuse).
     void azzera();
 
+    // Room for n entries in all, so that a list whose size is known beforehand
+    // never moves while it fills; the reported capacity does not change.
+    void riserva(std::int64_t n);
+
     // Appends a copy; error 6 when the count would leave the 32-bit range.
     void aggiungi(const entita& e);
 

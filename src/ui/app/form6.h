@@ -9,6 +9,7 @@
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
 #include "job/commessa.h"
+#include "exchange/dxf_lettura.h"
 #include "job/file_lavoro.h"
 #include "picture/ridis.h"
 #include "view/navigazione.h"
@@ -92,6 +93,7 @@ private:
     void comando_salva_dxf();
     void comando_apri_xyz();
     void apri_dxf(const QString& nome);
+    std::optional<esito_dxf> leggi_dxf_con_avanzamento(const QString& nome, modello& m);
     void apri_xyz(const QString& nome);
 
     // Job files: "Nuovo", "Apri lavoro...", "Salva lavoro", "Salva lavoro con

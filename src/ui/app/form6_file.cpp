@@ -51,10 +51,26 @@ void Form6::comando_apri_dxf() {
     apri_dxf(*scelto);
 }
 
+// The drawing is read beside the current one, with its progress shown: a
+// Cancel leaves the current drawing as it was, while an error leaves what was
+// read so far, as a read straight into the lists always has.
+std::optional<esito_dxf> Form6::leggi_dxf_con_avanzamento(const QString& nome, modello& m) {
+    const std::filesystem::path p = percorso(nome);
+    return leggi_file_dxf(p, m, servizi_.avvia_avanzamento("Lettura di " + nome, dimensione_file(p)));
+}
+
 void Form6::apri_dxf(const QString& nome) {
+    modello letto;
+    azzera_liste(letto);
+    const auto prendi_letto = [&] {
+        modello_.lista_entita = std::move(letto.lista_entita);
+        modello_.lista_layer = std::move(letto.lista_layer);
+    };
     try {
-        azzera_liste(modello_);
-        const esito_dxf esito = leggi_file_dxf(percorso(nome), modello_);
+        const std::optional<esito_dxf> risultato = leggi_dxf_con_avanzamento(nome, letto);
+        if (!risultato) return;  // Cancel
+        prendi_letto();
+        const esito_dxf& esito = *risultato;
         if (esito.manca_layer) {
             servizi_.beep();
             servizi_.messaggio("Errore: Non ho trovato la sezione LAYER");
@@ -65,9 +81,11 @@ void Form6::apri_dxf(const QString& nome) {
         }
         ridis(adattamento::adatta);
     } catch (const errore& e) {
+        prendi_letto();
         servizi_.messaggio("Errore N.: " + QString::number(e.numero()) +
                            " aprendo il file: " + nome);
     } catch (const std::bad_alloc&) {
+        prendi_letto();
         servizi_.messaggio("Errore N.: " + QString::number(err_memoria) +
                            " aprendo il file: " + nome);
     }

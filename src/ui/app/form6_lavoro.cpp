@@ -165,9 +165,10 @@ void Form6::apri_lavoro(const QString& nome) {
     if (!d.file_sito.empty()) {
         modello sito;
         try {
-            leggi_file_dxf(d.file_sito, sito);
-            commessa_.disegno_sito.lista_entita = std::move(sito.lista_entita);
-            commessa_.file_sito = d.file_sito.string();
+            if (leggi_dxf_con_avanzamento(nome_qt(d.file_sito), sito)) {
+                commessa_.disegno_sito.lista_entita = std::move(sito.lista_entita);
+                commessa_.file_sito = d.file_sito.string();
+            }
         } catch (const std::exception&) {
             servizi_.messaggio("Errore: non riesco a leggere il disegno del sito " +
                                nome_qt(d.file_sito) + " del lavoro " + nome);

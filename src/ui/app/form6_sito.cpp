@@ -33,7 +33,9 @@ void Form6::comando_apri_sito() {
     if (!scelto) return;  // the site drawing stays as it was
     modello letto;
     try {
-        const esito_dxf esito = leggi_file_dxf(percorso_locale(*scelto), letto);
+        const std::optional<esito_dxf> risultato = leggi_dxf_con_avanzamento(*scelto, letto);
+        if (!risultato) return;  // Cancel: the site drawing stays as it was
+        const esito_dxf& esito = *risultato;
         if (esito.manca_layer) {
             servizi_.beep();
             servizi_.messaggio("Errore: Non ho trovato la sezione LAYER");

@@ -7,7 +7,10 @@
 #include <QSettings>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
+#include <memory>
 
 namespace pianopre {
 
@@ -65,6 +68,23 @@ std::optional<bool> servizi_qt::domanda_annulla(const QString& testo) {
     if (box.clickedButton() == si) return true;
     if (box.clickedButton() == no) return false;
     return std::nullopt;
+}
+
+avanzamento servizi_qt::avvia_avanzamento(const QString& testo, std::int64_t totale) {
+    // Steps of a kilobyte keep the range within an int for files of any size.
+    const std::int64_t unita = std::max<std::int64_t>(1, totale / 1'000'000);
+    auto dialogo = std::make_shared<QProgressDialog>(testo, "Annulla", 0,
+                                                     static_cast<int>(totale / unita), genitore_);
+    dialogo->setWindowTitle(titolo);
+    dialogo->setWindowModality(Qt::ApplicationModal);
+    dialogo->setMinimumDuration(500);
+    dialogo->setAutoClose(false);
+    dialogo->setValue(0);
+    return [dialogo, unita](std::int64_t fatto) {
+        dialogo->setValue(static_cast<int>(std::min<std::int64_t>(fatto / unita, dialogo->maximum())));
+        QCoreApplication::processEvents();
+        return !dialogo->wasCanceled();
+    };
 }
 
 void servizi_qt::beep() {

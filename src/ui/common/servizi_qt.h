@@ -17,6 +17,7 @@ public:
     bool domanda(const QString& testo) override;
     std::optional<bool> domanda_annulla(const QString& testo) override;
     void beep() override;
+    avanzamento avvia_avanzamento(const QString& testo, std::int64_t totale) override;
     std::optional<QString> apri_file(const QString& filtro, const QString& nome_iniziale) override;
     std::optional<QString> salva_file(const QString& filtro, const QString& nome_iniziale) override;
 

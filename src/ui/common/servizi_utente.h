@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
+
+#include "base/flusso_avanzamento.h"
 
 namespace pianopre {
 
@@ -20,6 +23,11 @@ public:
     // false for No, nothing for Cancel.
     virtual std::optional<bool> domanda_annulla(const QString& testo) = 0;
     virtual void beep() = 0;
+    // A long command's progress: the returned report takes the amount done so
+    // far (of `totale`) and answers false once the user has asked to stop. The
+    // progress window shows up only when the command lasts more than half a
+    // second, and goes away with the last copy of the report.
+    virtual avanzamento avvia_avanzamento(const QString& testo, std::int64_t totale) = 0;
     // File dialogs with a filter such as "*.dxf" and a preset name; nothing on Cancel.
     virtual std::optional<QString> apri_file(const QString& filtro,
                                              const QString& nome_iniziale) = 0;

@@ -1,0 +1,55 @@
+// A long "Apri DXF" shows its progress and can be cancelled: on a 200 MB
+// drawing cancelled at the first step, the drawing on screen stays as it was.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/banco_form6.h"
+#include "support/cartella_unica.h"
+
+namespace pianopre {
+namespace {
+
+std::filesystem::path disegno_da_200_mb(const std::filesystem::path& cartella) {
+    const auto p = cartella / "grande.dxf";
+    std::ofstream f(p, std::ios::binary);
+    f << "0\nSECTION\n2\nENTITIES\n";
+    std::string blocco;
+    for (int i = 0; i < 10'000; ++i)
+        blocco += "0\nLINE\n8\n0\n10\n1.5\n20\n2.5\n30\n0.0\n11\n3.5\n21\n4.5\n31\n0.0\n";
+    while (f.tellp() < 200'000'000) f << blocco;
+    f << "0\nENDSEC\n0\nEOF\n";
+    return p;
+}
+
+TEST(Avanzamento, ApriDxfAnnullatoLasciaIlDisegno) {
+    const auto cartella = prova::cartella_unica("pianopre-avanzamento");
+    const auto file = disegno_da_200_mb(cartella);
+    banco_form6 b;
+    b.esempio();
+    b.calcola();
+    b.servizi.ferma_al_passo = 1;
+    b.finestra.apri_file(QString::fromStdString(file.string()));
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 154);
+    EXPECT_EQ(b.servizi.passi, std::vector<std::int64_t>{0});
+    ASSERT_EQ(b.servizi.avanzamenti.size(), 1);
+    EXPECT_TRUE(b.servizi.avanzamenti.front().endsWith(
+        "|" + QString::number(std::filesystem::file_size(file))));
+    EXPECT_TRUE(b.servizi.messaggi().isEmpty());
+    std::filesystem::remove_all(cartella);
+}
+
+// Without a Cancel the same read goes through, reporting as it goes.
+TEST(Avanzamento, ApriDxfCompletoRiferisce) {
+    const auto cartella = prova::cartella_unica("pianopre-avanzamento");
+    std::ofstream(cartella / "piccolo.dxf")
+        << "0\nSECTION\n2\nENTITIES\n0\nPOINT\n10\n1\n20\n2\n30\n3\n0\nENDSEC\n0\nEOF\n";
+    banco_form6 b;
+    b.finestra.apri_file(QString::fromStdString((cartella / "piccolo.dxf").string()));
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 1);
+    EXPECT_FALSE(b.servizi.passi.empty());
+    std::filesystem::remove_all(cartella);
+}
+
+}  // namespace
+}  // namespace pianopre
