@@ -40,7 +40,7 @@ totale=0
 for o in "${obiettivi[@]}"; do
   corpus=$(mktemp -d)
   for semi in $(semi_di "$o"); do
-    [ -d "$semi" ] && find "$semi" -type f -size -1M ! -name '.*' -exec cp {} "$corpus"/ \;
+    [ -d "$semi" ] && find "$semi" -type f -size -1024k ! -name '.*' -exec cp {} "$corpus"/ \;
   done
   read -r -a opzioni <<<"$(opzioni_di "$o")"
   [ -f "tests/fuzz/$o.dict" ] && opzioni+=(-dict="tests/fuzz/$o.dict")
