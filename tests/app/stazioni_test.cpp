@@ -100,6 +100,17 @@ TEST(Stazioni, ReportPdfDelPiano) {
     pdf.read(inizio.data(), 4);
     EXPECT_EQ(inizio, "%PDF");
     EXPECT_TRUE(b.servizi.messaggi().last().endsWith("piano.pdf salvato."));
+    // A plan of several pages shows its progress and stops at a Cancel, writing nothing.
+    b.c.casella_larg_sogg->setText("300");
+    b.calcola();
+    b.servizi.ferma_al_passo = 1;
+    b.servizi.file.push_back(b.file("lungo.pdf"));
+    const int messaggi = b.servizi.messaggi().size();
+    b.azione("azione_report_pdf");
+    EXPECT_EQ(b.servizi.passi.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(b.cartella / "lungo.pdf"));
+    EXPECT_EQ(b.servizi.messaggi().size(), messaggi);
+
     banco_form6 vuoto;
     vuoto.finestra.findChild<QAction*>("azione_report_pdf")->trigger();
     EXPECT_TRUE(vuoto.servizi.messaggi().last().contains("nessun piano"));

@@ -57,15 +57,18 @@ void Form6::comando_report_pdf() {
     if (!scelto) return;
     QString nome = *scelto;
     if (!nome.endsWith(".pdf", Qt::CaseInsensitive)) nome += ".pdf";
+    bool scritto = false;
     try {
-        con_contenuto_report(
-            [&](const contenuto_report& c) { esporta_report_pdf(percorso_pdf(nome), c); });
+        con_contenuto_report([&](const contenuto_report& c) {
+            scritto = esporta_report_pdf(percorso_pdf(nome), c,
+                                         servizi_.avvia_avanzamento("Report " + nome, 1000));
+        });
     } catch (const std::exception&) {
         servizi_.beep();
         servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
         return;
     }
-    servizi_.messaggio("File: " + nome + " salvato.");
+    if (scritto) servizi_.messaggio("File: " + nome + " salvato.");
 }
 
 void Form6::comando_stampa() {

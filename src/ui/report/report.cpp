@@ -71,7 +71,8 @@ risultati_mostrati risultati_di(const commessa& c, const formato_regionale& form
     return r;
 }
 
-bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c) {
+bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c,
+                    const avanzamento& avanza) {
     dispositivo.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter p(&dispositivo);
@@ -98,6 +99,10 @@ bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c) {
     disegna_piede(f, 1, piano.pagine);
     std::size_t da = piano.prima;
     for (int pagina = 2; pagina <= piano.pagine; ++pagina, da += piano.seguenti) {
+        if (avanza && !avanza(std::int64_t{1000} * (pagina - 1) / piano.pagine)) {
+            p.end();
+            return false;
+        }
         if (!dispositivo.newPage()) return false;
         testata_seguente(f, c);
         disegna_tabelle(f, c, stazioni, modelli,
@@ -108,19 +113,28 @@ bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c) {
     return p.end();
 }
 
-void esporta_report_pdf(const std::filesystem::path& file, const contenuto_report& contenuto) {
+bool esporta_report_pdf(const std::filesystem::path& file, const contenuto_report& contenuto,
+                        const avanzamento& avanza) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
+    bool fermato = false;
     {
         QPdfWriter pdf(&buffer);
         pdf.setCreator("pianopre");
         pdf.setTitle("Progetto di presa - " + da_utf8(contenuto.nome_lavoro));
-        if (!disegna_report(pdf, contenuto))
+        const avanzamento osserva = [&](std::int64_t fatto) {
+            fermato = avanza && !avanza(fatto);
+            return !fermato;
+        };
+        if (!disegna_report(pdf, contenuto, osserva)) {
+            if (fermato) return false;
             throw errore_salvataggio(file.string(), "il PDF non si può comporre");
+        }
     }
     const QByteArray& dati = buffer.data();
     salva_testo_atomico(file,
                         std::string_view(dati.constData(), static_cast<std::size_t>(dati.size())));
+    return true;
 }
 
 bool stampa_report(QPrinter& stampante, const contenuto_report& contenuto) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/flusso_avanzamento.h"
 #include "base/formato_regionale.h"
 #include "job/commessa.h"
 
@@ -42,12 +43,16 @@ struct contenuto_report {
 risultati_mostrati risultati_di(const commessa& c, const formato_regionale& formato);
 
 // Draws every page on the device, which must be A4 portrait; returns false
-// when the painter could not start on it.
-bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& contenuto);
+// when the painter could not start on it or `avanza` stopped it. `avanza`
+// hears the share of the pages drawn, in thousandths, before each page.
+bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& contenuto,
+                    const avanzamento& avanza = {});
 
 // Writes the PDF atomically; on failure throws errore_salvataggio
 // ("Errore: impossibile salvare il file: NAME") and the previous file stays.
-void esporta_report_pdf(const std::filesystem::path& file, const contenuto_report& contenuto);
+// False, with nothing written, when `avanza` stopped it.
+bool esporta_report_pdf(const std::filesystem::path& file, const contenuto_report& contenuto,
+                        const avanzamento& avanza = {});
 
 // The same layout on a printer chosen by the caller (the print dialog).
 bool stampa_report(QPrinter& stampante, const contenuto_report& contenuto);
