@@ -151,6 +151,40 @@ def finestra(t, cartella):
         t.aggiungi("start-up", "process, not measured", obiettivo="<= 300 ms")
 
 
+def rilascio_2018(t, cartella):
+    """Release 2018 drawing: MB/s, ratio to ezdxf, binary twin, peak memory."""
+    for nome in sorted(n for n in t.righe if n.startswith("leggi_r2018_ascii/")):
+        mb = nome.split("/")[1]
+        ascii_, binario = t.righe[nome], t.righe.get(f"leggi_r2018_binario/{mb}")
+        ezdxf = t.tempo(f"ezdxf_readfile/{mb}")
+        velocita = ascii_["bytes_per_second"] / MIB
+        r = ezdxf / secondi(ascii_) if ezdxf else None
+        t.aggiungi("leggi_r2018_ascii", f"{mb} MB", secondi(ascii_), f"{velocita:.0f}",
+                   f"{r:.0f}x faster than ezdxf" if r else "", memoria(cartella, mb, "r2018"),
+                   ">= 150 MB/s, >= 30x ezdxf", velocita >= 150 and (r or 0) >= 30)
+        if binario:
+            t.aggiungi("leggi_r2018_binario", f"{mb} MB", secondi(binario),
+                       mb_al_secondo(binario), "", memoria(cartella, mb, "r2018bin"),
+                       "<= ASCII time", secondi(binario) <= secondi(ascii_))
+        if ezdxf:
+            t.aggiungi("ezdxf_readfile", f"{mb} MB", ezdxf)
+
+
+def nuovi(t):
+    """Placement, stations, report: the round's targets."""
+    for nome, misura, limite in (("tabella_stazioni_e_csv", "32,767 frames", 0.100),
+                                 ("colloca_e_ridisegna", "10 MB site drawing", 0.300),
+                                 ("esporta/20", "report, first example", 1.0),
+                                 ("esporta/78600", "report, largest scheme", 5.0)):
+        s = t.tempo(nome)
+        if s is not None:
+            t.aggiungi(nome, misura, s, obiettivo=f"<= {testo_tempo(limite)}", esito=s <= limite)
+    for nome in ("esporta_csv_file", "modelli_con_4500_punti", "colloca_schema_grande"):
+        s = t.tempo(nome)
+        if s is not None:
+            t.aggiungi(nome, "", s)
+
+
 def altri(t):
     for nome in t.righe:
         if nome.split("/")[0] in ("leggi_otto_caselle", "piano_e_precisione",
@@ -182,8 +216,10 @@ def main():
     dimensioni = sorted({int(n.split("/")[1]) for n in righe if n.startswith("leggi_dxf_file/")})
     for mb in dimensioni:
         scambio(t, cartella, mb)
+    rilascio_2018(t, cartella)
     ridisegno(t)
     finestra(t, cartella)
+    nuovi(t)
     altri(t)
     intestazione(contesto)
     t.stampa()

@@ -17,7 +17,7 @@ temporanea=${TMPDIR:-/tmp}
 # Only what is measured is built: a broken test elsewhere must not stop the figures.
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target pianopre bench_calcolo bench_scheme bench_ridis \
-  bench_form6 bench_scambio picco_lettura_dxf >/dev/null
+  bench_form6 bench_scambio picco_lettura_dxf bench_site bench_sito_disegno bench_report >/dev/null
 rm -rf "$esiti"
 mkdir -p "$esiti"
 
@@ -134,11 +134,21 @@ misura calcolo "$dir/bench/calc/bench_calcolo" "$ripetizioni"
 misura schema "$dir/bench/scheme/bench_scheme" "$ripetizioni"
 misura ridis "$dir/bench/view/bench_ridis" "$ripetizioni"
 misura finestra "$dir/bench/app/bench_form6" "$ripetizioni"
+misura sito "$dir/bench/site/bench_site" "$ripetizioni"
+misura sito-disegno "$dir/bench/site/bench_sito_disegno" "$ripetizioni"
+misura report "$dir/bench/report/bench_report" 3
 avvio_processo
 prepara 10 100
 picchi 10
 picchi 100
 scambio scambio "$ripetizioni"
+# A release 2018 drawing of 100 MB written by ezdxf: our reader, its binary
+# twin, and ezdxf reading the same file, in one run; the peak of each read.
+misura r2018 "$dir/bench/exchange/bench_scambio" 3 \
+  --benchmark_filter='^(leggi_r2018_ascii|leggi_r2018_binario|ezdxf_readfile)/'
+for modo in r2018 r2018bin; do
+  "$dir/bench/exchange/picco_lettura_dxf" 100 "$modo" >"$esiti/picco-100-$modo.txt" 2>&1 || true
+done
 
 libero_kb=$(df -Pk "$temporanea" | awk 'NR == 2 {print $4}')
 if [ "$libero_kb" -ge $((3 * 1024 * 1024)) ]; then
