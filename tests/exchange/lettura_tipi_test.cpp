@@ -303,6 +303,20 @@ TEST(TipiDxf, BlocchiOstili) {
     EXPECT_EQ(m.lista_entita.n_entita(), 1);
 }
 
+// Angles of any size cost one turn at most: an ellipse or a hatch's edge arc
+// starting at 1e300 degrees ends at once with at most one turn of chords.
+TEST(TipiDxf, AngoliEnormi) {
+    const auto ellisse =
+        leggi(file_dxf({}, {}, {"0", "ELLIPSE", "10", "0", "20", "0", "11", "1", "21", "0", "40",
+                                "0.5", "41", "1e300", "42", "0"}));
+    EXPECT_LE(ellisse.size(), 2000u);
+    const auto tratteggio = leggi(file_dxf(
+        {}, {},
+        {"0", "HATCH", "91", "1", "92", "1", "93", "1", "72", "2", "10", "0", "20", "0", "40",
+         "1", "50", "1e300", "51", "0", "73", "1", "97", "0"}));
+    EXPECT_LE(tratteggio.size(), 2000u);
+}
+
 // The binary files of the corpus read as their ASCII twins.
 TEST(TipiDxf, BinarioComeAscii) {
     const std::string cartella = std::string(PIANOPRE_TEST_DATA) + "/dxf_corpus/generati/";

@@ -111,8 +111,7 @@ void cerchio(const record_dxf& r, const attributi& a, destinazione& out) {
 void ellisse(const record_dxf& r, const attributi& a, destinazione& out) {
     double t0 = r.numero(41, 0), t1 = r.numero(42, 2 * std::numbers::pi);
     if (!std::isfinite(t0) || !std::isfinite(t1) || lunghezza(r.punto(11)) == 0) return;
-    while (t1 <= t0) t1 += 2 * std::numbers::pi;
-    if (t1 - t0 > 2 * std::numbers::pi) t1 = t0 + 2 * std::numbers::pi;
+    t1 = t0 + ampiezza_arco(t0, t1, 2 * std::numbers::pi);
     std::vector<p3> punti;
     punti_ellisse(punti, r.punto(10), r.punto(11), r.punto(210, {0, 0, 1}), r.numero(40, 1), t0,
                   t1);

@@ -44,8 +44,7 @@ void arco_di_bordo(std::vector<p3>& out, cursore& c, double z) {
         a0 = 360 - a1;
         a1 = 360 - t;
     }
-    while (a1 <= a0) a1 += 360;
-    if (a1 - a0 > 360) a1 = a0 + 360;
+    a1 = a0 + ampiezza_arco(a0, a1, 360);
     if (r > 0) punti_arco(out, centro, r, a0 * gradi, a1 * gradi);
 }
 

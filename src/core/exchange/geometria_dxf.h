@@ -4,6 +4,8 @@
 // stay within a small share of the curve's radius or size.
 #pragma once
 
+#include <cmath>
+
 #include <array>
 #include <vector>
 
@@ -44,6 +46,16 @@ matrice scala(p3 s);
 // Share of the radius (or size) a chord may stray from its curve: under the
 // 0.2 % promised, with room for the rounding of the coordinates.
 inline constexpr double scarto_corde = 0.0018;
+
+// How far an arc turns from `da` to `a`, counter-clockwise, in (0, giro]: an
+// end at or before the start goes round once more, and never more than one
+// turn. Worked out in one step, so that angles of any size cost the same.
+inline double ampiezza_arco(double da, double a, double giro) {
+    const double d = a - da;
+    if (!(d == d)) return 0;  // not a number
+    if (d > 0) return d < giro ? d : giro;
+    return std::fmod(d, giro) + giro;
+}
 // For splines, of the size of their control frame.
 inline constexpr double scarto_spline = 0.001;
 
