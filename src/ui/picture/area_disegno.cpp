@@ -73,6 +73,10 @@ QPainter& area_disegno::pittore() {
     allinea_immagine();
     pittore_ = std::make_unique<QPainter>(&immagine_);
     pittore_->setRenderHint(QPainter::Antialiasing, false);
+    // The painter has the image to itself until it closes: its pixels stay put.
+    superficie_ = {reinterpret_cast<std::uint32_t*>(immagine_.bits()),
+                   static_cast<int>(immagine_.bytesPerLine() / 4), immagine_.width(),
+                   immagine_.height()};
     return *pittore_;
 }
 
@@ -80,6 +84,7 @@ void area_disegno::chiudi_pittore() {
     if (pittore_) {
         pittore_->end();
         pittore_.reset();
+        superficie_ = {};
     }
 }
 
@@ -98,13 +103,23 @@ void area_disegno::punto(double u, double v, const QColor& c) {
     penna_ = {u, v};
 }
 
+bool area_disegno::linea_diretta(QPainter& p) const {
+    return spessore_ == 1 && p.transform().isIdentity() && !p.hasClipping() &&
+           p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0 &&
+           !p.testRenderHint(QPainter::Antialiasing);
+}
+
 void area_disegno::linea_a(double u, double v, const QColor& c) {
     QPainter& p = pittore();
+    const QPointF da = pixel_immagine(penna_.x(), penna_.y());
+    const QPointF a = pixel_immagine(u, v);
+    penna_ = {u, v};
+    // Opaque one-pixel lines go straight into the image, the same pixels QPainter would set.
+    if (c.alpha() == 255 && linea_diretta(p) && linea_veloce(superficie_, da, a, c.rgb())) return;
     const QPen& attuale = p.pen();
     if (attuale.color() != c || attuale.width() != spessore_)
         p.setPen(QPen(c, spessore_, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(pixel_immagine(penna_.x(), penna_.y()), pixel_immagine(u, v));
-    penna_ = {u, v};
+    p.drawLine(da, a);
 }
 
 void area_disegno::cerchio(double u, double v, double raggio, const QColor& c) {
@@ -127,7 +142,8 @@ void area_disegno::stampa(const QString& testo) {
     if (p.font() != *carattere_) p.setFont(*carattere_);
     p.setPen(primo_piano_);
     const QPointF angolo = pixel_immagine(penna_.x(), penna_.y());
-    p.drawText(QPointF(angolo.x(), angolo.y() + metriche_->ascent()), testo);
+    testi_.disegna(p, QPointF(angolo.x(), angolo.y() + metriche_->ascent()), testo,
+                   QRectF(immagine_.rect()));
     // The next line starts at the left edge, one text height lower.
     const double riga = metriche_->height() / immagine_.height() * scala_.height;
     penna_ = {scala_.left, penna_.y() + riga};

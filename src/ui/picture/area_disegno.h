@@ -16,6 +16,8 @@
 #include <memory>
 #include <optional>
 
+#include "picture/cache_testi.h"
+#include "picture/linea_veloce.h"
 #include "view/proiezione.h"
 
 namespace pianopre {
@@ -91,9 +93,13 @@ private:
     QPointF punto_evento(const QPointF& posizione) const;
     // in_pixel for drawing calls, which have the image aligned already.
     QPointF pixel_immagine(double u, double v) const;
+    // Whether the painter's state lets lines bypass it.
+    bool linea_diretta(QPainter& p) const;
 
     QImage immagine_;
     std::unique_ptr<QPainter> pittore_;
+    superficie superficie_;  // the image's pixels while the painter is open
+    cache_testi testi_;
     finestra_vista scala_;
     QColor sfondo_{255, 255, 255};
     QColor primo_piano_{0, 0, 0};
