@@ -77,6 +77,7 @@ QPainter& area_disegno::pittore() {
     superficie_ = {reinterpret_cast<std::uint32_t*>(immagine_.bits()),
                    static_cast<int>(immagine_.bytesPerLine() / 4), immagine_.width(),
                    immagine_.height()};
+    testi_.nuovo_passaggio();
     return *pittore_;
 }
 

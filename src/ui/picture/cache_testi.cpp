@@ -13,8 +13,9 @@
 namespace pianopre {
 
 namespace {
-constexpr int caratteri_massimi = 8;  // fonts kept at once
-constexpr int voci_massime = 200000;  // texts kept per font
+constexpr int caratteri_massimi = 8;       // fonts kept at once
+constexpr int voci_massime = 200000;       // texts kept per font
+constexpr int nuovi_per_passaggio = 2000;  // texts shaped for the store per drawing pass
 
 // The text origin as drawText places it: 26.6 fixed point, cut towards zero.
 double sulla_griglia(double v) {
@@ -76,6 +77,14 @@ void cache_testi::disegna(QPainter& p, QPointF origine, const QString& testo,
     const QRectF ink_max = visibile.adjusted(-c.margine, -c.margine, c.margine, c.margine);
     auto trovata = c.voci.constFind(testo);
     if (trovata == c.voci.constEnd()) {
+        // Shaping for the store costs about twice drawing at once: a pass shapes
+        // only so many new texts, so no redraw gets much slower than without the
+        // store, and a drawing redrawn a few times has all its texts shaped.
+        if (nuovi_ >= nuovi_per_passaggio) {
+            p.drawText(origine, testo);
+            return;
+        }
+        ++nuovi_;
         if (c.voci.size() >= voci_massime) c.voci.clear();
         trovata = c.voci.insert(testo, forma(p, testo));
     }

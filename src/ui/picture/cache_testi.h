@@ -21,6 +21,8 @@ public:
     void disegna(QPainter& p, QPointF origine, const QString& testo, const QRectF& visibile);
 
     void svuota() { caratteri_.clear(); }
+    // A new drawing pass starts: it may shape new texts for the store again.
+    void nuovo_passaggio() { nuovi_ = 0; }
 
 private:
     // One shaped text: the glyphs with their positions from the text origin,
@@ -39,6 +41,7 @@ private:
 
     std::vector<per_carattere> caratteri_;
     std::size_t attuale_ = 0;  // the font used last
+    int nuovi_ = 0;            // texts shaped for the store in this pass
 };
 
 }  // namespace pianopre
