@@ -156,7 +156,8 @@ def rilascio_2018(t, cartella):
     for nome in sorted(n for n in t.righe if n.startswith("leggi_r2018_ascii/")):
         mb = nome.split("/")[1]
         ascii_, binario = t.righe[nome], t.righe.get(f"leggi_r2018_binario/{mb}")
-        ezdxf = t.tempo(f"ezdxf_readfile/{mb}")
+        ezdxf = next((t.tempo(n) for n in t.righe if n.startswith(f"ezdxf_readfile/{mb}/")
+                      or n == f"ezdxf_readfile/{mb}"), None)
         velocita = ascii_["bytes_per_second"] / MIB
         r = ezdxf / secondi(ascii_) if ezdxf else None
         t.aggiungi("leggi_r2018_ascii", f"{mb} MB", secondi(ascii_), f"{velocita:.0f}",
