@@ -21,15 +21,8 @@ std::string testo_dimensione(std::uintmax_t byte) {
     return std::to_string(byte) + " byte";
 }
 
-// A name beside the target that no file has yet.
 fs::path nome_temporaneo(const fs::path& destinazione) {
-    std::random_device caso;
-    for (int tentativo = 0; tentativo < 100; ++tentativo) {
-        fs::path t = destinazione;
-        t += ".~" + std::to_string(caso() % 1'000'000) + ".tmp";
-        std::error_code ec;
-        if (!fs::exists(t, ec) && !ec) return t;
-    }
+    if (auto t = nome_temporaneo_libero(destinazione)) return *t;
     fallisci(destinazione, "non si trova un nome per il file temporaneo");
 }
 
@@ -74,6 +67,17 @@ std::string leggi_file_testo(const fs::path& percorso, std::uintmax_t massimo) {
     testo << file.rdbuf();
     if (file.bad()) fallisci(percorso, "non si può leggere");
     return std::move(testo).str();
+}
+
+std::optional<fs::path> nome_temporaneo_libero(const fs::path& destinazione) {
+    std::random_device caso;
+    for (int tentativo = 0; tentativo < 100; ++tentativo) {
+        fs::path t = destinazione;
+        t += ".~" + std::to_string(caso() % 1'000'000) + ".tmp";
+        std::error_code ec;
+        if (!fs::exists(t, ec) && !ec) return t;
+    }
+    return std::nullopt;
 }
 
 void scrivi_file_atomico(const fs::path& percorso, std::string_view testo) {

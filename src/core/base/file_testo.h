@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,5 +36,10 @@ std::string leggi_file_testo(const std::filesystem::path& percorso, std::uintmax
 // previous file stays as it was, no temporary is left and errore_file names
 // the target.
 void scrivi_file_atomico(const std::filesystem::path& percorso, std::string_view testo);
+
+// A name beside the target that no file has yet, for a temporary file; none
+// when a hundred tries found every one taken.
+std::optional<std::filesystem::path> nome_temporaneo_libero(
+    const std::filesystem::path& destinazione);
 
 }  // namespace pianopre

@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "base/file_testo.h"
 #include "exchange/dxf_scrittura.h"
 
 namespace fs = std::filesystem;
@@ -15,15 +16,8 @@ namespace pianopre {
 
 namespace {
 
-// A name beside the target that no file has yet.
 fs::path nome_temporaneo(const fs::path& destinazione) {
-    std::random_device caso;
-    for (int tentativo = 0; tentativo < 100; ++tentativo) {
-        fs::path t = destinazione;
-        t += ".~" + std::to_string(caso() % 1'000'000) + ".tmp";
-        std::error_code ec;
-        if (!fs::exists(t, ec) && !ec) return t;
-    }
+    if (auto t = nome_temporaneo_libero(destinazione)) return *t;
     throw errore(err_accesso_file);
 }
 

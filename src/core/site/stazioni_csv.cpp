@@ -5,18 +5,13 @@
 #include <cstdint>
 
 #include "base/file_testo.h"
+#include "base/testo_utf8.h"
 
 namespace fs = std::filesystem;
 
 namespace pianopre {
 
 namespace {
-
-// Windows-1252 0x80..0x9F; 0 marks the five unassigned codes, kept as C1 codes.
-constexpr char16_t cp1252_80_9f[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 bool e_utf8(std::string_view t) {
     for (std::size_t i = 0; i < t.size();) {
@@ -38,28 +33,10 @@ bool e_utf8(std::string_view t) {
 // Point names are kept as the bytes of the file: UTF-8 stays, anything else is
 // read as Windows-1252, as the picture shows it; NUL characters are left out.
 void agg_nome(std::string& out, std::string_view nome) {
-    if (e_utf8(nome)) {
-        for (char c : nome) {
-            if (c != '\0') out += c;
-        }
-        return;
-    }
-    for (char c : nome) {
-        if (c == '\0') continue;  // the filling of a name never set
-        const auto b = static_cast<unsigned char>(c);
-        char16_t u = b;
-        if (b >= 0x80 && b <= 0x9F && cp1252_80_9f[b - 0x80] != 0) u = cp1252_80_9f[b - 0x80];
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
+    std::string senza_nul;  // the filling of a name never set
+    for (char c : nome)
+        if (c != '\0') senza_nul += c;
+    out += e_utf8(senza_nul) ? senza_nul : cp1252_in_utf8(senza_nul);
 }
 
 struct scrittore {
