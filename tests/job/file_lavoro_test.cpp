@@ -1,10 +1,10 @@
 // Job files: every field through a save and an opening, the example jobs
 // against the same data typed, damaged texts with their messages, paths
 // relative to the job, and the job object to the file's values and back.
+#include "support/cartella_unica.h"
 #include "job/file_lavoro.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -21,10 +21,7 @@ const fs::path esempi = fs::path(PIANOPRE_TEST_DATA) / "../../data/esempi";
 class FileLavoro : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("pianopre_lavoro_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(cartella);
+        cartella = prova::cartella_unica("pianopre-lavoro");
         fs::create_directories(cartella / "disegni");
         std::ofstream(cartella / "disegni" / "sito.dxf") << "0\nEOF\n";
     }

@@ -1,5 +1,6 @@
 // The camera list: the shipped presets, a save read back, damaged files with
 // their messages, and saves that fail without touching the previous file.
+#include "support/cartella_unica.h"
 #include "job/fotocamere.h"
 
 #include <gtest/gtest.h>
@@ -20,11 +21,7 @@ const fs::path preimpostate = fs::path(PIANOPRE_TEST_DATA) / "../../data/fotocam
 class Fotocamere : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("pianopre_fotocamere_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
+        cartella = prova::cartella_unica("pianopre-fotocamere");
     }
     void TearDown() override { fs::remove_all(cartella); }
 

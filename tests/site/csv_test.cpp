@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "support/entita_prova.h"
 #include "site/stazioni_csv.h"
 
 namespace fs = std::filesystem;
@@ -15,14 +16,7 @@ namespace fs = std::filesystem;
 namespace pianopre {
 namespace {
 
-punto_app punto(std::string_view nome, double x, double y, double z) {
-    punto_app p;
-    p.nome = nome;
-    p.x = x;
-    p.y = y;
-    p.z = z;
-    return p;
-}
+using prova::punto;
 
 riga_stazione stazione_prova() {
     riga_stazione r;

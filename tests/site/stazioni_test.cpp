@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "support/entita_prova.h"
 #include "scheme/piani_prova.h"
 #include "site/modelli.h"
 #include "site/stazioni.h"
@@ -13,14 +14,7 @@
 namespace pianopre {
 namespace {
 
-punto_app punto(std::string_view nome, double x, double y, double z) {
-    punto_app p;
-    p.nome = nome;
-    p.x = x;
-    p.y = y;
-    p.z = z;
-    return p;
-}
+using prova::punto;
 
 constexpr double gradi = std::numbers::pi / 180;
 

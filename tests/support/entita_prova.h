@@ -30,4 +30,14 @@ inline entita punto_in(double x, double y, double z, std::int16_t attributi = 0)
     return e;
 }
 
+// A control point as the .xyz reader keeps it.
+inline punto_app punto(std::string_view nome, double x, double y, double z) {
+    punto_app p;
+    p.nome = nome;
+    p.x = x;
+    p.y = y;
+    p.z = z;
+    return p;
+}
+
 }  // namespace pianopre::prova
