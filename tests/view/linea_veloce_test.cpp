@@ -57,7 +57,7 @@ long primo_diverso(const std::vector<segmento>& s, int l, int a) {
 std::vector<segmento> casuali(int l, int a, int n, unsigned seme) {
     std::mt19937_64 g(seme);
     std::uniform_real_distribution<double> dentro_x(-3, l + 3), dentro_y(-3, a + 3), unita(0, 1);
-    std::uniform_int_distribution<int> tipo(0, 9), griglia(-130, 4 * (l + 4));
+    std::uniform_int_distribution<int> tipo(0, 10), griglia(-130, 4 * (l + 4));
     const double enormi[] = {1e3, 1e6, 1e9, 1e13, 1e15, 1e17, 1e300};
     std::vector<segmento> v;
     for (int i = 0; i < n; ++i) {
@@ -96,6 +96,10 @@ std::vector<segmento> casuali(int l, int a, int n, unsigned seme) {
             case 8:
                 q = p + QPointF(unita(g) - 0.5, unita(g) - 0.5);
                 break;  // shorter than a pixel
+            case 9:
+                if (g() % 2 == 0) p = QPointF(griglia(g) / 4.0, griglia(g) / 4.0);
+                q = p;
+                break;  // one point, halves included
             default:
                 break;
         }
@@ -122,13 +126,37 @@ TEST(LineaVeloce, LasciaAQPainterPuntiEValoriNonFiniti) {
     const superficie s{reinterpret_cast<std::uint32_t*>(img.bits()), 20, 20, 20};
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(linea_veloce(s, {5, 5}, {5, 5}, qRgb(0, 0, 0)));
     EXPECT_FALSE(linea_veloce(s, {5, 5}, {nan, 5}, qRgb(0, 0, 0)));
+    EXPECT_FALSE(punto_veloce(s, {nan, 5}, qRgb(0, 0, 0)));
+    EXPECT_FALSE(punto_veloce(s, {5, 2e9}, qRgb(0, 0, 0)));
     EXPECT_FALSE(linea_veloce(s, {-inf, 5}, {5, 5}, qRgb(0, 0, 0)));
     EXPECT_FALSE(linea_veloce(s, {5, 5}, {5, 1e16}, qRgb(0, 0, 0)));
     EXPECT_EQ(img, prima);
     EXPECT_TRUE(linea_veloce(s, {-50, 5}, {-40, 7}, qRgb(0, 0, 0)));  // wholly outside
     EXPECT_EQ(img, prima);
+}
+
+// Points against drawPoint with the one-pixel pen of the redraw: near the
+// edges, on the half-pixel grid and far away.
+TEST(LineaVeloce, PuntiComeDrawPoint) {
+    std::mt19937_64 g(11);
+    std::uniform_real_distribution<double> x(-2, 42), y(-2, 32);
+    std::uniform_int_distribution<int> griglia(-8, 168);
+    QImage qt = bianca(40, 30), nostra = bianca(40, 30);
+    const superficie s{reinterpret_cast<std::uint32_t*>(nostra.bits()),
+                       static_cast<int>(nostra.bytesPerLine() / 4), 40, 30};
+    QPainter p(&qt);
+    for (int i = 0; i < 20000; ++i) {
+        QPointF q(x(g), y(g));
+        if (i % 3 == 0) q = QPointF(griglia(g) / 4.0, griglia(g) / 4.0);
+        if (i % 97 == 0) q = QPointF(-q.x() * 2e7, q.y() * 2e7);
+        const QColor c = QColor::fromRgb(colore_di(i));
+        p.setPen(QPen(c, 1));
+        p.drawPoint(q);
+        ASSERT_TRUE(punto_veloce(s, q, c.rgb())) << q.x() << "," << q.y();
+    }
+    p.end();
+    EXPECT_EQ(qt, nostra);
 }
 
 // Labels of the drawing's kind, in three sizes, at positions off the pixel

@@ -99,13 +99,16 @@ void area_disegno::pulisci() {
 
 void area_disegno::punto(double u, double v, const QColor& c) {
     QPainter& p = pittore();
-    p.setPen(QPen(c, 1));
-    p.drawPoint(pixel_immagine(u, v));
+    const QPointF q = pixel_immagine(u, v);
     penna_ = {u, v};
+    // An opaque point goes straight into the image, the pixel QPainter would set.
+    if (c.alpha() == 255 && disegno_diretto(p) && punto_veloce(superficie_, q, c.rgb())) return;
+    p.setPen(QPen(c, 1));
+    p.drawPoint(q);
 }
 
-bool area_disegno::linea_diretta(QPainter& p) const {
-    return spessore_ == 1 && p.transform().isIdentity() && !p.hasClipping() &&
+bool area_disegno::disegno_diretto(QPainter& p) const {
+    return p.transform().isIdentity() && !p.hasClipping() &&
            p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0 &&
            !p.testRenderHint(QPainter::Antialiasing);
 }
@@ -116,7 +119,8 @@ void area_disegno::linea_a(double u, double v, const QColor& c) {
     const QPointF a = pixel_immagine(u, v);
     penna_ = {u, v};
     // Opaque one-pixel lines go straight into the image, the same pixels QPainter would set.
-    if (c.alpha() == 255 && linea_diretta(p) && linea_veloce(superficie_, da, a, c.rgb())) return;
+    if (c.alpha() == 255 && spessore_ == 1 && disegno_diretto(p) &&
+        linea_veloce(superficie_, da, a, c.rgb())) return;
     const QPen& attuale = p.pen();
     if (attuale.color() != c || attuale.width() != spessore_)
         p.setPen(QPen(c, spessore_, Qt::SolidLine, Qt::FlatCap));

@@ -93,8 +93,8 @@ private:
     QPointF punto_evento(const QPointF& posizione) const;
     // in_pixel for drawing calls, which have the image aligned already.
     QPointF pixel_immagine(double u, double v) const;
-    // Whether the painter's state lets lines bypass it.
-    bool linea_diretta(QPainter& p) const;
+    // Whether the painter's state lets points and lines bypass it.
+    bool disegno_diretto(QPainter& p) const;
 
     QImage immagine_;
     std::unique_ptr<QPainter> pittore_;

@@ -8,6 +8,7 @@
 // differs: the rows or columns outside the image are skipped before it starts.
 #include "picture/linea_veloce.h"
 
+#include <QtGlobal>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -17,6 +18,7 @@ namespace pianopre {
 namespace {
 
 constexpr double limite_coordinate = 1e15;
+constexpr double limite_punto = 1e9;  // rounded to int without overflow
 
 struct fascia {
     double xmin, xmax, ymin, ymax;
@@ -117,8 +119,18 @@ bool gestibile(double v) {
 
 }  // namespace
 
+bool punto_veloce(const superficie& s, QPointF p, QRgb colore) {
+    if (!std::isfinite(p.x()) || !std::isfinite(p.y()) || std::fabs(p.x()) > limite_punto ||
+        std::fabs(p.y()) > limite_punto)
+        return false;
+    const int x = qRound(p.x()), y = qRound(p.y());
+    if (x >= 0 && x < s.larghezza && y >= 0 && y < s.altezza)
+        s.pixel[static_cast<std::ptrdiff_t>(y) * s.per_riga + x] = colore;
+    return true;
+}
+
 bool linea_veloce(const superficie& s, QPointF a, QPointF b, QRgb colore) {
-    if (a == b) return false;  // QPainter draws these as a single point
+    if (a == b) return punto_veloce(s, a, colore);  // QPainter draws these as a single point
     if (!gestibile(a.x()) || !gestibile(a.y()) || !gestibile(b.x()) || !gestibile(b.y()))
         return false;
     double x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();

@@ -18,9 +18,14 @@ struct superficie {
 
 // Draws the line from a to b (pixel coordinates, the line from pixel centre
 // to pixel centre convention of QPainter) in the opaque colour `colore`.
-// Returns false, drawing nothing, for the lines it leaves to QPainter: ends
-// that QPainter takes as one point, and ends that are not finite or beyond
-// 1e15 pixels.
+// A line whose two ends are the same point is that point. Returns false,
+// drawing nothing, for the lines it leaves to QPainter: ends that are not
+// finite or beyond 1e15 pixels (1e9 for a point).
 bool linea_veloce(const superficie& s, QPointF a, QPointF b, QRgb colore);
+
+// Sets the pixel QPainter sets for drawPoint(p) with an aliased pen of width 1:
+// the one nearest to p, halves rounded away from zero. Returns false, drawing
+// nothing, when p is not finite or beyond 1e9 pixels.
+bool punto_veloce(const superficie& s, QPointF p, QRgb colore);
 
 }  // namespace pianopre
