@@ -1,5 +1,6 @@
 // A long "Apri DXF" shows its progress and can be cancelled: on a 200 MB
 // drawing cancelled at the first step, the drawing on screen stays as it was.
+// A redraw of a million entities shows its progress too.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -49,6 +50,27 @@ TEST(Avanzamento, ApriDxfCompletoRiferisce) {
     EXPECT_EQ(b.m.lista_entita.n_entita(), 1);
     EXPECT_FALSE(b.servizi.passi.empty());
     std::filesystem::remove_all(cartella);
+}
+
+// "Ridisegna" of a drawing of a million points: the progress names the
+// drawing, and a Cancel at the first report leaves the rest undrawn.
+TEST(Avanzamento, RidisegnoGrandeAnnullato) {
+    banco_form6 b;
+    entita e;
+    e.tipo = tipo_punto;
+    for (int i = 0; i < 1'000'000; ++i) {
+        e.x = i % 1000;
+        e.y = i / 1000;
+        b.m.lista_entita.aggiungi(e);
+    }
+    b.m.nome_disegno = "grande.dxf";
+    b.servizi.ferma_al_passo = 1;
+    b.clic(b.c.ridisegna);
+    EXPECT_EQ(b.servizi.avanzamenti, QStringList({"Disegno di grande.dxf|1000000"}));
+    EXPECT_EQ(b.servizi.passi, std::vector<std::int64_t>{65536});
+    // The points drawn lie in the bottom rows of the fitted picture only.
+    const QImage img = b.c.area->immagine();
+    EXPECT_EQ(img.pixel(img.width() / 2, img.height() / 4), qRgb(255, 255, 255));
 }
 
 }  // namespace

@@ -255,5 +255,27 @@ TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
     QDir::setCurrent(corrente);
 }
 
+// The progress of the three views: a Cancel after the first view keeps its
+// bitmap, begins no other and leaves the plan view, as the end of the export does.
+TEST(EsportaTreViste, AnnullaTieneIBitmapScritti) {
+    QTemporaryDir dir;
+    const QString corrente = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    banco_form6 b;
+    prepara(b);
+    b.m.nome_disegno = "diretto";
+    b.servizi.ferma_al_passo = 2;
+    b.finestra.esporta_tre_viste();
+    EXPECT_EQ(file_in(dir), QStringList({"direttop.bmp"}));
+    const std::int64_t n = b.m.lista_entita.n_entita();
+    EXPECT_EQ(b.servizi.avanzamenti,
+              QStringList({"Salvataggio dei bitmap direttop.bmp, f.bmp, a.bmp|" + QString::number(3 * n)}));
+    EXPECT_EQ(b.servizi.passi, (std::vector<std::int64_t>{n, 2 * n}));
+    EXPECT_FALSE(b.c.fronte->isChecked());
+    EXPECT_FALSE(b.c.assonometrica->isChecked());
+    EXPECT_TRUE(b.servizi.eventi.isEmpty());
+    QDir::setCurrent(corrente);
+}
+
 }  // namespace
 }  // namespace pianopre

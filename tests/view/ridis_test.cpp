@@ -89,6 +89,30 @@ TEST(Ridis, PuntiComePixelOCerchi) {
     EXPECT_EQ(b.pixel(506, 100), rosso);
 }
 
+// 200,000 points, one per pixel row by row: a progress that lets the drawing
+// run changes nothing in the picture; one that stops at its first report
+// leaves the points from there on undrawn.
+TEST(Ridis, AvanzamentoEInterruzione) {
+    banco b;
+    for (int i = 0; i < 200000; ++i) b.aggiungi(tipo_punto, (i % 600) / 10.0, 42.0 - (i / 600) / 10.0);
+    ridis(b.area, b.lista, b.vista, adattamento::mantieni);
+    const QImage intera = b.area.immagine();
+    std::vector<std::int64_t> passi;
+    const avanzamento segui = [&](std::int64_t n) {
+        passi.push_back(n);
+        return true;
+    };
+    b.area.pulisci();
+    EXPECT_TRUE(ridis(b.area, b.lista, b.vista, adattamento::mantieni, segui));
+    EXPECT_EQ(b.area.immagine(), intera);
+    EXPECT_EQ(passi, (std::vector<std::int64_t>{65536, 131072, 196608}));
+
+    b.area.pulisci();
+    EXPECT_FALSE(ridis(b.area, b.lista, b.vista, adattamento::mantieni,
+                       [](std::int64_t) { return false; }));
+    EXPECT_EQ(b.pixel_colorati(), 65536);
+}
+
 TEST(Ridis, SequenzeDiVerticiDallaPenna) {
     banco b;
     b.aggiungi(tipo_inizio, 10, 32.3);

@@ -98,8 +98,20 @@ void Form6::rappo_prop() {
     adatta_vista(*c_.area, modello_.lista_entita, vista());
 }
 
+// A drawing of a million entities and more takes a good part of a second to
+// draw: it shows its progress, and a Cancel leaves the picture as far as drawn.
 void Form6::ridis(adattamento rifai) {
-    pianopre::ridis(*c_.area, modello_.lista_entita, vista(), rifai);
+    constexpr std::int64_t entita_con_avanzamento = 1'000'000;
+    const stato_vista v = vista();
+    const std::int64_t totale = entita_da_disegnare(modello_.lista_entita, v);
+    avanzamento rapporto;
+    if (totale >= entita_con_avanzamento) {
+        const std::string& nome = modello_.nome_disegno;
+        rapporto = servizi_.avvia_avanzamento(
+            nome.empty() ? QStringLiteral("Disegno") : "Disegno di " + QString::fromStdString(nome),
+            totale);
+    }
+    pianopre::ridis(*c_.area, modello_.lista_entita, v, rifai, rapporto);
 }
 
 void Form6::esci() {

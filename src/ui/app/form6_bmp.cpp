@@ -101,9 +101,14 @@ void Form6::esporta_tre_viste() {
         c_.assonometrica->setChecked(assonometrica);
         return vista();
     };
-    const QString non_scritto =
-        pianopre::esporta_tre_viste(*c_.area, modello_.lista_entita, vista_con, base);
-    if (!non_scritto.isEmpty()) throw errore_bitmap(non_scritto);
+    // Three redraws and three saves: a large drawing shows its progress, and a
+    // Cancel keeps the bitmaps already written and begins no other.
+    const std::int64_t totale = 3 * entita_da_disegnare(modello_.lista_entita, vista());
+    const esito_tre_viste esito = pianopre::esporta_tre_viste(
+        *c_.area, modello_.lista_entita, vista_con, base,
+        servizi_.avvia_avanzamento("Salvataggio dei bitmap " + base + "p.bmp, f.bmp, a.bmp",
+                                   totale));
+    if (!esito.non_scritto.isEmpty()) throw errore_bitmap(esito.non_scritto);
 }
 
 }  // namespace pianopre

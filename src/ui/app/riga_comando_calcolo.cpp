@@ -115,7 +115,7 @@ QString salva_tre_viste(const commessa& c, const QString& base) {
                     {punto3{m.x_da, m.y_facciata, m.z_da}, punto3{m.x_a, m.y_facciata, m.z_da},
                      punto3{m.x_a, m.y_facciata, m.z_a}, punto3{m.x_da, m.y_facciata, m.z_a}});
     }
-    return esporta_tre_viste(*area, c.disegno.lista_entita, vista, base);
+    return esporta_tre_viste(*area, c.disegno.lista_entita, vista, base).non_scritto;
 }
 
 // The printed plan with the boxes as the window shows them after the calculation.

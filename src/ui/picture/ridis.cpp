@@ -12,6 +12,25 @@ namespace pianopre {
 namespace {
 
 constexpr double raggio_punto_appoggio = 0.6;  // drawing units, horizontal scale
+constexpr std::int64_t entita_per_rapporto = 65536;
+
+// Counts the entities drawn and tells the progress every so many; false once
+// the progress has asked to stop.
+class conteggio_disegno {
+public:
+    explicit conteggio_disegno(const avanzamento& rapporto) : rapporto_(rapporto) {}
+    bool avanti() {
+        if (++fatti_ % entita_per_rapporto != 0 || !rapporto_) return true;
+        fermo_ = fermo_ || !rapporto_(fatti_);
+        return !fermo_;
+    }
+    bool fermo() const { return fermo_; }
+
+private:
+    const avanzamento& rapporto_;
+    std::int64_t fatti_ = 0;
+    bool fermo_ = false;
+};
 
 bool e_punto_appoggio(const entita& e) {
     if (e.attributi & attr_marcato) return true;
@@ -71,7 +90,8 @@ QColor schiarito(const QColor& c, const QColor& sfondo) {
 }
 
 void disegna_sottofondo(area_disegno& area, const elenco_entita& lista, tipo_vista modo,
-                        const QColor (&tavolozza)[9], const QColor& contrasto) {
+                        const QColor (&tavolozza)[9], const QColor& contrasto,
+                        conteggio_disegno& conteggio) {
     const QColor sfondo = area.sfondo();
     QColor chiari[9];
     for (int i = 0; i < 9; ++i) chiari[i] = schiarito(tavolozza[i], sfondo);
@@ -79,6 +99,7 @@ void disegna_sottofondo(area_disegno& area, const elenco_entita& lista, tipo_vis
     for (const entita& e : lista.voci()) {
         const QColor& colore = (e.colore >= 0 && e.colore < 9) ? chiari[e.colore] : contrasto_chiaro;
         disegna_entita(area, e, proietta(modo, {e.x, e.y, e.z}), modo, colore);
+        if (!conteggio.avanti()) return;
     }
 }
 
@@ -135,8 +156,13 @@ void adatta_vista(area_disegno& area, const elenco_entita& lista, const stato_vi
     area.imposta_spessore(1);
 }
 
-void ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
-           adattamento rifai) {
+std::int64_t entita_da_disegnare(const elenco_entita& lista, const stato_vista& vista) {
+    const std::int64_t sotto = vista.sottofondo != nullptr ? vista.sottofondo->n_entita() : 0;
+    return lista.n_entita() + sotto;
+}
+
+bool ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
+           adattamento rifai, const avanzamento& rapporto) {
     if (rifai == adattamento::adatta) adatta_vista(area, lista, vista);
     const tipo_vista modo = modo_vista(vista.fronte, vista.assonometrica);
     const QColor sfondo = area.sfondo();
@@ -145,9 +171,12 @@ void ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vi
     for (std::int16_t i = 0; i < 9; ++i) tavolozza[i] = colore_schermo(i, sfondo);
     const QColor contrasto = colore_schermo(7, sfondo);
 
-    if (vista.sottofondo != nullptr) disegna_sottofondo(area, *vista.sottofondo, modo, tavolozza, contrasto);
+    conteggio_disegno conteggio(rapporto);
+    if (vista.sottofondo != nullptr)
+        disegna_sottofondo(area, *vista.sottofondo, modo, tavolozza, contrasto, conteggio);
     const trasformazione_sito sito(vista.sito);
     for (const entita& e : lista.voci()) {
+        if (conteggio.fermo()) break;
         const QColor& colore = (e.colore >= 0 && e.colore < 9) ? tavolozza[e.colore] : contrasto;
         const punto_uv p = proietta(modo, sito.applica(posizione_piazzata(e, vista.origine)));
         if (sito.identita() || e.tipo != tipo_testo) {
@@ -157,10 +186,14 @@ void ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vi
             girata.rotazione = static_cast<float>(e.rotazione + sito.rotazione_gradi());
             disegna_entita(area, girata, p, modo, colore);
         }
+        conteggio.avanti();
     }
-    if (vista.punti != nullptr) disegna_punti(area, *vista.punti, modo);
-    if (modo == tipo_vista::fronte) disegna_contorni(area, vista.contorni_rossi, sito);
+    if (!conteggio.fermo()) {
+        if (vista.punti != nullptr) disegna_punti(area, *vista.punti, modo);
+        if (modo == tipo_vista::fronte) disegna_contorni(area, vista.contorni_rossi, sito);
+    }
     area.aggiorna();
+    return !conteggio.fermo();
 }
 
 }  // namespace pianopre

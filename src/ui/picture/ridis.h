@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/flusso_avanzamento.h"
 #include "scheme/elenco_entita.h"
 #include "scheme/elenco_fisso.h"
 #include "picture/area_disegno.h"
@@ -36,8 +37,14 @@ void adatta_vista(area_disegno& area, const elenco_entita& lista, const stato_vi
 // Whether a redraw first fits the view window to the drawing.
 enum class adattamento { mantieni, adatta };
 
+// The entities a redraw goes through (the site drawing's included), for its progress.
+std::int64_t entita_da_disegnare(const elenco_entita& lista, const stato_vista& vista);
+
 // Draws every entity, fitting the view first when asked. Does not clear the area.
-void ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
-           adattamento rifai);
+// A given `rapporto` hears how many entities are drawn about every 65,536, and
+// may stop the drawing there: the area then shows what was drawn so far, and
+// the result is false.
+bool ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
+           adattamento rifai, const avanzamento& rapporto = {});
 
 }  // namespace pianopre

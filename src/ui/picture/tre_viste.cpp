@@ -19,23 +19,32 @@ constexpr vista_bitmap viste_bitmap[] = {
 
 }  // namespace
 
-QString esporta_tre_viste(area_disegno& area, const elenco_entita& lista,
-                          const vista_per_modo& vista, const QString& base) {
+esito_tre_viste esporta_tre_viste(area_disegno& area, const elenco_entita& lista,
+                                  const vista_per_modo& vista, const QString& base,
+                                  const avanzamento& rapporto) {
+    std::int64_t prima = 0;  // entities drawn in the views before this one
     for (const vista_bitmap& v : viste_bitmap) {
         const stato_vista stato = vista(v.fronte, v.assonometrica);
+        avanzamento di_questa;
+        if (rapporto) di_questa = [&](std::int64_t fatti) { return rapporto(prima + fatti); };
         area.pulisci();
-        ridis(area, lista, stato, adattamento::adatta);
+        const bool finita = ridis(area, lista, stato, adattamento::adatta, di_questa);
+        if (!finita || (rapporto && !rapporto(prima += entita_da_disegnare(lista, stato)))) {
+            area.pulisci();
+            ridis(area, lista, vista(false, false), adattamento::adatta);
+            return {{}, true};
+        }
         const QString nome = base + QString::fromLatin1(v.suffisso);
-        if (!area.salva_bmp(nome)) return nome;
+        if (!area.salva_bmp(nome)) return {nome, false};
     }
-    const stato_vista pianta = vista(false, false);
     area.pulisci();
-    ridis(area, lista, pianta, adattamento::adatta);
+    ridis(area, lista, vista(false, false), adattamento::adatta);
     return {};
 }
 
-QString esporta_tre_viste(area_disegno& area, const elenco_entita& lista, const stato_vista& vista,
-                          const QString& base) {
+esito_tre_viste esporta_tre_viste(area_disegno& area, const elenco_entita& lista,
+                                  const stato_vista& vista, const QString& base,
+                                  const avanzamento& rapporto) {
     const auto per_modo = [&vista](bool fronte, bool assonometrica) {
         stato_vista s = vista;
         s.fronte = fronte;
@@ -43,7 +52,7 @@ QString esporta_tre_viste(area_disegno& area, const elenco_entita& lista, const 
         if (!fronte) s.contorni_rossi.clear();
         return s;
     };
-    return esporta_tre_viste(area, lista, per_modo, base);
+    return esporta_tre_viste(area, lista, per_modo, base, rapporto);
 }
 
 }  // namespace pianopre
