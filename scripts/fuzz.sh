@@ -21,7 +21,7 @@ cmake --build build-fuzz --target "${obiettivi[@]}"
 semi_di() {
   case "$1" in
     fuzz_numero) echo tests/data/fuzz/numero ;;
-    fuzz_dxf) echo tests/data/fuzz/dxf tests/data/exchange ;;
+    fuzz_dxf | fuzz_dxf_giro) echo tests/data/fuzz/dxf tests/data/exchange ;;
     fuzz_xyz) echo tests/data/fuzz/xyz ;;
     fuzz_fotocamere) echo tests/data/fuzz/fotocamere ;;
     fuzz_lavoro) echo tests/data/fuzz/lavoro data/esempi ;;
@@ -32,7 +32,7 @@ semi_di() {
 # few kilobytes reach every group code and the 301st layer.
 opzioni_di() {
   case "$1" in
-    fuzz_dxf) echo -max_len=4096 ;;
+    fuzz_dxf | fuzz_dxf_giro) echo -max_len=4096 ;;
   esac
 }
 
@@ -43,7 +43,8 @@ for o in "${obiettivi[@]}"; do
     [ -d "$semi" ] && find "$semi" -type f -size -1024k ! -name '.*' -exec cp {} "$corpus"/ \;
   done
   read -r -a opzioni <<<"$(opzioni_di "$o")"
-  [ -f "tests/fuzz/$o.dict" ] && opzioni+=(-dict="tests/fuzz/$o.dict")
+  dizionario=tests/fuzz/${o%_giro}.dict
+  [ -f "$dizionario" ] && opzioni+=(-dict="$dizionario")
   log=$(mktemp)
   mkdir -p build-fuzz/reperti
   if ! ASAN_OPTIONS=detect_leaks=1 "./build-fuzz/tests/fuzz/$o" -max_total_time="$secondi" \
