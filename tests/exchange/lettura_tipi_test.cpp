@@ -4,6 +4,7 @@
 // twins, and the bounds that keep hostile files small.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <sstream>
@@ -315,6 +316,14 @@ TEST(TipiDxf, AngoliEnormi) {
         {"0", "HATCH", "91", "1", "92", "1", "93", "1", "72", "2", "10", "0", "20", "0", "40",
          "1", "50", "1e300", "51", "0", "73", "1", "97", "0"}));
     EXPECT_LE(tratteggio.size(), 2000u);
+    // An edge kind, path kind or degree beyond the integers is error 6.
+    for (const char* codice : {"72", "92"}) {
+        gruppi bordo = {"0",  "HATCH", "91", "1", "92", "1", "93", "1", "72", "1", "10", "0",
+                        "20", "0",     "11", "1", "21", "0", "97", "0"};
+        *(std::find(bordo.begin(), bordo.end(), codice) + 1) = "1E+308";
+        EXPECT_EQ(prova::numero_errore([&] { leggi(file_dxf({}, {}, bordo)); }), err_overflow)
+            << codice;
+    }
 }
 
 // The binary files of the corpus read as their ASCII twins.

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -26,6 +28,15 @@ public:
     double prendi(int c, double difetto = 0) {
         if (codice() != c) return difetto;
         return r_.numero(r_.voci[i_++]);
+    }
+    // An integer group (a kind, a flag, a degree): error 6 when its value
+    // leaves the 32-bit range, as a 16-bit field beyond its range does.
+    int prendi_intero(int c, int difetto = 0) {
+        const double v = prendi(c, difetto);
+        if (!(v >= std::numeric_limits<std::int32_t>::min() &&
+              v <= std::numeric_limits<std::int32_t>::max()))
+            throw errore(err_overflow);
+        return static_cast<int>(v);
     }
     void salta() { ++i_; }
     std::size_t posto() const { return i_; }
@@ -70,7 +81,7 @@ void ellisse_di_bordo(std::vector<p3>& out, cursore& c, double z) {
 }
 
 void spline_di_bordo(std::vector<p3>& out, cursore& c, double z) {
-    const int grado = static_cast<int>(c.prendi(94, 3));
+    const int grado = c.prendi_intero(94, 3);
     c.prendi(73);
     c.prendi(74);
     const double n_nodi = c.prendi(95), n_controllo = c.prendi(96);
@@ -96,7 +107,7 @@ void spline_di_bordo(std::vector<p3>& out, cursore& c, double z) {
 
 // One boundary path at the cursor.
 void percorso(cursore& c, double z, const matrice& m, const attributi& a, destinazione& out) {
-    const int tipo = static_cast<int>(c.prendi(92));
+    const int tipo = c.prendi_intero(92);
     std::vector<p3> punti;
     if (tipo & 2) {
         c.prendi(72);
@@ -115,7 +126,7 @@ void percorso(cursore& c, double z, const matrice& m, const attributi& a, destin
         const double n = c.prendi(93);
         for (double i = 0; i < n && c.codice() == 72; ++i) {
             punti.clear();
-            switch (static_cast<int>(c.prendi(72))) {
+            switch (c.prendi_intero(72)) {
                 case 1:
                     punti.push_back({c.prendi(10), c.prendi(20), z});
                     punti.push_back({c.prendi(11), c.prendi(21), z});
