@@ -4,7 +4,9 @@
   prova_corpus.py confronto STRUMENTO CORPUS CARTELLA
       for every file of CORPUS/publici and CORPUS/generati: giudice.py says what
       it draws, `STRUMENTO elenca` what our reader kept, and confronta.py the
-      share kept (fails under 95 % overall or a median under 100 %).
+      share kept (fails under 95 % overall or a median under 100 %) and
+      whether every vertex kept lies on ezdxf's lines of an entity (fails on
+      any vertex off them but the known faults confronta.py lists).
   prova_corpus.py risalva STRUMENTO CORPUS CARTELLA
       every file read and saved again by our writer (`STRUMENTO risalva`); ezdxf
       reads each saved file and its audit finds no error.

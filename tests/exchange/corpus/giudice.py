@@ -5,7 +5,8 @@
 
 The independent judge of the reader: ezdxf, a DXF library no one here wrote,
 says which entities the file draws in model space and where they lie, and
-confronta.py checks that our reader kept them.
+confronta.py checks that our reader kept them and that every vertex our reader
+made lies on what ezdxf draws.
 
 Counted: every drawable entity of model space, with the content of blocks
 counted where it is drawn: INSERTs are expanded recursively (a MINSERT once
@@ -27,9 +28,12 @@ Not counted (listed under "escluse" with the reason):
 
 For each entity: "tipo" (its DXF kind, as drawn: a CIRCLE in a block scaled
 unevenly is drawn as an ELLIPSE), "punti" (sample points in world coordinates),
-"dimensione" (the diagonal of the points' bounding box), "layer" (the layer it
-is drawn on) and "origine" (the handle of the model-space entity it comes from,
-with the blocks it went through).
+"tratti" (ezdxf's own flattening of the entity, polylines whose chords stay
+within 1e-4 of its size from the curve: see tratti.py), "dimensione" (the
+diagonal of the points' bounding box), "layer" (the layer it is drawn on) and
+"origine" (the handle of the model-space entity it comes from, with the blocks
+it went through).  An MTEXT, and the text of a MULTILEADER, also get "area":
+the corners of the box ezdxf guesses for its lines.
 
 Sample points:
   - LINE its two ends, POINT its location;
@@ -41,12 +45,17 @@ Sample points:
     justified (for ALIGNED and FIT the first point); MTEXT its insertion point;
   - 3DFACE, SOLID and TRACE their corners; polyface and polygon meshes and
     MESH their vertices; LEADER its vertices;
-  - HATCH the vertices of its boundary paths (edge paths: the ends of their
-    edges, arcs and ellipses split at quadrants);
+  - HATCH points along its boundary paths as ezdxf builds them, edge paths
+    with their lines, arcs, ellipses and splines, no farther apart than a chord
+    whose sagitta is 0.002 times the size of the paths;
   - MULTILEADER the vertices of its leader lines, the landing point and the
     insertion point of its text or block;
   - MLINE the ends of the lines ezdxf draws for it; SHAPE and TOLERANCE their
     insertion point.
+
+"indescritte" lists the entities ezdxf reads but cannot draw (a SPLINE whose
+knots do not fit its degree, a reference scaled by 0) with the box their
+drawing keeps within, where it can tell one.
 
 A file ezdxf cannot load is read again with ezdxf.recover ("recupero" says
 why); one that recover cannot read either gets "errore" and no entities.
@@ -72,12 +81,15 @@ except ImportError:  # pragma: no cover - depends on the machine
         os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
     sys.exit("giudice.py: ezdxf is missing (apt-get install python3-ezdxf)")
 
+from ezdxf import bbox as estensione
 from ezdxf import path as percorsi
 from ezdxf import recover
 from ezdxf.entities import Ellipse
 from ezdxf.math import Vec3, bulge_to_arc, arc_segment_count
 from ezdxf.math.transformtools import NonUniformScalingError
 from ezdxf.render import MeshBuilder
+
+from tratti import FINE, area, spiana, tratti, vertici_disegnati
 
 # Kinds that draw nothing of their own that the reader has to keep.
 ESCLUSI = {
@@ -192,6 +204,15 @@ def punti_polilinea_2d(vertici, chiusa, ocs, elevazione):
     return fuori
 
 
+def ellisse_intera(e):
+    """A full ellipse whose end parameter went past 2 pi by a rounding (as ezdxf
+    moves one into a block reference) is written again from 0 to 2 pi: ezdxf
+    takes it for an arc of no span and cannot flatten it."""
+    ampiezza = (e.dxf.end_param - e.dxf.start_param) % math.tau
+    if 0.0 < ampiezza < 1e-9 or math.tau - 1e-9 < ampiezza < math.tau:
+        e.dxf.start_param, e.dxf.end_param = 0.0, math.tau
+
+
 def punti_di(e):
     """Sample points in world coordinates of a drawable entity (not a reference)."""
     tipo = e.dxftype()
@@ -209,6 +230,7 @@ def punti_di(e):
         raggio = Vec3(dxf.major_axis).magnitude
         if not raggio > 1e-12:
             raise Degenere("asse nullo")
+        ellisse_intera(e)
         return list(e.flattening(RAPPORTO * raggio))
     if tipo in ("SPLINE", "HELIX"):
         strumento = e.construction_tool()
@@ -223,10 +245,7 @@ def punti_di(e):
     if tipo == "POLYLINE":
         if e.is_poly_face_mesh or e.is_polygon_mesh:
             return unici(MeshBuilder.from_polyface(e).vertices)
-        vertici = list(e.vertices)
-        if dxf.get("flags", 0) & 4 and any(v.dxf.get("flags", 0) & 8 for v in vertici):
-            # a spline-fit polyline draws its fit vertices, not its frame
-            vertici = [v for v in vertici if not v.dxf.get("flags", 0) & 16]
+        vertici = vertici_disegnati(e)
         if e.is_3d_polyline:
             punti = [Vec3(v.dxf.location) for v in vertici]
             if e.is_closed and punti:
@@ -257,12 +276,11 @@ def punti_di(e):
     if tipo == "TOLERANCE":
         return [Vec3(dxf.insert)]
     if tipo == "HATCH":
-        punti = []
-        for percorso in percorsi.from_hatch(e):
-            punti.append(percorso.start)
-            for comando in percorso.commands():
-                punti.append(comando.end)
-        return punti
+        contorni = list(percorsi.from_hatch(e))
+        misura = percorsi.bbox(contorni, fast=True).size.magnitude if contorni else 0.0
+        if not misura > 0.0:
+            return [Vec3(p.start) for p in contorni]
+        return [p for c in contorni for t in spiana(c, RAPPORTO * misura) for p in t]
     if tipo == "LEADER":
         return [Vec3(v) for v in e.vertices]
     if tipo == "MULTILEADER":
@@ -354,6 +372,41 @@ def parti_del_riferimento(riferimento, scartate):
     return parti
 
 
+def scatola_di(punti):
+    punti = [Vec3(p) for p in punti]
+    if not punti or not all(math.isfinite(c) for p in punti for c in p):
+        return None
+    return [[min(p[i] for p in punti) for i in range(3)],
+            [max(p[i] for p in punti) for i in range(3)]]
+
+
+def scatola_grezza(e):
+    """The box of an entity ezdxf cannot draw, from what it can read of it: a
+    SPLINE lies within its control points, or runs through its fit points."""
+    try:
+        if e.dxftype() == "SPLINE":
+            return scatola_di(list(e.control_points) or list(e.fit_points))
+        scatola = estensione.extents([e], fast=True)
+        return scatola_di([scatola.extmin, scatola.extmax]) if scatola.has_data else None
+    except Exception:
+        return None
+
+
+def scatola_riferimento(riferimento, blocco):
+    """Where a reference ezdxf cannot expand puts its block: the block's box
+    moved by the reference's matrix (by a scale 0, onto the insertion point)."""
+    try:
+        scatola = estensione.extents(blocco, fast=True)
+        if not scatola.has_data:
+            return None
+        m = riferimento.matrix44()
+        (x0, y0, z0), (x1, y1, z1) = scatola.extmin, scatola.extmax
+        angoli = [(x, y, z) for x in (x0, x1) for y in (y0, y1) for z in (z0, z1)]
+        return scatola_di(m.transform_vertices(angoli))
+    except Exception:
+        return None
+
+
 def testo_vuoto(e):
     tipo = e.dxftype()
     if tipo in ("TEXT", "ATTRIB"):
@@ -378,9 +431,17 @@ class Giudice:
         self.strati = Strati(doc)
         self.entita = []
         self.escluse = collections.Counter()
+        self.indescritte = []
 
     def escludi(self, motivo, tipo):
         self.escluse[f"{motivo}:{tipo}"] += 1
+
+    def indescritta(self, motivo, e, origine, scatola):
+        """An entity ezdxf reads but cannot draw, with the box its drawing keeps within."""
+        self.escludi(motivo, e.dxftype())
+        if scatola is not None:
+            self.indescritte.append({"tipo": e.dxftype(), "origine": "/".join(origine),
+                                     "motivo": motivo, "scatola": scatola})
 
     def visita(self, e, strato_padre, origine, catena):
         """e drawn inside a reference on layer strato_padre (None in model space)."""
@@ -434,7 +495,7 @@ class Giudice:
             self.escludi("sconosciuto", tipo)
             return
         except Exception:
-            self.escludi("errore_lettura", tipo)
+            self.indescritta("errore_lettura", e, origine, scatola_grezza(e))
             return
         punti = [(float(p[0]), float(p[1]), float(p[2])) for p in punti]
         if not punti:
@@ -443,16 +504,27 @@ class Giudice:
         if not all(math.isfinite(c) for p in punti for c in p):
             self.escludi("non_finito", tipo)
             return
+        dimensione = diagonale(punti)
+        try:
+            linee = [[[float(c) for c in p] for p in t]
+                     for t in tratti(e, FINE * dimensione, punti) if t]
+        except Exception:
+            self.indescritta("errore_tratti", e, origine, scatola_grezza(e))
+            return
         voce = {
             "tipo": tipo,
             "punti": [list(p) for p in punti],
-            "dimensione": diagonale(punti),
+            "tratti": linee,
+            "dimensione": dimensione,
             "layer": strato,
             "origine": "/".join(origine),
         }
         testo = testo_di(e)
         if testo is not None:
             voce["testo"] = testo
+        angoli = area(e)
+        if angoli:
+            voce["area"] = [[float(c) for c in p] for p in angoli]
         self.entita.append(voce)
 
     def riferimento(self, e, strato, strato_padre, origine, catena):
@@ -472,7 +544,7 @@ class Giudice:
             return
         if not (e.dxf.get("xscale", 1.0) and e.dxf.get("yscale", 1.0)):
             # scaled to nothing along x or y: the block collapses to a line or a point
-            self.escludi("degenere", "INSERT")
+            self.indescritta("degenere", e, origine, scatola_riferimento(e, blocco))
             return
         copie = list(e.multi_insert()) if e.mcount > 1 else [e]
         for copia in copie:
@@ -534,6 +606,7 @@ def giudica(percorso):
     esito["totale"] = len(giudice.entita)
     esito["per_tipo"] = dict(sorted(collections.Counter(v["tipo"] for v in giudice.entita).items()))
     esito["escluse"] = dict(sorted(giudice.escluse.items()))
+    esito["indescritte"] = giudice.indescritte
     return esito
 
 
