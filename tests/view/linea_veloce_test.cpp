@@ -6,12 +6,15 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 #include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
 
 #include "picture/cache_testi.h"
+#include "picture/cifre_composte.h"
+#include "picture/glifi_diretti.h"
 
 namespace pianopre {
 namespace {
@@ -160,32 +163,48 @@ TEST(LineaVeloce, PuntiComeDrawPoint) {
 }
 
 // Labels of the drawing's kind, in three sizes, at positions off the pixel
-// grid (halves and 1/64ths included), drawn twice so the second comes from the cache.
+// grid (halves and 1/64ths included), drawn twice so the second comes from the
+// cache: through QPainter's glyph runs, and written into the pixels directly.
 TEST(CacheTesti, GliStessiPixelDiDrawText) {
-    std::mt19937 g(7);
-    std::uniform_real_distribution<double> x(-30, 330), y(-20, 130);
-    cache_testi cache;
-    for (double punti : {6.0, 8.25, 14.0}) {
-        QImage attesa = bianca(300, 110), ottenuta = bianca(300, 110);
-        QFont f;
-        f.setPointSizeF(punti);
-        for (int giro = 0; giro < 2; ++giro) {
-            QPainter pa(&attesa), po(&ottenuta);
-            pa.setFont(f);
-            po.setFont(f);
-            for (int i = 0; i < 400; ++i) {
-                const QString t =
-                    i % 7 == 0 ? QString("Lungh.tot: %1 m").arg(i) : QString::number(i * 13 % 500);
-                QPointF o(x(g), y(g));
-                if (i % 5 == 0) o = QPointF(std::round(o.x() * 2) / 2, std::round(o.y() * 64) / 64);
-                const QColor c = QColor::fromRgb(colore_di(i));
-                pa.setPen(c);
-                po.setPen(c);
-                pa.drawText(o, t);
-                cache.disegna(po, o, t, QRectF(ottenuta.rect()));
+    for (bool diretto : {false, true}) {
+        std::mt19937 g(7);
+        std::uniform_real_distribution<double> x(-30, 330), y(-20, 130);
+        cache_testi cache;
+        for (double punti : {6.0, 8.25, 14.0}) {
+            QImage attesa = bianca(300, 110), ottenuta = bianca(300, 110);
+            const superficie s{reinterpret_cast<std::uint32_t*>(ottenuta.bits()),
+                               static_cast<int>(ottenuta.bytesPerLine() / 4), 300, 110};
+            QFont f;
+            f.setPointSizeF(punti);
+            if (diretto) {  // the direct path is the one under test here
+                QTextLayout l("0", f);
+                l.beginLayout();
+                l.createLine();
+                l.endLayout();
+                ASSERT_TRUE(glifi_diretti(l.glyphRuns().front().rawFont()).utilizzabile()) << punti;
+                QPainter prova(&ottenuta);
+                prova.setFont(f);
+                ASSERT_TRUE(cifre_composte::del_pittore(prova).has_value()) << punti;
             }
+            for (int giro = 0; giro < 2; ++giro) {
+                QPainter pa(&attesa), po(&ottenuta);
+                pa.setFont(f);
+                po.setFont(f);
+                for (int i = 0; i < 400; ++i) {
+                    const QString t = i % 7 == 0 ? QString("Lungh.tot: %1 m").arg(i)
+                                                 : QString::number(i * 13 % 500);
+                    QPointF o(x(g), y(g));
+                    if (i % 5 == 0)
+                        o = QPointF(std::round(o.x() * 2) / 2, std::round(o.y() * 64) / 64);
+                    const QColor c = QColor::fromRgb(colore_di(i));
+                    pa.setPen(c);
+                    po.setPen(c);
+                    pa.drawText(o, t);
+                    cache.disegna(po, o, t, QRectF(ottenuta.rect()), diretto ? &s : nullptr);
+                }
+            }
+            EXPECT_EQ(attesa, ottenuta) << punti << (diretto ? " direct" : "");
         }
-        EXPECT_EQ(attesa, ottenuta) << punti;
     }
 }
 

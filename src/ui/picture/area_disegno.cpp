@@ -145,10 +145,12 @@ void area_disegno::stampa(const QString& testo) {
         metriche_.emplace(f, &immagine_);
     }
     if (p.font() != *carattere_) p.setFont(*carattere_);
-    p.setPen(primo_piano_);
+    const QPen& penna = p.pen();
+    if (penna.color() != primo_piano_ || penna.style() != Qt::SolidLine || penna.widthF() != 1.0)
+        p.setPen(primo_piano_);
     const QPointF angolo = pixel_immagine(penna_.x(), penna_.y());
     testi_.disegna(p, QPointF(angolo.x(), angolo.y() + metriche_->ascent()), testo,
-                   QRectF(immagine_.rect()));
+                   QRectF(immagine_.rect()), &superficie_);
     // The next line starts at the left edge, one text height lower.
     const double riga = metriche_->height() / immagine_.height() * scala_.height;
     penna_ = {scala_.left, penna_.y() + riga};

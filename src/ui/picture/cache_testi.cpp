@@ -37,12 +37,12 @@ cache_testi::per_carattere& cache_testi::del_carattere(const QFont& f) {
     if (caratteri_.size() >= caratteri_massimi) caratteri_.clear();
     // A margin of two pixels and the font's size covers the ink beyond the text's box.
     const double margine = 2 + std::max(f.pixelSize(), 0) + std::max(f.pointSizeF(), 0.0) * 2;
-    caratteri_.push_back({f, margine, {}});
+    caratteri_.push_back({f, margine, {}, {}, {}, false});
     attuale_ = caratteri_.size() - 1;
     return caratteri_.back();
 }
 
-cache_testi::voce cache_testi::forma(QPainter& p, const QString& testo) {
+cache_testi::voce cache_testi::forma(QPainter& p, const QString& testo, per_carattere& c) {
     voce v;
     QTextLayout impaginato(testo, p.font(), p.device());
     impaginato.beginLayout();
@@ -62,11 +62,50 @@ cache_testi::voce cache_testi::forma(QPainter& p, const QString& testo) {
     }
     corsa.setPositions(posizioni);
     v.glifi = corsa;
+    const QRawFont carattere = corsa.rawFont();
+    if (!c.diretti) c.diretti = std::make_unique<glifi_diretti>(carattere);
+    if (c.diretti->utilizzabile() && c.diretti->carattere() == carattere) {
+        const QList<quint32> indici = corsa.glyphIndexes();
+        v.indici.assign(indici.begin(), indici.end());
+        v.posizioni.assign(posizioni.begin(), posizioni.end());
+        v.diretta = true;
+    }
     return v;
 }
 
+// What glifi_diretti reproduces: no transform or clipping, plain source-over
+// painting with antialiased text and an opaque solid pen.
+bool cache_testi::pittore_semplice(const QPainter& p) {
+    const QPen& penna = p.pen();
+    return p.transform().isIdentity() && !p.hasClipping() &&
+           p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0 &&
+           p.testRenderHint(QPainter::TextAntialiasing) && penna.style() == Qt::SolidLine &&
+           penna.brush().style() == Qt::SolidPattern && penna.color().alpha() == 255;
+}
+
+bool cache_testi::disegna_cifre(QPainter& p, per_carattere& c, QPointF origine,
+                                const QString& testo, const QRectF& ink_max,
+                                const superficie& pixel) {
+    if (!c.cifre_provate) {
+        c.cifre_provate = true;
+        c.cifre = cifre_composte::del_pittore(p);
+        if (c.cifre && !c.diretti) c.diretti = std::make_unique<glifi_diretti>(c.cifre->carattere());
+        if (c.cifre && !(c.diretti->utilizzabile() && c.diretti->carattere() == c.cifre->carattere()))
+            c.cifre.reset();
+    }
+    cifre_composte::corsa corsa;
+    if (!c.cifre || !c.cifre->componi(testo, corsa)) return false;
+    if (corsa.scatola.translated(origine).intersects(ink_max)) {
+        const auto n = static_cast<std::size_t>(corsa.n);
+        c.diretti->disegna(pixel, QPointF(sulla_griglia(origine.x()), origine.y()),
+                           std::span(corsa.glifi.data(), n), std::span(corsa.posizioni.data(), n),
+                           p.pen().color().rgb());
+    }
+    return true;
+}
+
 void cache_testi::disegna(QPainter& p, QPointF origine, const QString& testo,
-                          const QRectF& visibile) {
+                          const QRectF& visibile, const superficie* pixel) {
     if (!std::isfinite(origine.x()) || !std::isfinite(origine.y()) ||
         std::fabs(origine.x()) > 1e9 || std::fabs(origine.y()) > 1e9 ||
         !p.transform().isIdentity()) {
@@ -75,6 +114,8 @@ void cache_testi::disegna(QPainter& p, QPointF origine, const QString& testo,
     }
     per_carattere& c = del_carattere(p.font());
     const QRectF ink_max = visibile.adjusted(-c.margine, -c.margine, c.margine, c.margine);
+    const bool diretto = pixel != nullptr && pittore_semplice(p);
+    if (diretto && disegna_cifre(p, c, origine, testo, ink_max, *pixel)) return;
     auto trovata = c.voci.constFind(testo);
     if (trovata == c.voci.constEnd()) {
         // Shaping for the store costs about twice drawing at once: a pass shapes
@@ -86,14 +127,19 @@ void cache_testi::disegna(QPainter& p, QPointF origine, const QString& testo,
         }
         ++nuovi_;
         if (c.voci.size() >= voci_massime) c.voci.clear();
-        trovata = c.voci.insert(testo, forma(p, testo));
+        trovata = c.voci.insert(testo, forma(p, testo, c));
     }
     if (!trovata->scatola.translated(origine).intersects(ink_max)) return;
     if (!trovata->glifi) {
         p.drawText(origine, testo);
         return;
     }
-    p.drawGlyphRun(QPointF(sulla_griglia(origine.x()), origine.y()), *trovata->glifi);
+    const QPointF sulla(sulla_griglia(origine.x()), origine.y());
+    if (diretto && trovata->diretta) {
+        c.diretti->disegna(*pixel, sulla, trovata->indici, trovata->posizioni, p.pen().color().rgb());
+        return;
+    }
+    p.drawGlyphRun(sulla, *trovata->glifi);
 }
 
 }  // namespace pianopre
