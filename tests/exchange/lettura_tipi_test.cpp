@@ -294,6 +294,11 @@ TEST(TipiDxf, BlocchiOstili) {
               err_overflow);
     EXPECT_EQ(
         leggi(file_dxf({}, serie, {"0", "INSERT", "2", "P", "70", "3", "44", "1"}), 10).size(), 3u);
+    // An array of a missing block, with ATTRIBs on each copy, counts its copies too.
+    const gruppi vuota = {"0",  "INSERT", "2",  "NESSUNO", "66", "1",    "70", "30000", "71",
+                          "30000", "44",  "1",  "45",      "1",  "0",    "ATTRIB", "1", "A",
+                          "0",  "SEQEND"};
+    EXPECT_EQ(prova::numero_errore([&] { leggi(file_dxf({}, {}, vuota)); }), err_overflow);
     // A run that leaves the range of real numbers goes in whole or not at all.
     const gruppi linea = {"0", "BLOCK", "2", "L", "0", "LINE", "11", "1e300", "0", "ENDBLK"};
     modello m;

@@ -280,6 +280,12 @@ void maglia(const record_dxf& r, const attributi& a, destinazione& out) {
 
 }  // namespace
 
+std::int64_t numero_copie(const record_dxf& r) {
+    const std::int64_t colonne = r.numero(44, 0) != 0 ? std::max<int>(1, r.intero(70, 1)) : 1;
+    const std::int64_t righe = r.numero(45, 0) != 0 ? std::max<int>(1, r.intero(71, 1)) : 1;
+    return colonne * righe;
+}
+
 std::vector<p3> copie_insert(const record_dxf& r) {
     const double rot = r.numero(50, 0) * gradi;
     const int colonne = std::max<int>(1, r.intero(70, 1));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <cstdint>
 #include <vector>
 
 #include "exchange/disegno_dxf.h"
@@ -13,6 +14,9 @@ namespace pianopre {
 
 // The attributes of an entity: its layer (group 8) and colour (62).
 attributi attributi_di(const record_dxf& r, disegno_dxf& d);
+
+// How many copies an INSERT's array makes (1 for a plain INSERT).
+std::int64_t numero_copie(const record_dxf& r);
 
 // The displacement of each copy of an INSERT's array (one, none, for a plain
 // INSERT), in world coordinates: its ATTRIBs go with every copy.

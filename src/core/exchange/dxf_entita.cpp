@@ -108,6 +108,10 @@ private:
             return;
         }
         if (n == genere::insert) {
+            // An array's copies count against the bound of what references may
+            // add before any is made: a reference to a missing or empty block
+            // would otherwise turn a billion times.
+            d_.conta_da_blocchi(numero_copie(corrente_) - 1);
             copie_ = copie_insert(corrente_);
         } else if (n != genere::attrib) {
             copie_.assign(1, p3{});
