@@ -208,6 +208,40 @@ TEST(TipiDxf, OgniTipoInCoordinateDelMondo) {
     }
 }
 
+// The lines of MTEXT texts: each line's point, rotation and height, from the
+// direction and extrusion.
+TEST(TipiDxf, TestiDiPiuRighe) {
+    struct riga {
+        const char* testo;
+        double x, y;
+    };
+    const struct {
+        const char* nome;
+        gruppi g;
+        double rotazione, altezza;
+        std::vector<riga> righe;
+    } casi[] = {
+        // Without 11 the lines run along world x, stacked toward world +y
+        // when the extrusion is (0, 0, -1); a line every 5/3 of the height.
+        {"mtext estrusione negativa",
+         {"0", "MTEXT", "10", "10", "20", "20", "40", "3", "230", "-1", "1", "uno\\Pdue"},
+         0,
+         3,
+         {{"uno", 10, 20}, {"due", 10, 25}}},
+    };
+    for (const auto& c : casi) {
+        const auto v = leggi(file_dxf({}, {}, c.g, "AC1032"));
+        ASSERT_EQ(v.size(), c.righe.size()) << c.nome;
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            EXPECT_EQ(v[i].nome.pulito(), c.righe[i].testo) << c.nome;
+            EXPECT_TRUE(vicino(v[i], c.righe[i].x, c.righe[i].y))
+                << c.nome << " " << c.righe[i].testo << ": " << v[i].x << ", " << v[i].y;
+            EXPECT_NEAR(v[i].rotazione, c.rotazione, 1e-4) << c.nome;
+            EXPECT_EQ(v[i].altezza, c.altezza) << c.nome;
+        }
+    }
+}
+
 TEST(TipiDxf, LayerColoriEVisibilita) {
     const gruppi layer = {"0",      "LAYER", "2", "spento", "62", "-3", "0",     "LAYER", "2",
                           "GELATO", "62",    "4", "70",     "1",  "0",  "LAYER", "2",     "VERDE",

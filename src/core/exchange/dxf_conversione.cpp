@@ -10,6 +10,7 @@
 
 #include "exchange/campi_dxf.h"
 #include "exchange/forme_dxf.h"
+#include "exchange/mtext_dxf.h"
 
 namespace pianopre {
 
@@ -53,42 +54,6 @@ void testo(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione
         t.diretto = false;
     }
     out.testo(a, t);
-}
-
-void mtext(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
-    std::string grezzo;
-    for (const voce_record& v : r.voci)
-        if (v.codice == 3) grezzo += r.testo(v);
-    grezzo += r.testo(1);
-    const double h = r.numero(40, 0);
-    const matrice m = ocs_di(r);
-    p3 x;
-    bool diretto = m.identita();
-    if (r.ha(11)) {
-        x = r.punto(11);
-        const double l = lunghezza(x);
-        x = l > 0 ? (1 / l) * x : p3{1, 0, 0};
-        diretto = false;
-    } else {
-        const double rot = r.numero(50, 0) * gradi;
-        x = m.direzione({std::cos(rot), std::sin(rot), 0});
-    }
-    const p3 n = m.direzione({0, 0, 1});
-    const p3 y{n.y * x.z - n.z * x.y, n.z * x.x - n.x * x.z, n.x * x.y - n.y * x.x};
-    const double passo = h * 5.0 / 3.0 * r.numero(44, 1);
-    const p3 origine = r.punto(10);
-    const auto righe = righe_mtext(grezzo, d.cod);
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-        testo_piazzato t;
-        t.pos = origine + (-passo * static_cast<double>(i)) * y;
-        t.asse_x = x;
-        t.asse_y = h * y;
-        t.altezza = h;
-        t.rotazione = r.numero(50, 0);
-        t.diretto = diretto;
-        t.testo = righe[i];
-        out.testo(a, t);
-    }
 }
 
 void cerchio(const record_dxf& r, const attributi& a, destinazione& out) {

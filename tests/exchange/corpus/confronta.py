@@ -62,23 +62,12 @@ COORDINATE = 1e-9
 # fail the check; so does an entry that finds fewer misses than it lists, once
 # the reader is fixed, until the entry is removed.
 DIFETTI_NOTI = {
-    # MTEXT 39E, 43F, 441, 443, 445, 447, 49C, 49E, 567 and 636 have extrusion
-    # (0, 0, -1) and neither an X-axis direction (11) nor a rotation (50): the
-    # reader runs them along the OCS x axis (world -X, rotation 180) and stacks
-    # their lines toward world -Y; AutoCAD, whose frames in the drawing enclose
-    # them (LWPOLYLINE 440 around 43F, LINEs 3A5-3B2 along 39E), and ezdxf run
-    # them along world +X and stack the lines toward +Y.  MTEXT 445 (middle
-    # centre) also has its lines from the insertion point down, whatever the
+    # MTEXT 445, 48C and 48E (middle row) and 490, 492 and 494 (bottom row):
+    # the reader stacks their lines down from the insertion point whatever the
     # attachment point (71).
     "ezdxf__text_negative_extrusion.dxf": [
-        ("MTEXT", None, 20, "MTEXT with extrusion (0, 0, -1) and no 11: lines stacked"
-         " toward -Y instead of +Y; attachment point ignored"),
-    ],
-    # MTEXT E1: extrusion (0, 0, -1), no 11, as above; its second line falls
-    # between E1 and the MTEXT 9A below it (its further lines fall inside 9A).
-    "ezdxf__mtext_complex_inline_codes.dxf": [
-        ("MTEXT", None, 1, "MTEXT with extrusion (0, 0, -1) and no 11: lines stacked"
-         " toward -Y instead of +Y"),
+        ("MTEXT", None, 9, "MTEXT attachment point ignored: lines always stacked down"
+         " from the insertion point"),
     ],
     # MTEXT 150 and its column MTEXT 18D: "\N" (column break) is read as a line
     # break, so "Line 3" and "Line 4" go below the first column, past the

@@ -1,0 +1,36 @@
+// MTEXT: one text for each line, the lines stacked along the text's own up
+// direction from its insertion point.
+#pragma once
+
+#include <string_view>
+
+#include "exchange/disegno_dxf.h"
+#include "exchange/record_dxf.h"
+
+namespace pianopre {
+
+// Where the lines of a text of several lines go: from the insertion point,
+// along x (unit, the lines' direction) and y (unit, up); passo from a line to
+// the next.
+struct cornice_testo {
+    p3 origine;
+    p3 x{1, 0, 0};
+    p3 y{0, 1, 0};
+    double altezza = 0;
+    double passo = 0;
+    bool diretto = true;  // x and y the world's: rotazione as it is
+    double rotazione = 0;
+};
+
+// The lines of an MTEXT value, one text each.
+void righe_in_cornice(const cornice_testo& c, std::string_view grezzo, codifica cod,
+                      const attributi& a, destinazione& out);
+
+// Sets c.x to the unit vector of x in the plane of normal n (the plane's x
+// axis of its object coordinate system when x is across it) and c.y to the
+// unit vector square to it, up in that plane.
+void orienta(cornice_testo& c, p3 x, p3 n);
+
+void mtext(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out);
+
+}  // namespace pianopre
