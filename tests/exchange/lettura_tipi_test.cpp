@@ -209,7 +209,7 @@ TEST(TipiDxf, OgniTipoInCoordinateDelMondo) {
 }
 
 // The lines of MTEXT texts: each line's point, rotation and height, from the
-// direction and extrusion.
+// direction, extrusion and attachment point.
 TEST(TipiDxf, TestiDiPiuRighe) {
     struct riga {
         const char* testo;
@@ -228,6 +228,16 @@ TEST(TipiDxf, TestiDiPiuRighe) {
          0,
          3,
          {{"uno", 10, 20}, {"due", 10, 25}}},
+        {"mtext attacco in basso",
+         {"0", "MTEXT", "40", "3", "71", "7", "1", "a\\Pb\\Pc"},
+         0,
+         3,
+         {{"a", 0, 10}, {"b", 0, 5}, {"c", 0, 0}}},
+        {"mtext attacco al centro",
+         {"0", "MTEXT", "10", "50", "40", "3", "71", "5", "1", "a\\Pb\\Pc"},
+         0,
+         3,
+         {{"a", 50, 5}, {"b", 50, 0}, {"c", 50, -5}}},
     };
     for (const auto& c : casi) {
         const auto v = leggi(file_dxf({}, {}, c.g, "AC1032"));

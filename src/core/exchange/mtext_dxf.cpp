@@ -1,4 +1,4 @@
-// MTEXT: its lines placed by its direction.
+// MTEXT: its lines placed by its direction and attachment point.
 #include "exchange/mtext_dxf.h"
 
 #include <cmath>
@@ -35,6 +35,9 @@ void orienta(cornice_testo& c, p3 x, p3 n) {
 void righe_in_cornice(const cornice_testo& c, std::string_view grezzo, codifica cod,
                       const attributi& a, destinazione& out) {
     const auto righe = righe_mtext(grezzo, cod);
+    const int attacco = c.attacco >= 1 && c.attacco <= 9 ? c.attacco - 1 : 0;
+    // The first line above the insertion point.
+    const double su = (attacco / 3) * 0.5 * static_cast<double>(righe.size() - 1) * c.passo;
     testo_piazzato t;
     t.asse_x = c.x;
     t.asse_y = c.altezza * c.y;
@@ -42,7 +45,7 @@ void righe_in_cornice(const cornice_testo& c, std::string_view grezzo, codifica 
     t.rotazione = c.rotazione;
     t.diretto = c.diretto;
     for (std::size_t i = 0; i < righe.size(); ++i) {
-        t.pos = c.origine + (-static_cast<double>(i) * c.passo) * c.y;
+        t.pos = c.origine + (su - static_cast<double>(i) * c.passo) * c.y;
         t.testo = righe[i];
         out.testo(a, t);
     }
@@ -70,6 +73,7 @@ void mtext(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione
     orienta(c, x, m.direzione({0, 0, 1}));
     c.altezza = r.numero(40, 0);
     c.passo = c.altezza * 5.0 / 3.0 * r.numero(44, 1);
+    c.attacco = r.intero(71, 1);
     c.diretto = m.identita() && !r.ha(11);
     c.rotazione = r.numero(50, 0);
     righe_in_cornice(c, grezzo, d.cod, a, out);

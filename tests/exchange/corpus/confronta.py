@@ -62,13 +62,6 @@ COORDINATE = 1e-9
 # fail the check; so does an entry that finds fewer misses than it lists, once
 # the reader is fixed, until the entry is removed.
 DIFETTI_NOTI = {
-    # MTEXT 445, 48C and 48E (middle row) and 490, 492 and 494 (bottom row):
-    # the reader stacks their lines down from the insertion point whatever the
-    # attachment point (71).
-    "ezdxf__text_negative_extrusion.dxf": [
-        ("MTEXT", None, 9, "MTEXT attachment point ignored: lines always stacked down"
-         " from the insertion point"),
-    ],
     # MTEXT 150 and its column MTEXT 18D: "\N" (column break) is read as a line
     # break, so "Line 3" and "Line 4" go below the first column, past the
     # columns' height (7.09), instead of at the top of the next column.
