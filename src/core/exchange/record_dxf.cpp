@@ -64,6 +64,7 @@ void record_dxf::azzera(std::string_view nome_entita) {
         }
     }
     voci.clear();
+    oltre.clear();
     testi_.clear();
     incorporato_ = false;
 }
@@ -79,6 +80,17 @@ void record_dxf::aggiungi_testo(const gruppo& g) {
                         static_cast<std::uint32_t>(v.size())});
         testi_.append(v);
     }
+}
+
+void record_dxf::aggiungi_oltre(const gruppo& g) {
+    if (numerico(tipo_valore(g.codice))) {
+        oltre.push_back({g.codice, g.numero, g.errore, 0, 0});
+        return;
+    }
+    const std::string_view v = g.testo.substr(0, 4096);
+    oltre.push_back({g.codice, 0, 0, static_cast<std::uint32_t>(testi_.size()),
+                     static_cast<std::uint32_t>(v.size())});
+    testi_.append(v);
 }
 
 const voce_record* record_dxf::trova(int codice) const {

@@ -58,11 +58,17 @@ class record_dxf {
 public:
     genere tipo = genere::altro;
     std::vector<voce_record> voci;
+    // An MTEXT's groups past its own, where its columns are described: those
+    // of its embedded object (after 101) and its extended data (1000 on).
+    std::vector<voce_record> oltre;
 
     // A new entity of that name (compared in upper case).
     void azzera(std::string_view nome_entita);
     void aggiungi(const gruppo& g) {
-        if (incorporato_ || g.codice < 0 || g.codice >= 1000) return;
+        if (incorporato_ || g.codice < 0 || g.codice >= 1000) {
+            if (tipo == genere::mtext && g.codice >= 0) aggiungi_oltre(g);
+            return;
+        }
         if (numerico(tipo_valore(g.codice))) {
             voci.push_back({g.codice, g.numero, g.errore, 0, 0});
         } else {
@@ -83,9 +89,10 @@ public:
 
 private:
     void aggiungi_testo(const gruppo& g);
+    void aggiungi_oltre(const gruppo& g);
 
     std::string testi_;
-    bool incorporato_ = false;  // after 101: an embedded object, left out
+    bool incorporato_ = false;  // after 101: an embedded object, left out of voci
 };
 
 }  // namespace pianopre

@@ -61,14 +61,7 @@ COORDINATE = 1e-9
 # any entity of that kind, how many vertices, why).  Misses beyond an entry
 # fail the check; so does an entry that finds fewer misses than it lists, once
 # the reader is fixed, until the entry is removed.
-DIFETTI_NOTI = {
-    # MTEXT 150 and its column MTEXT 18D: "\N" (column break) is read as a line
-    # break, so "Line 3" and "Line 4" go below the first column, past the
-    # columns' height (7.09), instead of at the top of the next column.
-    "ezdxf__columns_R2007.dxf": [
-        ("MTEXT", None, 2, "MTEXT column break read as a line break"),
-    ],
-}
+DIFETTI_NOTI = {}
 
 
 class FormatoErrato(Exception):
