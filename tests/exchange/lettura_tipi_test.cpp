@@ -208,8 +208,8 @@ TEST(TipiDxf, OgniTipoInCoordinateDelMondo) {
     }
 }
 
-// The lines of MTEXT texts: each line's point, rotation and height, from the
-// direction, extrusion, attachment point and columns.
+// The lines of MTEXT and MULTILEADER texts: each line's point, rotation and
+// height, from the direction, extrusion, attachment point and columns.
 TEST(TipiDxf, TestiDiPiuRighe) {
     struct riga {
         const char* testo;
@@ -241,20 +241,54 @@ TEST(TipiDxf, TestiDiPiuRighe) {
         // Columns 20 wide, 5 apart: in the embedded object (2018) or the
         // extended data (2007, the heights of the columns before them here).
         {"mtext colonne 2018",
-         {"0", "MTEXT", "40", "3", "1", "a\\Pb\\Nc\\\\N", "101", "Embedded Object", "70", "1",
-          "10", "1", "11", "0", "40", "20", "71", "1", "72", "2", "44", "20", "45", "5"},
+         {"0",   "MTEXT",
+          "40",  "3",
+          "1",   "a\\Pb\\Nc\\\\N",
+          "101", "Embedded Object",
+          "70",  "1",
+          "10",  "1",
+          "11",  "0",
+          "40",  "20",
+          "71",  "1",
+          "72",  "2",
+          "44",  "20",
+          "45",  "5"},
          0,
          3,
          {{"a", 0, 0}, {"b", 0, -5}, {"c\\N", 25, 0}}},
         {"mtext colonne 2007",
-         {"0",    "MTEXT", "40",   "3",  "1",    "a\\Pb\\Nc",
-          "1001", "ACAD",  "1000", "ACAD_MTEXT_COLUMN_INFO_BEGIN",
-          "1070", "50",    "1070", "1",  "1040", "9",
-          "1070", "48",    "1040", "20", "1070", "49",
-          "1040", "5",     "1000", "ACAD_MTEXT_COLUMN_INFO_END"},
+         {"0",    "MTEXT",
+          "40",   "3",
+          "1",    "a\\Pb\\Nc",
+          "1001", "ACAD",
+          "1000", "ACAD_MTEXT_COLUMN_INFO_BEGIN",
+          "1070", "50",
+          "1070", "1",
+          "1040", "9",
+          "1070", "48",
+          "1040", "20",
+          "1070", "49",
+          "1040", "5",
+          "1000", "ACAD_MTEXT_COLUMN_INFO_END"},
          0,
          3,
          {{"a", 0, 0}, {"b", 0, -5}, {"c", 25, 0}}},
+        // Text along world y: its lines stacked toward +x, 5/3 of 2 apart.
+        {"multileader ruotato",
+         {"0",   "MULTILEADER",
+          "300", "CONTEXT_DATA{",
+          "41",  "2",
+          "304", "uno\\Pdue",
+          "12",  "5",
+          "22",  "5",
+          "13",  "0",
+          "23",  "1",
+          "42",  "1.5708",
+          "301", "}",
+          "41",  "8"},
+         90,
+         2,
+         {{"uno", 5, 5}, {"due", 5 + 10.0 / 3, 5}}},
     };
     for (const auto& c : casi) {
         const auto v = leggi(file_dxf({}, {}, c.g, "AC1032"));

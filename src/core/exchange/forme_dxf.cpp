@@ -11,6 +11,7 @@
 #include "base/errori.h"
 #include "exchange/campi_dxf.h"
 #include "exchange/dxf_conversione.h"
+#include "exchange/mtext_dxf.h"
 
 namespace pianopre {
 
@@ -150,6 +151,47 @@ void percorso(cursore& c, double z, const matrice& m, const attributi& a, destin
     c.prendi(97);  // the count of source objects, whose references (330) are not kept
 }
 
+// A coordinate of point c (c, c + 10, c + 20) from group v.
+void coordinata(p3& p, int c, const record_dxf& r, const voce_record& v) {
+    (v.codice == c ? p.x : v.codice == c + 10 ? p.y : p.z) = r.numero(v);
+}
+
+bool di_punto(int c, const voce_record& v) {
+    return v.codice == c || v.codice == c + 10 || v.codice == c + 20;
+}
+
+// The text of a MULTILEADER, in its context data (up to "301 }") outside its
+// leaders: 304 the text, 12 its place, 13 its direction, 11 its normal, 41
+// its height (the first), 45 its line spacing factor.
+void testo_multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione& out) {
+    bool dentro = false, ha_testo = false;
+    std::string_view contenuto;
+    p3 pos, x{1, 0, 0}, n{0, 0, 1};
+    double altezza = 0, spaziatura = 1;
+    for (const voce_record& v : r.voci) {
+        if (v.codice == 301) break;
+        if (v.codice == 302 || v.codice == 303) dentro = v.codice == 302;
+        if (dentro) continue;
+        if (v.codice == 304) contenuto = r.testo(v);
+        if (di_punto(12, v)) {
+            coordinata(pos, 12, r, v);
+            ha_testo = true;
+        }
+        if (di_punto(13, v)) coordinata(x, 13, r, v);
+        if (di_punto(11, v)) coordinata(n, 11, r, v);
+        if (v.codice == 41 && altezza == 0) altezza = r.numero(v);
+        if (v.codice == 45) spaziatura = r.numero(v);
+    }
+    if (!ha_testo || contenuto.empty()) return;
+    cornice_testo c;
+    c.origine = pos;
+    orienta(c, x, n);
+    c.altezza = altezza;
+    c.passo = altezza * 5.0 / 3.0 * spaziatura;
+    c.diretto = false;
+    righe_in_cornice(c, contenuto, d.cod, a, out);
+}
+
 }  // namespace
 
 void polilinea_piana(std::vector<p3>& out, const std::vector<p3>& vertici,
@@ -202,10 +244,6 @@ void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destin
     p3 ultimo, piega;
     double lungo = 0;
     int stato = 0;  // 0 outside, 1 in a leader, 2 in a leader line
-    std::string contenuto;
-    p3 pos_testo;
-    double altezza = 0;
-    bool ha_testo = false;
     for (std::size_t i = 0; i < r.voci.size(); ++i) {
         const voce_record& v = r.voci[i];
         if (v.codice == 302) {
@@ -215,8 +253,6 @@ void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destin
         } else if (v.codice == 304 && r.testo(v) == "LEADER_LINE{") {
             stato = 2;
             linea.clear();
-        } else if (v.codice == 304) {
-            contenuto = r.testo(v);
         } else if (v.codice == 305 && stato == 2) {
             linea.push_back(ultimo);
             out.serie(a, linea);
@@ -234,25 +270,9 @@ void multileader(const record_dxf& r, const attributi& a, disegno_dxf& d, destin
             (v.codice == 11 ? piega.x : v.codice == 21 ? piega.y : piega.z) = r.numero(v);
         } else if (stato == 1 && v.codice == 40) {
             lungo = r.numero(v);
-        } else if (stato == 0 && (v.codice == 12 || v.codice == 22 || v.codice == 32)) {
-            (v.codice == 12   ? pos_testo.x
-             : v.codice == 22 ? pos_testo.y
-                              : pos_testo.z) = r.numero(v);
-            ha_testo = true;
-        } else if (stato == 0 && v.codice == 41 && altezza == 0) {
-            altezza = r.numero(v);
         }
     }
-    if (!ha_testo || contenuto.empty()) return;
-    const auto righe = righe_mtext(contenuto, d.cod);
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-        testo_piazzato t;
-        t.pos = pos_testo + p3{0, -altezza * 5.0 / 3.0 * static_cast<double>(i), 0};
-        t.altezza = altezza;
-        t.asse_y = {0, altezza, 0};
-        t.testo = righe[i];
-        out.testo(a, t);
-    }
+    testo_multileader(r, a, d, out);
 }
 
 }  // namespace pianopre

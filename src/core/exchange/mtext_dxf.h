@@ -1,6 +1,6 @@
-// MTEXT: one text for each line, the lines stacked along the text's own up
-// direction from where its attachment point puts them, its columns side by
-// side.
+// MTEXT, and the text of a MULTILEADER: one text for each line, the lines
+// stacked along the text's own up direction from where its attachment point
+// puts them, the columns of an MTEXT side by side.
 #pragma once
 
 #include <string_view>
