@@ -53,16 +53,19 @@ constexpr nome_genere generi[] = {
     {"MLINE", genere::mline},
 };
 
+genere genere_di(std::string_view nome_entita) {
+    // Names come in capitals almost always: those are found without case folding.
+    for (const nome_genere& n : generi)
+        if (nome_entita == n.nome) return n.g;
+    for (const nome_genere& n : generi)
+        if (uguale_maiuscolo(nome_entita, n.nome)) return n.g;
+    return genere::altro;
+}
+
 }  // namespace
 
 void record_dxf::azzera(std::string_view nome_entita) {
-    tipo = genere::altro;
-    for (const nome_genere& n : generi) {
-        if (uguale_maiuscolo(nome_entita, n.nome)) {
-            tipo = n.g;
-            break;
-        }
-    }
+    tipo = genere_di(nome_entita);
     voci.clear();
     oltre.clear();
     testi_.clear();
