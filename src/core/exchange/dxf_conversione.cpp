@@ -177,20 +177,32 @@ void leader(const record_dxf& r, const attributi& a, destinazione& out) {
     if (!punti.empty()) out.serie(a, punti);
 }
 
+// An INSERT's array: columns and rows, and their steps. A step of 0 makes a
+// single column or row, whatever the count says.
+struct griglia_insert {
+    int colonne, righe;
+    double dx, dy;
+};
+
+griglia_insert griglia_di(const record_dxf& r) {
+    const int colonne = std::max<int>(1, r.intero(70, 1));
+    const int righe = std::max<int>(1, r.intero(71, 1));
+    const double dx = r.numero(44, 0), dy = r.numero(45, 0);
+    return {dx != 0 ? colonne : 1, dy != 0 ? righe : 1, dx, dy};
+}
+
 // INSERT, and its arrays: one reference for each distinct copy.
 void inserimento(const record_dxf& r, const attributi& a, destinazione& out) {
     const std::string_view nome = r.testo(2);
     const p3 s{r.numero(41, 1), r.numero(42, 1), r.numero(43, 1)};
     const double rot = r.numero(50, 0) * gradi;
-    const int colonne = std::max<int>(1, r.intero(70, 1));
-    const int righe = std::max<int>(1, r.intero(71, 1));
-    const double dx = r.numero(44, 0), dy = r.numero(45, 0);
+    const griglia_insert g = griglia_di(r);
     const matrice ocs = ocs_di(r);
     const matrice fissa = rotazione_z(rot) * scala(s);
     const p3 p = r.punto(10);
-    for (int i = 0; i < (dy != 0 ? righe : 1); ++i) {
-        for (int j = 0; j < (dx != 0 ? colonne : 1); ++j) {
-            const p3 scarto = rotazione_z(rot).applica({j * dx, i * dy, 0});
+    for (int i = 0; i < g.righe; ++i) {
+        for (int j = 0; j < g.colonne; ++j) {
+            const p3 scarto = rotazione_z(rot).applica({j * g.dx, i * g.dy, 0});
             out.riferimento(a, nome, ocs * traslazione(p + scarto) * fissa);
         }
     }
@@ -246,21 +258,17 @@ void maglia(const record_dxf& r, const attributi& a, destinazione& out) {
 }  // namespace
 
 std::int64_t numero_copie(const record_dxf& r) {
-    const std::int64_t colonne = r.numero(44, 0) != 0 ? std::max<int>(1, r.intero(70, 1)) : 1;
-    const std::int64_t righe = r.numero(45, 0) != 0 ? std::max<int>(1, r.intero(71, 1)) : 1;
-    return colonne * righe;
+    const griglia_insert g = griglia_di(r);
+    return std::int64_t{g.colonne} * g.righe;
 }
 
 std::vector<p3> copie_insert(const record_dxf& r) {
     const double rot = r.numero(50, 0) * gradi;
-    const int colonne = std::max<int>(1, r.intero(70, 1));
-    const int righe = std::max<int>(1, r.intero(71, 1));
-    const double dx = r.numero(44, 0), dy = r.numero(45, 0);
+    const griglia_insert g = griglia_di(r);
     const matrice m = ocs_di(r) * rotazione_z(rot);
     std::vector<p3> copie;
-    for (int i = 0; i < (dy != 0 ? righe : 1); ++i)
-        for (int j = 0; j < (dx != 0 ? colonne : 1); ++j)
-            copie.push_back(m.direzione({j * dx, i * dy, 0}));
+    for (int i = 0; i < g.righe; ++i)
+        for (int j = 0; j < g.colonne; ++j) copie.push_back(m.direzione({j * g.dx, i * g.dy, 0}));
     return copie;
 }
 
