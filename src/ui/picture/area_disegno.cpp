@@ -108,9 +108,7 @@ void area_disegno::punto(double u, double v, const QColor& c) {
 }
 
 bool area_disegno::disegno_diretto(QPainter& p) const {
-    return p.transform().isIdentity() && !p.hasClipping() &&
-           p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0 &&
-           !p.testRenderHint(QPainter::Antialiasing);
+    return pittore_diretto(p) && !p.testRenderHint(QPainter::Antialiasing);
 }
 
 void area_disegno::linea_a(double u, double v, const QColor& c) {

@@ -77,10 +77,9 @@ cache_testi::voce cache_testi::forma(QPainter& p, const QString& testo, per_cara
 // painting with antialiased text and an opaque solid pen.
 bool cache_testi::pittore_semplice(const QPainter& p) {
     const QPen& penna = p.pen();
-    return p.transform().isIdentity() && !p.hasClipping() &&
-           p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0 &&
-           p.testRenderHint(QPainter::TextAntialiasing) && penna.style() == Qt::SolidLine &&
-           penna.brush().style() == Qt::SolidPattern && penna.color().alpha() == 255;
+    return pittore_diretto(p) && p.testRenderHint(QPainter::TextAntialiasing) &&
+           penna.style() == Qt::SolidLine && penna.brush().style() == Qt::SolidPattern &&
+           penna.color().alpha() == 255;
 }
 
 bool cache_testi::disegna_cifre(QPainter& p, per_carattere& c, QPointF origine,
@@ -89,8 +88,10 @@ bool cache_testi::disegna_cifre(QPainter& p, per_carattere& c, QPointF origine,
     if (!c.cifre_provate) {
         c.cifre_provate = true;
         c.cifre = cifre_composte::del_pittore(p);
-        if (c.cifre && !c.diretti) c.diretti = std::make_unique<glifi_diretti>(c.cifre->carattere());
-        if (c.cifre && !(c.diretti->utilizzabile() && c.diretti->carattere() == c.cifre->carattere()))
+        if (c.cifre && !c.diretti)
+            c.diretti = std::make_unique<glifi_diretti>(c.cifre->carattere());
+        if (c.cifre &&
+            !(c.diretti->utilizzabile() && c.diretti->carattere() == c.cifre->carattere()))
             c.cifre.reset();
     }
     cifre_composte::corsa corsa;
@@ -136,7 +137,8 @@ void cache_testi::disegna(QPainter& p, QPointF origine, const QString& testo,
     }
     const QPointF sulla(sulla_griglia(origine.x()), origine.y());
     if (diretto && trovata->diretta) {
-        c.diretti->disegna(*pixel, sulla, trovata->indici, trovata->posizioni, p.pen().color().rgb());
+        c.diretti->disegna(*pixel, sulla, trovata->indici, trovata->posizioni,
+                           p.pen().color().rgb());
         return;
     }
     p.drawGlyphRun(sulla, *trovata->glifi);

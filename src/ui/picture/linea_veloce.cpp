@@ -119,6 +119,11 @@ bool gestibile(double v) {
 
 }  // namespace
 
+bool pittore_diretto(const QPainter& p) {
+    return p.transform().isIdentity() && !p.hasClipping() &&
+           p.compositionMode() == QPainter::CompositionMode_SourceOver && p.opacity() == 1.0;
+}
+
 bool punto_veloce(const superficie& s, QPointF p, QRgb colore) {
     if (!std::isfinite(p.x()) || !std::isfinite(p.y()) || std::fabs(p.x()) > limite_punto ||
         std::fabs(p.y()) > limite_punto)

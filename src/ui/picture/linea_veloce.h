@@ -2,6 +2,7 @@
 // as QPainter's raster engine draws an aliased line of width 1 without transform.
 #pragma once
 
+#include <QPainter>
 #include <QPointF>
 #include <QRgb>
 #include <cstdint>
@@ -15,6 +16,11 @@ struct superficie {
     int larghezza = 0;
     int altezza = 0;
 };
+
+// Whether a painter's state lets drawing bypass it for the image's pixels: no
+// transform or clipping, plain source-over at full opacity. Each fast path
+// adds what else it needs (aliased lines, antialiased text, an opaque pen).
+bool pittore_diretto(const QPainter& p);
 
 // Draws the line from a to b (pixel coordinates, the line from pixel centre
 // to pixel centre convention of QPainter) in the opaque colour `colore`.
