@@ -1,4 +1,5 @@
-// Throughput of the calculation road: reading the boxes, the plan, the precision and the text forms.
+// Throughput of the calculation road: reading the boxes, the plan, the precision and the text
+// forms.
 #include <benchmark/benchmark.h>
 
 #include "base/numeri.h"

@@ -30,7 +30,8 @@ void colloca_e_ridisegna(benchmark::State& stato) {
         ridis(area, lavoro.disegno.lista_entita, vista, adattamento::adatta);
         benchmark::DoNotOptimize(area.immagine().constBits());
     }
-    stato.counters["entita_sito"] = static_cast<double>(lavoro.disegno_sito.lista_entita.n_entita());
+    stato.counters["entita_sito"] =
+        static_cast<double>(lavoro.disegno_sito.lista_entita.n_entita());
 }
 BENCHMARK(colloca_e_ridisegna)->Unit(benchmark::kMillisecond);
 

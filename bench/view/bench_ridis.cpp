@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "scheme/modello.h"
 #include "picture/ridis.h"
+#include "scheme/modello.h"
 
 namespace pianopre {
 namespace {
@@ -71,11 +71,21 @@ void ridisegna(benchmark::State& stato, bool assonometrica, bool lunghi = false)
     stato.SetItemsProcessed(stato.iterations() * stato.range(0));
 }
 
-void ridis_pianta(benchmark::State& s) { ridisegna(s, false); }
-void ridis_assonometrica(benchmark::State& s) { ridisegna(s, true); }
+void ridis_pianta(benchmark::State& s) {
+    ridisegna(s, false);
+}
+void ridis_assonometrica(benchmark::State& s) {
+    ridisegna(s, true);
+}
 BENCHMARK(ridis_pianta)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(ridis_assonometrica)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-void ridis_segmenti_lunghi(benchmark::State& s) { ridisegna(s, false, true); }
+BENCHMARK(ridis_assonometrica)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+void ridis_segmenti_lunghi(benchmark::State& s) {
+    ridisegna(s, false, true);
+}
 BENCHMARK(ridis_segmenti_lunghi)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -23,7 +23,8 @@ TEST(Avvio, NienteCalcolatoNeDisegnato) {
     const QImage& img = b.c.area->immagine();
     bool bianca = true;
     for (int y = 0; y < img.height() && bianca; ++y)
-        for (int x = 0; x < img.width() && bianca; ++x) bianca = img.pixel(x, y) == qRgb(255, 255, 255);
+        for (int x = 0; x < img.width() && bianca; ++x)
+            bianca = img.pixel(x, y) == qRgb(255, 255, 255);
     EXPECT_TRUE(bianca);
     EXPECT_EQ(b.m.lista_entita.n_entita(), 0);
     EXPECT_TRUE(b.c.uscita_num_foto->text().isEmpty());

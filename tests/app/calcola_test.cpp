@@ -8,7 +8,9 @@
 namespace pianopre {
 namespace {
 
-QColor sfondo(const QLineEdit* casella) { return casella->palette().color(QPalette::Base); }
+QColor sfondo(const QLineEdit* casella) {
+    return casella->palette().color(QPalette::Base);
+}
 const QColor rosso(255, 0, 0);
 
 TEST(Calcola, EsempioCameraNonMetrica) {
@@ -19,7 +21,8 @@ TEST(Calcola, EsempioCameraNonMetrica) {
     EXPECT_EQ(b.c.casella_base->text(), "2,4");
     EXPECT_EQ(b.c.uscita_num_foto->text(), "9");
     EXPECT_EQ(b.c.uscita_num_strisc->text(), "1");
-    EXPECT_TRUE(b.c.uscita_incl->text().startsWith("2,5907")) << b.c.uscita_incl->text().toStdString();
+    EXPECT_TRUE(b.c.uscita_incl->text().startsWith("2,5907"))
+        << b.c.uscita_incl->text().toStdString();
     EXPECT_EQ(b.c.uscita_sovrapp->text(), "60");
     EXPECT_EQ(b.c.uscita_ingrand->text(), "2");
     EXPECT_EQ(b.c.uscita_prec_max->text(), " 10.6 /  16.7");
@@ -72,13 +75,15 @@ TEST(Calcola, DueClicStessiRisultati) {
     b.c.casella_base->setText("1,3");
     b.calcola();
     QStringList primo;
-    for (auto* c : {b.c.casella_base, b.c.uscita_num_foto, b.c.uscita_num_strisc, b.c.uscita_incl,
-                    b.c.uscita_sovrapp, b.c.uscita_ingrand, b.c.uscita_prec_max, b.c.uscita_prec_std})
+    for (auto* c :
+         {b.c.casella_base, b.c.uscita_num_foto, b.c.uscita_num_strisc, b.c.uscita_incl,
+          b.c.uscita_sovrapp, b.c.uscita_ingrand, b.c.uscita_prec_max, b.c.uscita_prec_std})
         primo << c->text();
     b.calcola();
     QStringList secondo;
-    for (auto* c : {b.c.casella_base, b.c.uscita_num_foto, b.c.uscita_num_strisc, b.c.uscita_incl,
-                    b.c.uscita_sovrapp, b.c.uscita_ingrand, b.c.uscita_prec_max, b.c.uscita_prec_std})
+    for (auto* c :
+         {b.c.casella_base, b.c.uscita_num_foto, b.c.uscita_num_strisc, b.c.uscita_incl,
+          b.c.uscita_sovrapp, b.c.uscita_ingrand, b.c.uscita_prec_max, b.c.uscita_prec_std})
         secondo << c->text();
     EXPECT_EQ(primo, secondo);
     EXPECT_EQ(b.c.casella_base->text(), "1,3");
@@ -92,10 +97,10 @@ TEST(Calcola, ColoriDiAvviso) {
         bool sovrapp_rossa;
         bool ingrand_rosso;
     } casi[] = {
-        {"", "50", "10", false, false},      // 60 % exactly
-        {"0,57", "50", "10", true, false},   // about 90.5 %
-        {"", "20", "11", false, false},      // enlargement 110 / 20 = 5.5 exactly
-        {"", "19", "11", false, true},       // 5.79
+        {"", "50", "10", false, false},     // 60 % exactly
+        {"0,57", "50", "10", true, false},  // about 90.5 %
+        {"", "20", "11", false, false},     // enlargement 110 / 20 = 5.5 exactly
+        {"", "19", "11", false, true},      // 5.79
     };
     for (const auto& c : casi) {
         banco_form6 b;
@@ -120,7 +125,8 @@ TEST(Calcola, MessaggiDiErroreERecordIntatti) {
     } casi[] = {
         {&controlli_form6::casella_distanza, "",
          "Errore 6. Occorre riempire tutte le caselle per ottenere il risultato."},
-        {&controlli_form6::casella_focale, "", "Errore 11: Divisione per zero. Controllare i dati inseriti"},
+        {&controlli_form6::casella_focale, "",
+         "Errore 11: Divisione per zero. Controllare i dati inseriti"},
         {&controlli_form6::casella_larg_sogg, "2,5 m",
          "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o punto)."},
     };

@@ -1,6 +1,6 @@
 // Guarded arithmetic and its error numbers.
-#include "support/errori_prova.h"
 #include "base/errori.h"
+#include "support/errori_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,8 @@ TEST(Errori, Divisione) {
 }
 
 TEST(Errori, InteroA16BitConMetaAlPari) {
-    const std::pair<double, int> casi[] = {{2.5, 2},   {3.5, 4},         {-2.5, -2},
-                                           {0.5, 0},   {1.5, 2},         {2.4999, 2},
+    const std::pair<double, int> casi[] = {{2.5, 2},         {3.5, 4},          {-2.5, -2},
+                                           {0.5, 0},         {1.5, 2},          {2.4999, 2},
                                            {32767.4, 32767}, {-32768.5, -32768}};
     for (auto [x, atteso] : casi) EXPECT_EQ(intero16(x), atteso) << x;
     for (double x : {32767.5, -32768.6, 1e10, std::numeric_limits<double>::quiet_NaN(),
@@ -37,7 +37,8 @@ TEST(Errori, InteroA16BitConMetaAlPari) {
 
 TEST(Errori, NumeriNonFinitiERestringimento) {
     EXPECT_EQ(numero_errore([] { finito(std::numeric_limits<double>::infinity()); }), err_overflow);
-    EXPECT_EQ(numero_errore([] { finito(std::numeric_limits<double>::quiet_NaN()); }), err_overflow);
+    EXPECT_EQ(numero_errore([] { finito(std::numeric_limits<double>::quiet_NaN()); }),
+              err_overflow);
     EXPECT_EQ(singolo(1.25), 1.25f);
     EXPECT_EQ(numero_errore([] { singolo(1e39); }), err_overflow);
     EXPECT_EQ(numero_errore([] { singolo(-1e39); }), err_overflow);

@@ -6,9 +6,9 @@
 #include <QSet>
 
 #include "app/controlli_form6.h"
-#include "common/didascalia.h"
 #include "app/form1.h"
 #include "app/icona.h"
+#include "common/didascalia.h"
 
 namespace pianopre {
 namespace {

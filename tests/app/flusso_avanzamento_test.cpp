@@ -15,10 +15,13 @@ TEST(FlussoAvanzamento, PassaTuttoERiferisce) {
     for (std::size_t i = 0; i < testo.size(); i += 7) testo[i] = static_cast<char>('a' + i % 26);
     std::istringstream sorgente(testo);
     std::vector<std::int64_t> rapporti;
-    flusso_avanzamento flusso(*sorgente.rdbuf(), [&](std::int64_t n) {
-        rapporti.push_back(n);
-        return true;
-    }, 100'000);
+    flusso_avanzamento flusso(
+        *sorgente.rdbuf(),
+        [&](std::int64_t n) {
+            rapporti.push_back(n);
+            return true;
+        },
+        100'000);
     std::istream in(&flusso);
     std::ostringstream letto;
     letto << in.rdbuf();
@@ -31,8 +34,8 @@ TEST(FlussoAvanzamento, PassaTuttoERiferisce) {
 TEST(FlussoAvanzamento, FermatoFinisceLi) {
     std::istringstream sorgente(std::string(1'000'000, 'y'));
     int chiamate = 0;
-    flusso_avanzamento flusso(*sorgente.rdbuf(), [&](std::int64_t) { return ++chiamate < 2; },
-                              1);
+    flusso_avanzamento flusso(
+        *sorgente.rdbuf(), [&](std::int64_t) { return ++chiamate < 2; }, 1);
     std::istream in(&flusso);
     std::ostringstream letto;
     letto << in.rdbuf();

@@ -45,8 +45,8 @@ void scegli(const QString& nome, const std::function<void()>& apri) {
 
 TEST(Fotocamera, UsaRiempieLeCaselleNelFormatoRegionale) {
     banco_fotocamere f;
-    for (const auto& [formato, larghezza] :
-         {std::pair{formato_regionale::italiano(), "35,7"}, {formato_regionale::inglese(), "35.7"}}) {
+    for (const auto& [formato, larghezza] : {std::pair{formato_regionale::italiano(), "35,7"},
+                                             {formato_regionale::inglese(), "35.7"}}) {
         commessa lavoro;
         servizi_finti servizi;
         Form6 finestra(lavoro, servizi, formato);

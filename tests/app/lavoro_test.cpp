@@ -20,7 +20,9 @@ const QString titolo =
 struct banco_lavoro : banco_form6 {
     std::filesystem::path cartella = prova::cartella_unica("pianopre-lavoro");
     ~banco_lavoro() { std::filesystem::remove_all(cartella); }
-    QString file(const char* nome) const { return QString::fromStdString((cartella / nome).string()); }
+    QString file(const char* nome) const {
+        return QString::fromStdString((cartella / nome).string());
+    }
     void azione(const char* nome) { finestra.findChild<QAction*>(nome)->trigger(); }
 };
 
@@ -47,7 +49,8 @@ TEST(Lavoro, SalvaRiapriETitolo) {
     EXPECT_EQ(altro.c.uscita_prec_max->text(), b.c.uscita_prec_max->text());  // computed again
     EXPECT_EQ(altro.c.uscita_num_foto->text(), "9");
     EXPECT_EQ(altro.finestra.windowTitle(), titolo + " - primo.pianopre");
-    EXPECT_TRUE(altro.servizi.messaggi().isEmpty()) << altro.servizi.eventi.join('\n').toStdString();
+    EXPECT_TRUE(altro.servizi.messaggi().isEmpty())
+        << altro.servizi.eventi.join('\n').toStdString();
 }
 
 TEST(Lavoro, DomandaPrimaDiPerdereLeModifiche) {
@@ -83,7 +86,8 @@ TEST(Lavoro, FileDanneggiatoNonCambiaNulla) {
     banco_lavoro b;
     b.esempio();
     b.calcola();
-    std::ofstream(b.cartella / "rotto.pianopre") << "{\"formato\": \"pianopre-lavoro\", \"versione\": 1, \"caselle\": [";
+    std::ofstream(b.cartella / "rotto.pianopre")
+        << "{\"formato\": \"pianopre-lavoro\", \"versione\": 1, \"caselle\": [";
     b.finestra.apri_file(b.file("rotto.pianopre"));
     ASSERT_EQ(b.servizi.messaggi().size(), 1);
     EXPECT_TRUE(b.servizi.messaggi().front().contains("rotto.pianopre"));

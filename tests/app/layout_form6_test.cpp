@@ -81,7 +81,7 @@ std::vector<QString> catena_attesa() {
 }
 
 class LayoutForm6 : public ::testing::Test {
-  protected:
+protected:
     LayoutForm6() {
         finestra.setObjectName("Form6");
         finestra.resize(767, 671);
@@ -263,9 +263,9 @@ TEST_F(LayoutForm6, UnaFinestraPiuPiccolaNascondeCioCheStaOltreIlBordo) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
     finestra.resize(400, 300);
     QApplication::processEvents();
-    EXPECT_TRUE(c.esci->visibleRegion().isEmpty());   // right-hand column
-    EXPECT_TRUE(c.apri_dxf->visibleRegion().isEmpty());   // lower band
-    EXPECT_FALSE(c.area->visibleRegion().isEmpty());  // partly still in view
+    EXPECT_TRUE(c.esci->visibleRegion().isEmpty());      // right-hand column
+    EXPECT_TRUE(c.apri_dxf->visibleRegion().isEmpty());  // lower band
+    EXPECT_FALSE(c.area->visibleRegion().isEmpty());     // partly still in view
     EXPECT_LT(c.area->visibleRegion().boundingRect().width(), c.area->width());
 }
 

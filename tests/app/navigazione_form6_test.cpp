@@ -124,7 +124,7 @@ TEST(Frecce, UnQuartoDellaVistaODelloSchema) {
     b.clic(b.c.freccia_sinistra);  // "<"
     finestra_uguale(b.c.area->scala(), -4, 12.5f, 16, -10);
     b.clic(b.c.freccia_destra);  // ">"
-    b.clic(b.c.freccia_giu);  // "V"
+    b.clic(b.c.freccia_giu);     // "V"
     finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
 
     b.c.sposta_schema->setChecked(true);

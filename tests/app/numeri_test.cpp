@@ -1,6 +1,6 @@
 // Reading typed numbers under Italian (comma) and English (point) regional formats.
-#include "support/errori_prova.h"
 #include "base/numeri.h"
+#include "support/errori_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +26,46 @@ int numero_errore(std::string_view testo, const formato_regionale& f) {
 // The same answer under both formats: blank texts, point texts and texts without separators.
 TEST(LeggiNumero, TestiSenzaVirgolaValgonoInOgniFormato) {
     const caso casi[] = {
-        {"", 0},          {"   ", 0},        {"\t ", 0},         {"12.5", 12.5},
-        {" 12.5 ", 12.5}, {"1.000,5", 1},    {"2.5 m", 2.5},     {"abc", 0},
-        {"1 2", 12},      {"- 3", -3},       {"+7", 7},          {".5", 0.5},
-        {"5.", 5},        {"1e3", 1000},     {"1E+3", 1000},     {"2D2", 200},
-        {"1.5e-2", 0.015}, {"1e", 1},        {"1e+", 1},         {"1 e 2", 100},
-        {"--5", 0},       {"-", 0},          {".", 0},           {"100", 100},
-        {"1\n2", 12},     {"12abc34", 12},   {"0.912", 0.912},   {"1e-400", 0},
-        {"&H10", 16},     {"&hff", 255},     {"&HFFFF", -1},     {"&H8000", -32768},
-        {"&H10000", 65536}, {"&HFFFFFFFF", -1}, {"&O777", 511},  {"&o17", 15},
-        {"&O177777", -1}, {"&X12", 0},       {"&H", 0},          {"&HZ", 0},
+        {"", 0},
+        {"   ", 0},
+        {"\t ", 0},
+        {"12.5", 12.5},
+        {" 12.5 ", 12.5},
+        {"1.000,5", 1},
+        {"2.5 m", 2.5},
+        {"abc", 0},
+        {"1 2", 12},
+        {"- 3", -3},
+        {"+7", 7},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"1E+3", 1000},
+        {"2D2", 200},
+        {"1.5e-2", 0.015},
+        {"1e", 1},
+        {"1e+", 1},
+        {"1 e 2", 100},
+        {"--5", 0},
+        {"-", 0},
+        {".", 0},
+        {"100", 100},
+        {"1\n2", 12},
+        {"12abc34", 12},
+        {"0.912", 0.912},
+        {"1e-400", 0},
+        {"&H10", 16},
+        {"&hff", 255},
+        {"&HFFFF", -1},
+        {"&H8000", -32768},
+        {"&H10000", 65536},
+        {"&HFFFFFFFF", -1},
+        {"&O777", 511},
+        {"&o17", 15},
+        {"&O177777", -1},
+        {"&X12", 0},
+        {"&H", 0},
+        {"&HZ", 0},
     };
     for (const auto& c : casi) {
         EXPECT_DOUBLE_EQ(leggi_numero(c.testo, italiano), c.atteso) << '"' << c.testo << '"';
@@ -47,9 +77,17 @@ TEST(LeggiNumero, TestiSenzaVirgolaValgonoInOgniFormato) {
 // the program's own start-up texts "60,00" must read as sixty everywhere.
 TEST(LeggiNumero, VirgolaLettaInModoStretto) {
     const caso casi[] = {
-        {"60,00", 60},   {" 60,00 ", 60}, {"2,5", 2.5},     {"-2,5", -2.5}, {"+2,5", 2.5},
-        {",5", 0.5},     {"5,", 5},       {"0,912", 0.912}, {"1,5E+20", 1.5e20},
-        {"1,5E-07", 1.5e-7}, {"33,3333333333333", 33.3333333333333},
+        {"60,00", 60},
+        {" 60,00 ", 60},
+        {"2,5", 2.5},
+        {"-2,5", -2.5},
+        {"+2,5", 2.5},
+        {",5", 0.5},
+        {"5,", 5},
+        {"0,912", 0.912},
+        {"1,5E+20", 1.5e20},
+        {"1,5E-07", 1.5e-7},
+        {"33,3333333333333", 33.3333333333333},
     };
     for (const auto& c : casi) {
         EXPECT_DOUBLE_EQ(leggi_numero(c.testo, italiano), c.atteso) << '"' << c.testo << '"';
@@ -58,8 +96,8 @@ TEST(LeggiNumero, VirgolaLettaInModoStretto) {
 }
 
 TEST(LeggiNumero, VirgolaNonNumericaDaErrore13) {
-    for (const char* testo : {"2,5 m", "1,2,3", ",", " , ", "a,5", "2,5.1", "1,5E", "- ,5",
-                              "2 ,5", "1,5E+", "--2,5", "2,5-"}) {
+    for (const char* testo : {"2,5 m", "1,2,3", ",", " , ", "a,5", "2,5.1", "1,5E", "- ,5", "2 ,5",
+                              "1,5E+", "--2,5", "2,5-"}) {
         EXPECT_EQ(numero_errore(testo, italiano), err_tipo) << '"' << testo << '"';
         EXPECT_EQ(numero_errore(testo, inglese), err_tipo) << '"' << testo << '"';
     }
@@ -92,7 +130,9 @@ TEST(LeggiNumero, EsponentiEstremi) {
                            "00000000000000000000000000000000000000000000000000000000000000000"
                            "00000000000000000000000000000000000000000000000000000000000000000"
                            "00000000000000000000000000000000000000000000000000000000000000000"
-                           "00000000000001e5", inglese), 0);
+                           "00000000000001e5",
+                           inglese),
+              0);
     const double piccolo = leggi_numero("1e-320", inglese);
     EXPECT_GE(piccolo, 0);
     EXPECT_LT(piccolo, 1e-300);

@@ -11,24 +11,56 @@ namespace pianopre {
 namespace {
 
 QStringList testi_ostili() {
-    return {"",          " ",          " \t ",       "1e309",      "-1e309",     "1e-320",
-            "1e-400",    "nan",        "NaN",        "inf",        "-inf",       "Infinity",
-            "&HFFFF",    "&H7FFF",     "&O777",      "&H100000000", QString(40000, '9'),
-            QString(40000, ','),       "è",          "ñ12",        "日本",       "-",
-            ",",         ".",          "0",          "-5",         "-0",         "0,0",
-            "1,2,3",     "2,5 m",      "1.000,5",    "1e",         "--1",        "1d400",
-            "9999999999", "0,0000001", "1E-300",     "12abc",      "١٢٣",        "&"};
+    return {"",
+            " ",
+            " \t ",
+            "1e309",
+            "-1e309",
+            "1e-320",
+            "1e-400",
+            "nan",
+            "NaN",
+            "inf",
+            "-inf",
+            "Infinity",
+            "&HFFFF",
+            "&H7FFF",
+            "&O777",
+            "&H100000000",
+            QString(40000, '9'),
+            QString(40000, ','),
+            "è",
+            "ñ12",
+            "日本",
+            "-",
+            ",",
+            ".",
+            "0",
+            "-5",
+            "-0",
+            "0,0",
+            "1,2,3",
+            "2,5 m",
+            "1.000,5",
+            "1e",
+            "--1",
+            "1d400",
+            "9999999999",
+            "0,0000001",
+            "1E-300",
+            "12abc",
+            "١٢٣",
+            "&"};
 }
 
-
 std::vector<QLineEdit*> caselle_ingresso(const controlli_form6& c) {
-    return {c.casella_focale,       c.casella_larg_neg,  c.casella_alt_neg,  c.casella_alt_sogg,
-            c.casella_larg_sogg, c.casella_distanza, c.casella_scala, c.casella_base};
+    return {c.casella_focale,    c.casella_larg_neg, c.casella_alt_neg, c.casella_alt_sogg,
+            c.casella_larg_sogg, c.casella_distanza, c.casella_scala,   c.casella_base};
 }
 
 std::vector<QLineEdit*> caselle_uscita(const controlli_form6& c) {
-    return {c.casella_base,   c.uscita_num_foto,   c.uscita_num_strisc, c.uscita_incl,
-            c.uscita_sovrapp, c.uscita_ingrand, c.uscita_prec_max,  c.uscita_prec_std};
+    return {c.casella_base,   c.uscita_num_foto, c.uscita_num_strisc, c.uscita_incl,
+            c.uscita_sovrapp, c.uscita_ingrand,  c.uscita_prec_max,   c.uscita_prec_std};
 }
 
 bool messaggio_del_comando(const QString& evento) {
@@ -41,7 +73,8 @@ bool messaggio_del_comando(const QString& evento) {
 }
 
 void verifica_risultato_pulito(banco_form6& b, const QString& caso) {
-    static const QRegularExpression non_numeri("nan|inf", QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression non_numeri("nan|inf",
+                                               QRegularExpression::CaseInsensitiveOption);
     for (const QLineEdit* c : caselle_uscita(b.c))
         EXPECT_FALSE(non_numeri.match(c->text()).hasMatch()) << caso.toStdString();
     for (const entita& e : b.m.lista_entita.voci()) {

@@ -23,7 +23,9 @@ struct banco_stazioni : banco_form6 {
         calcola();
     }
     ~banco_stazioni() { std::filesystem::remove_all(cartella); }
-    QString file(const char* nome) const { return QString::fromStdString((cartella / nome).string()); }
+    QString file(const char* nome) const {
+        return QString::fromStdString((cartella / nome).string());
+    }
     void azione(const char* nome) { finestra.findChild<QAction*>(nome)->trigger(); }
     QString cella(QTableView* v, int r, int c) { return v->model()->index(r, c).data().toString(); }
 };
@@ -87,7 +89,8 @@ TEST(Stazioni, EsportaCsvNeiDueFormati) {
     b.servizi.file.push_back(b.file("a.csv/x.csv"));  // under a file: no folder
     prova::quando_aperta([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
     b.azione("azione_esporta_csv");
-    EXPECT_TRUE(b.servizi.messaggi().last().startsWith("messaggio:Errore: impossibile salvare il file: "));
+    EXPECT_TRUE(
+        b.servizi.messaggi().last().startsWith("messaggio:Errore: impossibile salvare il file: "));
 }
 
 // The printed plan of the placed job; before a calculation there is none.

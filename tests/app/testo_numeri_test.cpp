@@ -66,8 +66,9 @@ TEST(TestoPunto, CoppiaDiPrecisione) {
 
 // What the program writes into a box reads back as the same value on the next click.
 TEST(TestoGenerale, RiletturaDaLeggiNumero) {
-    const double valori[] = {2.4, 60, 9.865790271635426, 0.912, -2.5, 1e15, 1.5e20, 1e-5,
-                             -1.25e-7, 2.59078, 33.333333333333336, 1e300, 5e-300};
+    const double valori[] = {
+        2.4,      60,      9.865790271635426,  0.912, -2.5,  1e15, 1.5e20, 1e-5,
+        -1.25e-7, 2.59078, 33.333333333333336, 1e300, 5e-300};
     for (const auto* f : {&italiano, &inglese}) {
         for (double v : valori) {
             const double letto = leggi_numero(testo_generale(v, *f), *f);

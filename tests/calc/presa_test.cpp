@@ -1,6 +1,6 @@
 // The shooting plan: the worked example, its variations and the error causes.
-#include "support/errori_prova.h"
 #include "calc/presa.h"
+#include "support/errori_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(CalcolaPresa, EsempioCompleto) {
     EXPECT_DOUBLE_EQ(p.larg_cop, 6);
     EXPECT_DOUBLE_EQ(p.alt_cop, 6);
     EXPECT_DOUBLE_EQ(p.semi_alt, 3);
-    EXPECT_EQ(p.sovrapp, 60);                  // 58.33 % raised to the minimum
+    EXPECT_EQ(p.sovrapp, 60);                   // 58.33 % raised to the minimum
     EXPECT_EQ(p.base_presa, p.larg_cop * 0.4);  // the computed 2.4, last bit included
     EXPECT_EQ(p.num_strisc, 1);
     EXPECT_NEAR(p.incl, 2.59078, 5e-6);
@@ -138,15 +138,30 @@ TEST(CalcolaPresa, CauseDiErrore) {
         int errore;
     } casi[] = {
         {"focale 0", [](dati& d) { d.camera.focale = 0; }, err_divisione},
-        {"focale e distanza 0", [](dati& d) { d.camera.focale = 0; d.lavoro.distanza = 0; }, err_overflow},
+        {"focale e distanza 0",
+         [](dati& d) {
+             d.camera.focale = 0;
+             d.lavoro.distanza = 0;
+         },
+         err_overflow},
         {"distanza 0", [](dati& d) { d.lavoro.distanza = 0; }, err_overflow},
         {"larghezza negativo 0", [](dati& d) { d.camera.larg_neg = 0; }, err_divisione},
         {"scala 0", [](dati& d) { d.lavoro.scala = 0; }, err_divisione},
         {"altezza negativo 0, tilt", [](dati& d) { d.camera.alt_neg = 0; }, err_divisione},
-        {"altezza negativo 0, strips", [](dati& d) { d.camera.alt_neg = 0; d.lavoro.alt_sogg = 30; }, err_divisione},
+        {"altezza negativo 0, strips",
+         [](dati& d) {
+             d.camera.alt_neg = 0;
+             d.lavoro.alt_sogg = 30;
+         },
+         err_divisione},
         {"strisce oltre 16 bit", [](dati& d) { d.lavoro.alt_sogg = 1e6; }, err_overflow},
         {"fotogrammi oltre 16 bit", [](dati& d) { d.lavoro.larg_sogg = 1e6; }, err_overflow},
-        {"prodotto oltre 16 bit", [](dati& d) { d.lavoro.larg_sogg = 2000; d.lavoro.alt_sogg = 2000; }, err_overflow},
+        {"prodotto oltre 16 bit",
+         [](dati& d) {
+             d.lavoro.larg_sogg = 2000;
+             d.lavoro.alt_sogg = 2000;
+         },
+         err_overflow},
         {"distanza enorme", [](dati& d) { d.lavoro.distanza = 1e308; }, err_overflow},
     };
     for (auto& c : casi) {

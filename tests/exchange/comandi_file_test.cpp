@@ -170,7 +170,7 @@ TEST(ApriDxf, ErroriConIlLoroNumero) {
     b.apri_dxf(nome(t / "danno.dxf"));
     EXPECT_EQ(b.eventi(), "apri:*.dxf|*.dxf; messaggio:Errore N.: 13 aprendo il file: " +
                               nome(t / "danno.dxf"));
-    EXPECT_EQ(b.m.lista_entita.n_entita(), 1);          // what was read stays
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 1);      // what was read stays
     EXPECT_EQ(b.c.area->scala().left, prima.left);  // and is not redrawn
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "manca.dxf"));

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "exchange/dxf_lettura.h"
 #include "base/errori.h"
+#include "exchange/dxf_lettura.h"
 #include "supporto_scambio.h"
 
 namespace pianopre {
@@ -148,9 +148,19 @@ TEST(LetturaDxf, CodiciTrasformatiInTipi) {
         {{"0", "VERTEX", "0", "VERTEX", "0", "EOF"}, {}},
         // Circles and arcs without a radius, references to no block, and the
         // kinds never kept.
-        {{"0", "CIRCLE", "10", "1", "0", "ARC", "0", "INSERT", "0", "RAY", "0", "XLINE", "0",
-          "IMAGE", "0", "WIPEOUT", "0", "3DSOLID", "0", "REGION", "0", "ACAD_PROXY_ENTITY", "0",
-          "ALTRO", "0", "EOF"},
+        {{"0",  "CIRCLE",
+          "10", "1",
+          "0",  "ARC",
+          "0",  "INSERT",
+          "0",  "RAY",
+          "0",  "XLINE",
+          "0",  "IMAGE",
+          "0",  "WIPEOUT",
+          "0",  "3DSOLID",
+          "0",  "REGION",
+          "0",  "ACAD_PROXY_ENTITY",
+          "0",  "ALTRO",
+          "0",  "EOF"},
          {}},
         // A polyline without SEQEND ends at the next entity.
         {{"0", "POLYLINE", "0", "VERTEX", "0", "VERTEX", "0", "POINT", "0", "EOF"}, {21, 23, 11}},
@@ -175,12 +185,12 @@ TEST(LetturaDxf, CodiciTrasformatiInTipi) {
 // own; nothing of a skipped entity reaches the next one.
 TEST(LetturaDxf, CampiSoloDellaPropriaEntita) {
     modello m;
-    leggi(m, dxf_entita({"0",      "POLYLINE", "8",  "P", "62",     "5",  "66", "1", "0",
-                         "VERTEX", "10",       "1",  "0", "VERTEX", "10", "2",  "8", "Q",
-                         "0",      "SEQEND",  //
-                         "0",      "ALTRO",    "8",  "C", "40",     "3",  "10", "9", "62",
-                         "4",      "50",       "30", "0", "POINT",  "0",  "DIMENSION", "50",
-                         "45",     "0",        "TEXT", "1", "t",    "0",  "EOF"}));
+    leggi(m, dxf_entita({"0",  "POLYLINE", "8",  "P",      "62", "5",      "66", "1",
+                         "0",  "VERTEX",   "10", "1",      "0",  "VERTEX", "10", "2",
+                         "8",  "Q",        "0",  "SEQEND",  //
+                         "0",  "ALTRO",    "8",  "C",      "40", "3",      "10", "9",
+                         "62", "4",        "50", "30",     "0",  "POINT",  "0",  "DIMENSION",
+                         "50", "45",       "0",  "TEXT",   "1",  "t",      "0",  "EOF"}));
     ASSERT_EQ(m.lista_entita.n_entita(), 4);
     EXPECT_EQ(voce(m, 1).colore, 5);
     EXPECT_EQ(voce(m, 1).nome.pulito(), "P");

@@ -390,9 +390,9 @@ TEST(TipiDxf, BlocchiOstili) {
     EXPECT_EQ(
         leggi(file_dxf({}, serie, {"0", "INSERT", "2", "P", "70", "3", "44", "1"}), 10).size(), 3u);
     // An array of a missing block, with ATTRIBs on each copy, counts its copies too.
-    const gruppi vuota = {"0",  "INSERT", "2",  "NESSUNO", "66", "1",    "70", "30000", "71",
-                          "30000", "44",  "1",  "45",      "1",  "0",    "ATTRIB", "1", "A",
-                          "0",  "SEQEND"};
+    const gruppi vuota = {"0",     "INSERT", "2",     "NESSUNO", "66", "1",     "70",
+                          "30000", "71",     "30000", "44",      "1",  "45",    "1",
+                          "0",     "ATTRIB", "1",     "A",       "0",  "SEQEND"};
     EXPECT_EQ(prova::numero_errore([&] { leggi(file_dxf({}, {}, vuota)); }), err_overflow);
     // A run that leaves the range of real numbers goes in whole or not at all.
     const gruppi linea = {"0", "BLOCK", "2", "L", "0", "LINE", "11", "1e300", "0", "ENDBLK"};
@@ -407,19 +407,18 @@ TEST(TipiDxf, BlocchiOstili) {
 // Angles of any size cost one turn at most: an ellipse or a hatch's edge arc
 // starting at 1e300 degrees ends at once with at most one turn of chords.
 TEST(TipiDxf, AngoliEnormi) {
-    const auto ellisse =
-        leggi(file_dxf({}, {}, {"0", "ELLIPSE", "10", "0", "20", "0", "11", "1", "21", "0", "40",
-                                "0.5", "41", "1e300", "42", "0"}));
+    const auto ellisse = leggi(file_dxf({}, {},
+                                        {"0", "ELLIPSE", "10", "0", "20", "0", "11", "1", "21", "0",
+                                         "40", "0.5", "41", "1e300", "42", "0"}));
     EXPECT_LE(ellisse.size(), 2000u);
     const auto tratteggio = leggi(file_dxf(
-        {}, {},
-        {"0", "HATCH", "91", "1", "92", "1", "93", "1", "72", "2", "10", "0", "20", "0", "40",
-         "1", "50", "1e300", "51", "0", "73", "1", "97", "0"}));
+        {}, {}, {"0",  "HATCH", "91", "1", "92", "1",     "93", "1", "72", "2", "10", "0",
+                 "20", "0",     "40", "1", "50", "1e300", "51", "0", "73", "1", "97", "0"}));
     EXPECT_LE(tratteggio.size(), 2000u);
     // An edge kind, path kind or degree beyond the integers is error 6.
     for (const char* codice : {"72", "92"}) {
-        gruppi bordo = {"0",  "HATCH", "91", "1", "92", "1", "93", "1", "72", "1", "10", "0",
-                        "20", "0",     "11", "1", "21", "0", "97", "0"};
+        gruppi bordo = {"0",  "HATCH", "91", "1", "92", "1", "93", "1", "72", "1",
+                        "10", "0",     "20", "0", "11", "1", "21", "0", "97", "0"};
         *(std::find(bordo.begin(), bordo.end(), codice) + 1) = "1E+308";
         EXPECT_EQ(prova::numero_errore([&] { leggi(file_dxf({}, {}, bordo)); }), err_overflow)
             << codice;

@@ -8,8 +8,8 @@
 #include <sstream>
 #include <vector>
 
-#include "exchange/dxf_lettura.h"
 #include "base/errori.h"
+#include "exchange/dxf_lettura.h"
 #include "supporto_scambio.h"
 
 namespace pianopre {

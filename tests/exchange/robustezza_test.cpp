@@ -6,8 +6,8 @@
 #include <random>
 #include <sstream>
 
-#include "exchange/dxf_lettura.h"
 #include "base/errori.h"
+#include "exchange/dxf_lettura.h"
 #include "exchange/xyz_lettura.h"
 #include "supporto_scambio.h"
 

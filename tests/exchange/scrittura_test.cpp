@@ -8,10 +8,10 @@
 #include <random>
 #include <sstream>
 
-#include "support/entita_prova.h"
+#include "base/errori.h"
 #include "base/testo_numeri.h"
 #include "exchange/dxf_scrittura.h"
-#include "base/errori.h"
+#include "support/entita_prova.h"
 #include "supporto_scambio.h"
 
 namespace pianopre {

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <random>
 
-
 namespace pianopre::prova {
 
 std::string dati(std::string_view nome) {

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "support/errori_prova.h"
-#include "support/esempio.h"
 #include "base/errori.h"
 #include "scheme/modello.h"
+#include "support/errori_prova.h"
+#include "support/esempio.h"
 
 namespace pianopre::prova {
 

@@ -5,7 +5,6 @@
 #include <QSet>
 #include <QTest>
 
-#include "support/twips.h"
 #include "common/didascalia.h"
 #include "dialogs/immagine_about.h"
 #include "dialogs/informazioni.h"
@@ -13,6 +12,7 @@
 #include "registro_finto.h"
 #include "stampa_qt.h"
 #include "support/servizi_finti.h"
+#include "support/twips.h"
 
 namespace pianopre {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <QTest>
 
-#include "support/twips.h"
 #include "common/didascalia.h"
 #include "dialogs/note_precisione.h"
 #include "info/testi_info.h"
 #include "stampa_qt.h"
+#include "support/twips.h"
 
 namespace pianopre {
 namespace {

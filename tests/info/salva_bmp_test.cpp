@@ -269,7 +269,8 @@ TEST(EsportaTreViste, AnnullaTieneIBitmapScritti) {
     EXPECT_EQ(file_in(dir), QStringList({"direttop.bmp"}));
     const std::int64_t n = b.m.lista_entita.n_entita();
     EXPECT_EQ(b.servizi.avanzamenti,
-              QStringList({"Salvataggio dei bitmap direttop.bmp, f.bmp, a.bmp|" + QString::number(3 * n)}));
+              QStringList(
+                  {"Salvataggio dei bitmap direttop.bmp, f.bmp, a.bmp|" + QString::number(3 * n)}));
     EXPECT_EQ(b.servizi.passi, (std::vector<std::int64_t>{n, 2 * n}));
     EXPECT_FALSE(b.c.fronte->isChecked());
     EXPECT_FALSE(b.c.assonometrica->isChecked());

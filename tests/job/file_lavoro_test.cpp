@@ -1,8 +1,8 @@
 // Job files: every field through a save and an opening, the example jobs
 // against the same data typed, damaged texts with their messages, paths
 // relative to the job, and the job object to the file's values and back.
-#include "support/cartella_unica.h"
 #include "job/file_lavoro.h"
+#include "support/cartella_unica.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The camera list: the shipped presets, a save read back, damaged files with
 // their messages, and saves that fail without touching the previous file.
-#include "support/cartella_unica.h"
 #include "job/fotocamere.h"
+#include "support/cartella_unica.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -20,9 +20,7 @@ const fs::path preimpostate = fs::path(PIANOPRE_TEST_DATA) / "../../data/fotocam
 
 class Fotocamere : public ::testing::Test {
 protected:
-    void SetUp() override {
-        cartella = prova::cartella_unica("pianopre-fotocamere");
-    }
+    void SetUp() override { cartella = prova::cartella_unica("pianopre-fotocamere"); }
     void TearDown() override { fs::remove_all(cartella); }
 
     static std::string contenuto(const fs::path& p) {

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "support/esempio.h"
 #include "support/errori_prova.h"
+#include "support/esempio.h"
 #include "support/riferimento.h"
 
 namespace pianopre {
@@ -58,9 +58,9 @@ TEST(Esempio, ErroreFermaAlSuoPasso) {
     caselle_lavoro caselle = prova::caselle_esempio();
     caselle.focale = "0";
     c.blocca_base = true;
-    EXPECT_EQ(prova::numero_errore(
-                  [&] { calcola_commessa(c, caselle, formato_regionale::italiano()); }),
-              err_divisione);
+    EXPECT_EQ(
+        prova::numero_errore([&] { calcola_commessa(c, caselle, formato_regionale::italiano()); }),
+        err_divisione);
     EXPECT_FALSE(c.blocca_base);
     EXPECT_EQ(c.fase, fase_calcolo::nessuna);
     EXPECT_EQ(c.camera.focale, 100);
@@ -68,9 +68,9 @@ TEST(Esempio, ErroreFermaAlSuoPasso) {
 
     caselle = prova::caselle_esempio();
     caselle.scala = "2,5 m";
-    EXPECT_EQ(prova::numero_errore(
-                  [&] { calcola_commessa(c, caselle, formato_regionale::italiano()); }),
-              err_tipo);
+    EXPECT_EQ(
+        prova::numero_errore([&] { calcola_commessa(c, caselle, formato_regionale::italiano()); }),
+        err_tipo);
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include <unistd.h>
 
-#include "support/entita_prova.h"
 #include "site/stazioni_csv.h"
+#include "support/entita_prova.h"
 
 namespace fs = std::filesystem;
 

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "support/entita_prova.h"
 #include "scheme/piani_prova.h"
 #include "site/modelli.h"
 #include "site/stazioni.h"
+#include "support/entita_prova.h"
 #include "support/esempio.h"
 
 namespace pianopre {

@@ -9,7 +9,9 @@
 
 namespace pianopre::prova {
 
-inline dati_camera camera_esempio() { return {100, 60, 60}; }
+inline dati_camera camera_esempio() {
+    return {100, 60, 60};
+}
 
 inline dati_lavoro lavoro_esempio() {
     dati_lavoro lavoro;

@@ -16,8 +16,8 @@ inline QImage differenza(const QImage& attesa, const QImage& ottenuta) {
         for (int x = 0; x < d.width(); ++x) {
             const QRgb a = attesa.pixel(x, y);
             const int chiaro = 255 - (255 - qGray(a)) / 4;
-            d.setPixel(x, y, a == ottenuta.pixel(x, y) ? qRgb(chiaro, chiaro, chiaro)
-                                                       : qRgb(255, 0, 0));
+            d.setPixel(x, y,
+                       a == ottenuta.pixel(x, y) ? qRgb(chiaro, chiaro, chiaro) : qRgb(255, 0, 0));
         }
     return d;
 }
@@ -34,8 +34,8 @@ inline ::testing::AssertionResult immagine_uguale_al_riferimento(const QImage& i
                                                                  const std::string& relativo) {
     const std::filesystem::path riferimento = dato_di_prova(relativo);
     const std::filesystem::path uscita = percorso_uscita(riferimento);
-    const std::filesystem::path diff = riferimento.parent_path() /
-                                       (riferimento.stem().string() + ".diff.png");
+    const std::filesystem::path diff =
+        riferimento.parent_path() / (riferimento.stem().string() + ".diff.png");
     const QImage ottenuta = immagine.convertToFormat(QImage::Format_RGB32);
     const QImage attesa =
         QImage(QString::fromStdString(riferimento.string())).convertToFormat(QImage::Format_RGB32);
@@ -49,9 +49,8 @@ inline ::testing::AssertionResult immagine_uguale_al_riferimento(const QImage& i
     if (diversi == 0) return ::testing::AssertionSuccess();
     if (!attesa.isNull() && attesa.size() == ottenuta.size())
         differenza(attesa, ottenuta).save(QString::fromStdString(diff.string()));
-    return ::testing::AssertionFailure() << relativo << ": " << diversi
-                                         << " pixels differ; see " << uscita.string()
-                                         << " and its .diff.png";
+    return ::testing::AssertionFailure() << relativo << ": " << diversi << " pixels differ; see "
+                                         << uscita.string() << " and its .diff.png";
 }
 
 }  // namespace pianopre::prova

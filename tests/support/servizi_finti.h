@@ -16,8 +16,8 @@ public:
     // What happened, in order: "beep", "messaggio:<text>", "domanda:<text>",
     // "apri:<filter>|<preset>", "salva:<filter>|<preset>".
     QStringList eventi;
-    std::deque<bool> risposte;    // answers to questions; No when none is left
-    std::deque<QString> file;     // chosen names; an empty name means Cancel
+    std::deque<bool> risposte;  // answers to questions; No when none is left
+    std::deque<QString> file;   // chosen names; an empty name means Cancel
 
     void messaggio(const QString& testo) override { eventi << "messaggio:" + testo; }
     bool domanda(const QString& testo) override {

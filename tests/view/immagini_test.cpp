@@ -27,8 +27,8 @@ TEST(ImmaginiDiRiferimento, TreVisteDellEsempio) {
         vista.fronte = v.fronte;
         vista.assonometrica = v.assonometrica;
         ridis(area, c.disegno.lista_entita, vista, adattamento::adatta);
-        EXPECT_TRUE(prova::immagine_uguale_al_riferimento(
-            area.immagine(), std::string("view/") + v.nome + ".png"));
+        EXPECT_TRUE(prova::immagine_uguale_al_riferimento(area.immagine(),
+                                                          std::string("view/") + v.nome + ".png"));
     }
 }
 

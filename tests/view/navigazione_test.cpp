@@ -1,6 +1,6 @@
 // Zoom, panning, arrow steps and centring of the scheme.
-#include "support/entita_prova.h"
 #include "view/navigazione.h"
+#include "support/entita_prova.h"
 
 #include <gtest/gtest.h>
 

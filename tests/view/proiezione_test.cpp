@@ -1,6 +1,6 @@
 // Placement, projection and fitting of the view window; font sizes of texts.
-#include "support/entita_prova.h"
 #include "view/proiezione.h"
+#include "support/entita_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -77,8 +77,8 @@ TEST(RappoProp, SpazioInPiuADestraOInAlto) {
 }
 
 TEST(RappoProp, ColonnaVerticaleSenzaMargine) {
-    const auto f = rappo_prop(lista_di({punto_in(5, 0, 0), punto_in(5, 30, 0)}), {}, false, false,
-                              q_progetto);
+    const auto f =
+        rappo_prop(lista_di({punto_in(5, 0, 0), punto_in(5, 30, 0)}), {}, false, false, q_progetto);
     ASSERT_TRUE(f);
     EXPECT_FLOAT_EQ(f->left, 5);
     EXPECT_FLOAT_EQ(f->top, 30);
@@ -88,8 +88,8 @@ TEST(RappoProp, ColonnaVerticaleSenzaMargine) {
 
 TEST(RappoProp, FronteUsaLeQuote) {
     // All at z = 0: the vertical extent is -m..m before its top is raised.
-    const auto f = rappo_prop(lista_di({punto_in(0, 50, 0), punto_in(44, -50, 0)}), {}, true,
-                              false, q_progetto);
+    const auto f = rappo_prop(lista_di({punto_in(0, 50, 0), punto_in(44, -50, 0)}), {}, true, false,
+                              q_progetto);
     ASSERT_TRUE(f);
     EXPECT_FLOAT_EQ(f->left, -2);
     EXPECT_FLOAT_EQ(f->width, 48);
@@ -98,14 +98,14 @@ TEST(RappoProp, FronteUsaLeQuote) {
 }
 
 TEST(RappoProp, OrigineEAssonometria) {
-    const auto spostata = rappo_prop(lista_di({punto_in(0, 0, 0, attr_relativo),
-                                               punto_in(22, 100, 0, attr_relativo)}),
-                                     {1000, 0, 0}, false, false, q_progetto);
+    const auto spostata = rappo_prop(
+        lista_di({punto_in(0, 0, 0, attr_relativo), punto_in(22, 100, 0, attr_relativo)}),
+        {1000, 0, 0}, false, false, q_progetto);
     ASSERT_TRUE(spostata);
     EXPECT_FLOAT_EQ(spostata->left, 999);
     // Axonometric extents are those of the projected points.
-    const auto asso = rappo_prop(lista_di({punto_in(0, 0, 0), punto_in(0, 0, 10)}), {}, false, true,
-                                 q_progetto);
+    const auto asso =
+        rappo_prop(lista_di({punto_in(0, 0, 0), punto_in(0, 0, 10)}), {}, false, true, q_progetto);
     ASSERT_TRUE(asso);
     EXPECT_NEAR(asso->top, 0 + 0.0, 1e-6);  // z up is drawn downward: the top is the origin
 }
@@ -122,7 +122,7 @@ TEST(RappoProp, CasiLimite) {
 }
 
 TEST(DimCarattere, DimensioniEAltezzeDeiTesti) {
-    EXPECT_EQ(dim_carattere(1, 0.01f), 10);     // t = 9.448...
+    EXPECT_EQ(dim_carattere(1, 0.01f), 10);       // t = 9.448...
     EXPECT_EQ(dim_carattere(100, 0.001f), 2160);  // capped
     EXPECT_EQ(dim_carattere(1, 0), 2160);
     // The size is t + 0.5 taken to the nearest whole number.

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "scheme/modello.h"
 #include "picture/testo_ruotato.h"
+#include "scheme/modello.h"
 
 namespace pianopre {
 namespace {
@@ -75,9 +75,9 @@ TEST(ColoreSchermo, TavolaDeiColori) {
 
 TEST(Ridis, PuntiComePixelOCerchi) {
     banco b;
-    b.aggiungi(tipo_punto, 10, 32.3, 1, "pf   ");   // circle of radius 6 px around (100, 100)
-    b.aggiungi(tipo_punto, 30, 32.3, 1, "PF1");     // one pixel at (300, 100)
-    b.aggiungi(tipo_punto, 50, 32.3, 1, "PF1");     // marked: a circle
+    b.aggiungi(tipo_punto, 10, 32.3, 1, "pf   ");  // circle of radius 6 px around (100, 100)
+    b.aggiungi(tipo_punto, 30, 32.3, 1, "PF1");    // one pixel at (300, 100)
+    b.aggiungi(tipo_punto, 50, 32.3, 1, "PF1");    // marked: a circle
     b.ultima().attributi = attr_marcato;
     ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     EXPECT_EQ(b.pixel(100, 100), bianco);
@@ -94,7 +94,8 @@ TEST(Ridis, PuntiComePixelOCerchi) {
 // leaves the points from there on undrawn.
 TEST(Ridis, AvanzamentoEInterruzione) {
     banco b;
-    for (int i = 0; i < 200000; ++i) b.aggiungi(tipo_punto, (i % 600) / 10.0, 42.0 - (i / 600) / 10.0);
+    for (int i = 0; i < 200000; ++i)
+        b.aggiungi(tipo_punto, (i % 600) / 10.0, 42.0 - (i / 600) / 10.0);
     ridis(b.area, b.lista, b.vista, adattamento::mantieni);
     const QImage intera = b.area.immagine();
     std::vector<std::int64_t> passi;
@@ -108,8 +109,8 @@ TEST(Ridis, AvanzamentoEInterruzione) {
     EXPECT_EQ(passi, (std::vector<std::int64_t>{65536, 131072, 196608}));
 
     b.area.pulisci();
-    EXPECT_FALSE(ridis(b.area, b.lista, b.vista, adattamento::mantieni,
-                       [](std::int64_t) { return false; }));
+    EXPECT_FALSE(
+        ridis(b.area, b.lista, b.vista, adattamento::mantieni, [](std::int64_t) { return false; }));
     EXPECT_EQ(b.pixel_colorati(), 65536);
 }
 

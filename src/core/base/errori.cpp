@@ -8,7 +8,9 @@
 namespace pianopre {
 
 namespace {
-std::string testo_errore(int numero) { return "Errore " + std::to_string(numero); }
+std::string testo_errore(int numero) {
+    return "Errore " + std::to_string(numero);
+}
 }  // namespace
 
 errore::errore(int numero) : std::runtime_error(testo_errore(numero)), numero_(numero) {}
@@ -39,7 +41,8 @@ std::int16_t prodotto16(std::int16_t a, std::int16_t b) {
 }
 
 float singolo(double x) {
-    if (!std::isfinite(x) || std::fabs(x) > static_cast<double>(FLT_MAX)) throw errore(err_overflow);
+    if (!std::isfinite(x) || std::fabs(x) > static_cast<double>(FLT_MAX))
+        throw errore(err_overflow);
     return static_cast<float>(x);
 }
 

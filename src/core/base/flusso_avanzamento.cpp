@@ -19,7 +19,8 @@ flusso_avanzamento::int_type flusso_avanzamento::underflow() {
         }
         prossimo_ = letti_ + passo_;
     }
-    const std::streamsize n = sorgente_.sgetn(blocco_.data(), static_cast<std::streamsize>(blocco_.size()));
+    const std::streamsize n =
+        sorgente_.sgetn(blocco_.data(), static_cast<std::streamsize>(blocco_.size()));
     if (n <= 0) return traits_type::eof();
     letti_ += n;
     setg(blocco_.data(), blocco_.data(), blocco_.data() + n);

@@ -17,8 +17,12 @@ namespace pianopre {
 
 namespace {
 
-bool spazio(char c) { return c == ' ' || c == '\t'; }
-bool cifra(char c) { return c >= '0' && c <= '9'; }
+bool spazio(char c) {
+    return c == ' ' || c == '\t';
+}
+bool cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view senza_spazi(std::string_view t) {
     while (!t.empty() && spazio(t.front())) t.remove_prefix(1);
@@ -41,8 +45,8 @@ long ordine_grandezza(std::string_view pulito) {
     const auto primo = pulito.find_first_of("123456789");
     if (primo == std::string_view::npos) return -1'000'000L;
     const auto punto = std::min(pulito.find('.'), pulito.size());
-    const long posizione = primo < punto ? static_cast<long>(punto - primo - 1)
-                                         : -static_cast<long>(primo - punto);
+    const long posizione =
+        primo < punto ? static_cast<long>(punto - primo - 1) : -static_cast<long>(primo - punto);
     return esponente + posizione;
 }
 
@@ -108,9 +112,12 @@ double leggi_base(std::string_view cifre, int base) {
     double valore = 0;
     for (char c : cifre) {
         int d = -1;
-        if (cifra(c)) d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (cifra(c))
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
         if (d < 0 || d >= base) break;
         valore = valore * base + d;
     }
@@ -182,8 +189,10 @@ double leggi_numero(std::string_view testo, const formato_regionale& formato) {
 
 namespace pianopre {
 
-std::optional<double> leggi_numero_esatto(std::string_view testo, const formato_regionale& formato) {
-    while (!testo.empty() && (testo.front() == ' ' || testo.front() == '\t')) testo.remove_prefix(1);
+std::optional<double> leggi_numero_esatto(std::string_view testo,
+                                          const formato_regionale& formato) {
+    while (!testo.empty() && (testo.front() == ' ' || testo.front() == '\t'))
+        testo.remove_prefix(1);
     while (!testo.empty() && (testo.back() == ' ' || testo.back() == '\t')) testo.remove_suffix(1);
     if (testo.empty() || testo.size() > 64) return std::nullopt;
     std::string t(testo);
@@ -195,7 +204,8 @@ std::optional<double> leggi_numero_esatto(std::string_view testo, const formato_
     }
     double valore = 0;
     const auto [fine, ec] = std::from_chars(inizio, t.data() + t.size(), valore);
-    if (ec != std::errc() || fine != t.data() + t.size() || !std::isfinite(valore)) return std::nullopt;
+    if (ec != std::errc() || fine != t.data() + t.size() || !std::isfinite(valore))
+        return std::nullopt;
     return valore;
 }
 

@@ -15,7 +15,8 @@ template <typename T>
 std::string forma_g(T x, int cifre) {
     if (x == 0) x = 0;  // no "-0"
     char buf[64];
-    const auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, cifre);
+    const auto [fine, ec] =
+        std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, cifre);
     if (ec != std::errc{}) return "0";
     std::string s(buf, fine);
     if (const auto e = s.find('e'); e != std::string::npos) s[e] = 'E';
@@ -41,9 +42,13 @@ std::string testo_generale(double x, const formato_regionale& formato) {
     return s;
 }
 
-std::string testo_punto(double x) { return con_segno_punto(forma_g(x, 15)); }
+std::string testo_punto(double x) {
+    return con_segno_punto(forma_g(x, 15));
+}
 
-std::string testo_punto(float x) { return con_segno_punto(forma_g(x, 7)); }
+std::string testo_punto(float x) {
+    return con_segno_punto(forma_g(x, 7));
+}
 
 std::string testo_coppia_precisione(float x, float z) {
     return testo_punto(x).substr(0, 5) + " / " + testo_punto(z).substr(0, 5);

@@ -9,11 +9,15 @@ namespace pianopre {
 
 namespace {
 
-double radice(double x) { return finito(std::sqrt(finito(x))); }
-double quadrato(double x) { return finito(x * x); }
+double radice(double x) {
+    return finito(std::sqrt(finito(x)));
+}
+double quadrato(double x) {
+    return finito(x * x);
+}
 
 constexpr double precisione_immagine = 0.003;  // mm, first-order analytical plotters
-constexpr double termine_misura = 0.01;         // mm, ordinary work
+constexpr double termine_misura = 0.01;        // mm, ordinary work
 
 precisione_xz correggi(valori_xz v, const dati_presa& presa, bool metrica) {
     precisione_xz p{singolo(v.x), singolo(v.z)};
@@ -45,19 +49,21 @@ valori_xz precisione_std(const dati_presa& presa, const dati_camera& camera) {
     const double f = camera.focale;
     const double k = finito(dividi(presa.base_presa, presa.larg_cop / 2.0) * 4.0);
     const double m = termine_misura;
-    const double z = finito(dividi(d, finito(b * f)) *
-                            radice(finito(m * m * finito(quadrato(b) + quadrato(d)) +
-                                          finito(quadrato(k) * quadrato(f)))));
+    const double z =
+        finito(dividi(d, finito(b * f)) * radice(finito(m * m * finito(quadrato(b) + quadrato(d)) +
+                                                        finito(quadrato(k) * quadrato(f)))));
     const double x = finito(dividi(finito(d * m), f) *
                             radice(finito(1.0 + quadrato(dividi(finito(w - b), finito(2.0 * b))))));
     return {x, z};
 }
 
-precisione_xz stima_precisione_max(const dati_presa& presa, const dati_camera& camera, bool metrica) {
+precisione_xz stima_precisione_max(const dati_presa& presa, const dati_camera& camera,
+                                   bool metrica) {
     return correggi(precisione_max(presa, camera, precisione_immagine), presa, metrica);
 }
 
-precisione_xz stima_precisione_std(const dati_presa& presa, const dati_camera& camera, bool metrica) {
+precisione_xz stima_precisione_std(const dati_presa& presa, const dati_camera& camera,
+                                   bool metrica) {
     return correggi(precisione_std(presa, camera), presa, metrica);
 }
 

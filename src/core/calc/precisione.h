@@ -26,7 +26,9 @@ valori_xz precisione_std(const dati_presa& presa, const dati_camera& camera);
 
 // The maximum (image precision 0.003 mm) and standard estimates narrowed to
 // 32 bits, with the correction for a camera that is not metric.
-precisione_xz stima_precisione_max(const dati_presa& presa, const dati_camera& camera, bool metrica);
-precisione_xz stima_precisione_std(const dati_presa& presa, const dati_camera& camera, bool metrica);
+precisione_xz stima_precisione_max(const dati_presa& presa, const dati_camera& camera,
+                                   bool metrica);
+precisione_xz stima_precisione_std(const dati_presa& presa, const dati_camera& camera,
+                                   bool metrica);
 
 }  // namespace pianopre

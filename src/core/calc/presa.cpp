@@ -12,14 +12,26 @@ namespace {
 constexpr double pi_calcolo = 3.141592;
 constexpr double mezzo_pi_calcolo = 1.570796;
 
-double gradi(double radianti) { return finito(radianti * 180.0 / pi_calcolo); }
-double radianti(double gradi) { return finito(gradi * pi_calcolo / 180.0); }
+double gradi(double radianti) {
+    return finito(radianti * 180.0 / pi_calcolo);
+}
+double radianti(double gradi) {
+    return finito(gradi * pi_calcolo / 180.0);
+}
 
 // Guarded elementary functions: an argument outside the domain is error 6.
-double arcotangente(double x) { return finito(std::atan(x)); }
-double tangente(double x) { return finito(std::tan(x)); }
-double radice(double x) { return finito(std::sqrt(finito(x))); }
-double arcocoseno(double x) { return finito(std::acos(x)); }
+double arcotangente(double x) {
+    return finito(std::atan(x));
+}
+double tangente(double x) {
+    return finito(std::tan(x));
+}
+double radice(double x) {
+    return finito(std::sqrt(finito(x)));
+}
+double arcocoseno(double x) {
+    return finito(std::acos(x));
+}
 
 // Above this tilt the object is surveyed in horizontal strips instead.
 constexpr double incl_massima = 15.0;
@@ -48,7 +60,8 @@ void verifica_inclinazione(const dati_lavoro& lavoro, dati_presa& presa) {
     const auto bordi = fotogramma_inclinato(presa.dist_presa, presa.semi_alt,
                                             finito(presa.alt_cop - presa.semi_alt), presa.incl);
     if (bordi.sotto < presa.h_camera) {
-        presa.num_strisc = intero16(finito(std::floor(dividi(lavoro.alt_sogg, presa.semi_alt)) + 1.0));
+        presa.num_strisc =
+            intero16(finito(std::floor(dividi(lavoro.alt_sogg, presa.semi_alt)) + 1.0));
         presa.incl = 0;
     }
 }
@@ -77,7 +90,8 @@ void calcola_presa(const dati_camera& camera, const dati_lavoro& lavoro, dati_pr
     presa.semi_alt = presa.alt_cop / 2.0;
 
     presa.base_presa = base_bloccata == 1 ? lavoro.base : presa.dist_presa / 4.0;
-    presa.sovrapp = finito(dividi(finito(presa.larg_cop - presa.base_presa), presa.larg_cop) * 100.0);
+    presa.sovrapp =
+        finito(dividi(finito(presa.larg_cop - presa.base_presa), presa.larg_cop) * 100.0);
     if (presa.sovrapp < 60.0 && base_bloccata == 0) {
         presa.sovrapp = 60.0;
         presa.base_presa = finito(presa.larg_cop * 0.4);

@@ -3,8 +3,8 @@
 // coordinate system of its extrusion direction).
 #pragma once
 
-#include <span>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "exchange/disegno_dxf.h"

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <fstream>
+#include <optional>
 
-#include "base/flusso_avanzamento.h"
 #include "base/errori.h"
+#include "base/flusso_avanzamento.h"
 #include "exchange/dxf_lettura.h"
 #include "exchange/xyz_lettura.h"
 #include "scheme/elenco_entita.h"

@@ -16,7 +16,7 @@
 namespace pianopre {
 
 class elenco_entita {
-  public:
+public:
     static constexpr std::int32_t passo = 2000;
 
     std::int32_t n_entita() const noexcept { return static_cast<std::int32_t>(voci_.size()); }
@@ -40,7 +40,7 @@ class elenco_entita {
     // Appends a copy; error 6 when the count would leave the 32-bit range.
     void aggiungi(const entita& e);
 
-  private:
+private:
     std::vector<entita> voci_;
     std::int32_t dim_ = 0;  // no storage before the first clearing
 };

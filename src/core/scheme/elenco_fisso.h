@@ -14,7 +14,7 @@ namespace pianopre {
 
 template <typename T, std::int32_t N>
 class elenco_fisso {
-  public:
+public:
     static constexpr std::int32_t posti = N;
 
     std::int32_t conta() const noexcept { return static_cast<std::int32_t>(voci_.size()); }
@@ -33,7 +33,7 @@ class elenco_fisso {
         voci_.push_back(voce);
     }
 
-  private:
+private:
     std::size_t indice(std::int32_t numero) const {
         if (numero < 1 || numero > conta()) throw errore(err_indice);
         return static_cast<std::size_t>(numero - 1);
@@ -43,12 +43,12 @@ class elenco_fisso {
 };
 
 class elenco_layer : public elenco_fisso<voce_layer, 300> {
-  public:
+public:
     std::int32_t n_layer() const noexcept { return conta(); }
 };
 
 class elenco_punti : public elenco_fisso<punto_app, 4500> {
-  public:
+public:
     std::int32_t n_punti() const noexcept { return conta(); }
 };
 

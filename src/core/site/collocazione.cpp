@@ -27,7 +27,8 @@ trasformazione_sito::trasformazione_sito(const collocazione& c)
       quota_(c.quota),
       s_(std::sin(in_radianti(c.azimut, c.unita))),
       k_(std::cos(in_radianti(c.azimut, c.unita))),
-      rotazione_(identita_ ? 0 : 90 - da_radianti(in_radianti(c.azimut, c.unita), unita_angolo::gradi)) {}
+      rotazione_(
+          identita_ ? 0 : 90 - da_radianti(in_radianti(c.azimut, c.unita), unita_angolo::gradi)) {}
 
 punto3 al_sito(const collocazione& c, const punto3& p) {
     if (e_identita(c)) return p;

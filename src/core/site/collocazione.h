@@ -50,7 +50,8 @@ public:
     punto3 applica(const punto3& p) const {
         if (identita_) return p;
         const double dx = p.x - angolo_schema.x, dy = p.y - angolo_schema.y;
-        return {est_ + dx * s_ - dy * k_, nord_ + dx * k_ + dy * s_, quota_ + (p.z - angolo_schema.z)};
+        return {est_ + dx * s_ - dy * k_, nord_ + dx * k_ + dy * s_,
+                quota_ + (p.z - angolo_schema.z)};
     }
     // How far the scheme turns, counter-clockwise in degrees: 0 for the identity.
     double rotazione_gradi() const { return rotazione_; }

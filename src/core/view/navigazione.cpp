@@ -45,9 +45,10 @@ std::optional<finestra_vista> zoom_centro(const finestra_vista& f, double fattor
     return utilizzabile(f.left + (w - w1) / 2, f.top + (h - h1) / 2, w1, h1);
 }
 
-std::optional<finestra_vista> zoom_punto(const finestra_vista& f, double fattore, double u, double v) {
-    return utilizzabile(u - (u - f.left) * fattore, v - (v - f.top) * fattore,
-                        f.width * fattore, f.height * fattore);
+std::optional<finestra_vista> zoom_punto(const finestra_vista& f, double fattore, double u,
+                                         double v) {
+    return utilizzabile(u - (u - f.left) * fattore, v - (v - f.top) * fattore, f.width * fattore,
+                        f.height * fattore);
 }
 
 finestra_vista trascina_vista(const finestra_vista& f, float dx, float dy) {
@@ -58,10 +59,14 @@ passo_freccia passo_di(const finestra_vista& f, freccia direzione) {
     const float x = std::fabs(f.width) / 4;
     const float y = std::fabs(f.height) / 4;
     switch (direzione) {
-        case freccia::su: return {0, y};
-        case freccia::giu: return {0, -y};
-        case freccia::sinistra: return {-x, 0};
-        case freccia::destra: return {x, 0};
+        case freccia::su:
+            return {0, y};
+        case freccia::giu:
+            return {0, -y};
+        case freccia::sinistra:
+            return {-x, 0};
+        case freccia::destra:
+            return {x, 0};
     }
     return {0, 0};
 }

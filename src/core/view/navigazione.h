@@ -17,7 +17,8 @@ namespace pianopre {
 std::optional<finestra_vista> zoom_centro(const finestra_vista& f, double fattore);
 
 // The same, keeping the drawing point (u, v) where it is on screen.
-std::optional<finestra_vista> zoom_punto(const finestra_vista& f, double fattore, double u, double v);
+std::optional<finestra_vista> zoom_punto(const finestra_vista& f, double fattore, double u,
+                                         double v);
 
 // A drag of (dx, dy) drawing units: the window moves the other way, so the
 // drawing follows the mouse.

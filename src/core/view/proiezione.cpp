@@ -32,7 +32,8 @@ namespace {
 // Doubles beyond the 32-bit range would make the float conversion undefined.
 float in_singolo(double x) {
     if (std::isnan(x)) return 0;
-    return static_cast<float>(std::clamp(x, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+    return static_cast<float>(
+        std::clamp(x, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 punto3 proiezione_asso(const punto3& p) {
@@ -46,7 +47,9 @@ bool valida(const finestra_vista& f) {
            std::isfinite(f.height) && f.width != 0 && f.height != 0;
 }
 
-bool in_range_singolo(double x) { return std::isfinite(x) && std::fabs(x) <= FLT_MAX; }
+bool in_range_singolo(double x) {
+    return std::isfinite(x) && std::fabs(x) <= FLT_MAX;
+}
 
 }  // namespace
 
@@ -71,7 +74,8 @@ void misura_vista::includi(const punto3& p0) {
 
 void misura_vista::includi(const elenco_entita& lista, const origine_schema& origine,
                            const trasformazione_sito& sito) {
-    for (const entita& voce : lista.voci()) includi(sito.applica(posizione_piazzata(voce, origine)));
+    for (const entita& voce : lista.voci())
+        includi(sito.applica(posizione_piazzata(voce, origine)));
 }
 
 std::optional<finestra_vista> misura_vista::finestra(bool fronte, double q) const {

@@ -32,8 +32,9 @@ enum class tipo_vista { pianta, fronte, assonometrica };
 
 // "Fronte" wins over "Assonom.".
 inline tipo_vista modo_vista(bool fronte, bool assonometrica) {
-    return fronte ? tipo_vista::fronte
-                  : assonometrica ? tipo_vista::assonometrica : tipo_vista::pianta;
+    return fronte          ? tipo_vista::fronte
+           : assonometrica ? tipo_vista::assonometrica
+                           : tipo_vista::pianta;
 }
 
 // The fixed oblique projection: -45 degrees about the vertical axis, then about

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/didascalia.h"
 #include "app/icona.h"
+#include "common/didascalia.h"
 #include "common/layout_form6_tabella.h"
 #include "common/layout_form6_widget.h"
 

@@ -9,7 +9,7 @@
 namespace pianopre {
 
 class Form1 : public QWidget {
-  public:
+public:
     explicit Form1(QWidget* parent = nullptr);
 
     QLineEdit* Text4 = nullptr;

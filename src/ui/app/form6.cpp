@@ -13,8 +13,7 @@ constexpr int larghezza_client = 767;  // 11505 twips
 constexpr int altezza_client = 671;    // 10065 twips
 }  // namespace
 
-Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
-             QWidget* parent)
+Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato, QWidget* parent)
     : QMainWindow(parent),
       commessa_(lavoro),
       modello_(lavoro.disegno),
@@ -30,10 +29,10 @@ Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale format
     setCentralWidget(client);
     c_ = crea_controlli_form6(client);
     setWindowIcon(icona_pianopre());
-    testi_iniziali_ = {c_.casella_focale->text(),   c_.casella_larg_neg->text(),
-                       c_.casella_alt_neg->text(),  c_.casella_alt_sogg->text(),
+    testi_iniziali_ = {c_.casella_focale->text(),    c_.casella_larg_neg->text(),
+                       c_.casella_alt_neg->text(),   c_.casella_alt_sogg->text(),
                        c_.casella_larg_sogg->text(), c_.casella_distanza->text(),
-                       c_.casella_scala->text(),    c_.casella_base->text()};
+                       c_.casella_scala->text(),     c_.casella_base->text()};
     setAcceptDrops(true);
     collega_comandi();
     crea_menu();
@@ -65,9 +64,9 @@ void Form6::collega_comandi() {
     connect(c_.info, &QPushButton::clicked, this, &Form6::comando_info);
     connect(c_.note, &QPushButton::clicked, this, &Form6::comando_note);
     // "Cancella PF" has nothing to delete: no control point is ever selected.
-    for (QLineEdit* casella : {c_.casella_focale, c_.casella_larg_neg, c_.casella_alt_neg,
-                               c_.casella_alt_sogg, c_.casella_larg_sogg, c_.casella_distanza,
-                               c_.casella_scala, c_.casella_base})
+    for (QLineEdit* casella :
+         {c_.casella_focale, c_.casella_larg_neg, c_.casella_alt_neg, c_.casella_alt_sogg,
+          c_.casella_larg_sogg, c_.casella_distanza, c_.casella_scala, c_.casella_base})
         connect(casella, &QLineEdit::textChanged, this, &Form6::segna_modifiche);
     for (QCheckBox* b : {c_.metrica, c_.blocca_base})
         connect(b, &QCheckBox::toggled, this, &Form6::segna_modifiche);

@@ -8,8 +8,8 @@
 #include "app/controlli_form6.h"
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
-#include "job/commessa.h"
 #include "exchange/dxf_lettura.h"
+#include "job/commessa.h"
 #include "job/file_lavoro.h"
 #include "picture/ridis.h"
 #include "view/navigazione.h"
@@ -111,11 +111,11 @@ private:
     void aggiorna_titolo();
     void ricorda_recente(const QString& nome);
     QMenu* menu_recenti_ = nullptr;
-    QString file_punti_;  // the .xyz the control points came from
-    QString file_lavoro_;  // empty while the job has no file
+    QString file_punti_;                     // the .xyz the control points came from
+    QString file_lavoro_;                    // empty while the job has no file
     std::array<QString, 8> testi_iniziali_;  // the input boxes at start-up
-    bool file_toccati_ = false;  // a job file was opened or saved in this run
-    std::string salvato_;  // what the job file holds, to tell changes
+    bool file_toccati_ = false;              // a job file was opened or saved in this run
+    std::string salvato_;                    // what the job file holds, to tell changes
 
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;

@@ -4,14 +4,13 @@
 #include <string>
 #include <utility>
 
-#include "base/errori.h"
 #include "app/form6.h"
+#include "base/errori.h"
 #include "picture/tre_viste.h"
 
 namespace pianopre {
 
 namespace {
-
 
 // A bitmap that could not be written, with the name the user is told.
 class errore_bitmap : public errore {

@@ -61,7 +61,7 @@ void Form6::calcola() {
 }
 
 caselle_lavoro Form6::leggi_caselle() const {
-    return {testo(c_.casella_focale),   testo(c_.casella_larg_neg), testo(c_.casella_alt_neg),
+    return {testo(c_.casella_focale),   testo(c_.casella_larg_neg),  testo(c_.casella_alt_neg),
             testo(c_.casella_alt_sogg), testo(c_.casella_larg_sogg), testo(c_.casella_distanza),
             testo(c_.casella_scala),    testo(c_.casella_base)};
 }

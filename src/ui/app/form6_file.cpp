@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <new>
 
-#include "base/errori.h"
 #include "app/form6.h"
+#include "base/errori.h"
 #include "exchange/file_scambio.h"
 #include "site/collocato.h"
 
@@ -24,7 +24,6 @@ std::filesystem::path percorso(const QString& nome) {
 QString con_estensione_dxf(const QString& nome) {
     return nome.right(3).toUpper() == "DXF" ? nome : nome + ".dxf";
 }
-
 
 }  // namespace
 
@@ -56,7 +55,8 @@ void Form6::comando_apri_dxf() {
 // read so far, as a read straight into the lists always has.
 std::optional<esito_dxf> Form6::leggi_dxf_con_avanzamento(const QString& nome, modello& m) {
     const std::filesystem::path p = percorso(nome);
-    return leggi_file_dxf(p, m, servizi_.avvia_avanzamento("Lettura di " + nome, dimensione_file(p)));
+    return leggi_file_dxf(p, m,
+                          servizi_.avvia_avanzamento("Lettura di " + nome, dimensione_file(p)));
 }
 
 void Form6::apri_dxf(const QString& nome) {

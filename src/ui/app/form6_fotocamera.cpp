@@ -17,7 +17,9 @@ void Form6::comando_fotocamera() {
 
 // The sizes go into the boxes in the regional form; the pixels stay with the job.
 void Form6::usa_fotocamera(const voce_fotocamera& voce) {
-    const auto testo = [this](double x) { return QString::fromStdString(testo_generale(x, formato_)); };
+    const auto testo = [this](double x) {
+        return QString::fromStdString(testo_generale(x, formato_));
+    };
     c_.casella_larg_neg->setText(testo(voce.larghezza_mm));
     c_.casella_alt_neg->setText(testo(voce.altezza_mm));
     if (voce.focale_mm) c_.casella_focale->setText(testo(*voce.focale_mm));
@@ -31,7 +33,8 @@ void Form6::comando_verifiche() {
         verifiche_ = new finestra_verifiche(commessa_, formato_, this);
         connect(verifiche_, &finestra_verifiche::impostazioni_cambiate, this,
                 &Form6::segna_modifiche);
-        verifiche_->move(frameGeometry().topRight() + QPoint(8, 0));  // beside, not over the picture
+        verifiche_->move(frameGeometry().topRight() +
+                         QPoint(8, 0));  // beside, not over the picture
         aggiorna_verifiche();
     }
     verifiche_->show();

@@ -35,13 +35,15 @@ QString con_estensione_lavoro(const QString& nome) {
     return nome.endsWith(".pianopre", Qt::CaseInsensitive) ? nome : nome + ".pianopre";
 }
 
-std::string utf8(const QLineEdit* casella) { return casella->text().toUtf8().toStdString(); }
+std::string utf8(const QLineEdit* casella) {
+    return casella->text().toUtf8().toStdString();
+}
 
 }  // namespace
 
 dati_file_lavoro Form6::dati_attuali() const {
     dati_file_lavoro d = dati_da_commessa(commessa_);
-    d.caselle = {utf8(c_.casella_focale),   utf8(c_.casella_larg_neg), utf8(c_.casella_alt_neg),
+    d.caselle = {utf8(c_.casella_focale),   utf8(c_.casella_larg_neg),  utf8(c_.casella_alt_neg),
                  utf8(c_.casella_scala),    utf8(c_.casella_larg_sogg), utf8(c_.casella_alt_sogg),
                  utf8(c_.casella_distanza), utf8(c_.casella_base)};
     d.metrica = c_.metrica->isChecked();
@@ -89,13 +91,13 @@ bool Form6::conferma_perdita() {
 }
 
 void Form6::azzera_lavoro() {
-    QLineEdit* caselle[] = {c_.casella_focale,   c_.casella_larg_neg, c_.casella_alt_neg,
+    QLineEdit* caselle[] = {c_.casella_focale,   c_.casella_larg_neg,  c_.casella_alt_neg,
                             c_.casella_alt_sogg, c_.casella_larg_sogg, c_.casella_distanza,
                             c_.casella_scala,    c_.casella_base};
     for (std::size_t i = 0; i < std::size(caselle); ++i) caselle[i]->setText(testi_iniziali_[i]);
-    for (QLineEdit* uscita : {c_.uscita_num_foto, c_.uscita_num_strisc, c_.uscita_incl,
-                              c_.uscita_sovrapp, c_.uscita_ingrand, c_.uscita_prec_max,
-                              c_.uscita_prec_std}) {
+    for (QLineEdit* uscita :
+         {c_.uscita_num_foto, c_.uscita_num_strisc, c_.uscita_incl, c_.uscita_sovrapp,
+          c_.uscita_ingrand, c_.uscita_prec_max, c_.uscita_prec_std}) {
         uscita->clear();
         uscita->setPalette(QPalette());
     }
@@ -161,7 +163,8 @@ void Form6::apri_lavoro(const QString& nome) {
     c_.blocca_base->setChecked(d.blocca_base);
     applica_a_commessa(d, commessa_);
     file_punti_ = nome_qt(d.file_punti);
-    for (const std::string& avviso : esito.avvisi) servizi_.messaggio(QString::fromStdString(avviso));
+    for (const std::string& avviso : esito.avvisi)
+        servizi_.messaggio(QString::fromStdString(avviso));
     if (!d.file_sito.empty()) {
         modello sito;
         try {

@@ -9,8 +9,7 @@ namespace pianopre {
 
 namespace {
 
-QAction* voce(QMenu* menu, const char* nome, const QString& testo,
-              const QKeySequence& tasti = {}) {
+QAction* voce(QMenu* menu, const char* nome, const QString& testo, const QKeySequence& tasti = {}) {
     QAction* a = menu->addAction(testo);
     a->setObjectName(nome);
     if (!tasti.isEmpty()) a->setShortcut(tasti);
@@ -106,7 +105,9 @@ void Form6::crea_menu_vista() {
     });
     const auto segui = [this, pianta, fronte, asso] {
         const tipo_vista v = modo_vista();
-        (v == tipo_vista::fronte ? fronte : v == tipo_vista::assonometrica ? asso : pianta)
+        (v == tipo_vista::fronte          ? fronte
+         : v == tipo_vista::assonometrica ? asso
+                                          : pianta)
             ->setChecked(true);
     };
     connect(c_.fronte, &QCheckBox::toggled, this, segui);
@@ -116,15 +117,14 @@ void Form6::crea_menu_vista() {
     connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
             &Form6::ridisegna);
     connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this, &Form6::centra);
-    connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn),
-            &QAction::triggered, this, [this] { zoom(0.5); });
-    connect(voce(vista, "azione_zoom_indietro", "Zoom &-",
-                 QKeySequence::ZoomOut),
+    connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn), &QAction::triggered,
+            this, [this] { zoom(0.5); });
+    connect(voce(vista, "azione_zoom_indietro", "Zoom &-", QKeySequence::ZoomOut),
             &QAction::triggered, this, [this] { zoom(2.0); });
     vista->addSeparator();
-    connect(voce(vista, "azione_verifiche", "&Verifiche del piano",
-                 QKeySequence(Qt::CTRL | Qt::Key_L)),
-            &QAction::triggered, this, &Form6::comando_verifiche);
+    connect(
+        voce(vista, "azione_verifiche", "&Verifiche del piano", QKeySequence(Qt::CTRL | Qt::Key_L)),
+        &QAction::triggered, this, &Form6::comando_verifiche);
     connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
             &QAction::triggered, this, &Form6::comando_stazioni);
 }

@@ -16,8 +16,7 @@ QString percorso_fotocamere_predefinite() {
 }
 
 QString percorso_fotocamere_utente() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           "/fotocamere.json";
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/fotocamere.json";
 }
 
 }  // namespace pianopre

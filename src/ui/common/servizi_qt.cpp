@@ -3,12 +3,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <algorithm>
 #include <memory>
 
@@ -81,7 +81,8 @@ avanzamento servizi_qt::avvia_avanzamento(const QString& testo, std::int64_t tot
     dialogo->setAutoClose(false);
     dialogo->setValue(0);
     return [dialogo, unita](std::int64_t fatto) {
-        dialogo->setValue(static_cast<int>(std::min<std::int64_t>(fatto / unita, dialogo->maximum())));
+        dialogo->setValue(
+            static_cast<int>(std::min<std::int64_t>(fatto / unita, dialogo->maximum())));
         QCoreApplication::processEvents();
         return !dialogo->wasCanceled();
     };
@@ -92,16 +93,17 @@ void servizi_qt::beep() {
 }
 
 std::optional<QString> servizi_qt::apri_file(const QString& filtro, const QString& nome_iniziale) {
-    return scelto_o_annulla(filtro, QFileDialog::getOpenFileName(
-                                        genitore_, QString(), nella_cartella_recente(filtro, nome_iniziale),
-                                        filtro_dialogo(filtro)));
+    return scelto_o_annulla(
+        filtro, QFileDialog::getOpenFileName(genitore_, QString(),
+                                             nella_cartella_recente(filtro, nome_iniziale),
+                                             filtro_dialogo(filtro)));
 }
 
 std::optional<QString> servizi_qt::salva_file(const QString& filtro, const QString& nome_iniziale) {
-    return scelto_o_annulla(filtro, QFileDialog::getSaveFileName(genitore_, QString(),
-                                                         nella_cartella_recente(filtro, nome_iniziale),
-                                                         filtro_dialogo(filtro), nullptr,
-                                                         QFileDialog::DontConfirmOverwrite));
+    return scelto_o_annulla(
+        filtro, QFileDialog::getSaveFileName(
+                    genitore_, QString(), nella_cartella_recente(filtro, nome_iniziale),
+                    filtro_dialogo(filtro), nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 }  // namespace pianopre

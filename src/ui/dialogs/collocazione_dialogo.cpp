@@ -21,7 +21,8 @@ QString testo(double x, const formato_regionale& f) {
 
 std::optional<double> numero_di(const QLineEdit* campo, const formato_regionale& f) {
     const QByteArray t = campo->text().toLatin1();
-    return leggi_numero_esatto(std::string_view(t.constData(), static_cast<std::size_t>(t.size())), f);
+    return leggi_numero_esatto(std::string_view(t.constData(), static_cast<std::size_t>(t.size())),
+                               f);
 }
 
 }  // namespace
@@ -97,7 +98,9 @@ std::optional<collocazione> finestra_collocazione::leggi() {
         QLineEdit* campo;
         double* valore;
         const char* nome;
-    } campi[] = {{est, &c.est, "Est"}, {nord, &c.nord, "Nord"}, {quota, &c.quota, "Quota"},
+    } campi[] = {{est, &c.est, "Est"},
+                 {nord, &c.nord, "Nord"},
+                 {quota, &c.quota, "Quota"},
                  {azimut, &c.azimut, "Azimut"}};
     for (const auto& x : campi) {
         const auto v = numero_di(x.campo, formato_);

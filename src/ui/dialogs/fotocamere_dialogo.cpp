@@ -30,7 +30,8 @@ QString testo_numero(double x, const formato_regionale& f) {
 // A number typed in a field; none when the text is not a number.
 std::optional<double> numero_di(const QLineEdit* campo, const formato_regionale& f) {
     const QByteArray t = campo->text().toLatin1();
-    return leggi_numero_esatto(std::string_view(t.constData(), static_cast<std::size_t>(t.size())), f);
+    return leggi_numero_esatto(std::string_view(t.constData(), static_cast<std::size_t>(t.size())),
+                               f);
 }
 
 }  // namespace
@@ -231,7 +232,8 @@ void finestra_fotocamere::comando_duplica() {
     const int riga = elenco->currentRow();
     if (riga < 0) return;
     const std::size_t i = static_cast<std::size_t>(riga);
-    voce_fotocamera v = i < predefinite_.size() ? predefinite_[i] : utente_[i - predefinite_.size()];
+    voce_fotocamera v =
+        i < predefinite_.size() ? predefinite_[i] : utente_[i - predefinite_.size()];
     v.nome += " (copia)";
     utente_.push_back(v);
     if (!salva_utente()) utente_.pop_back();

@@ -21,9 +21,12 @@ QString fisso(double x, int decimali, const formato_regionale& f) {
 
 QColor colore_esito(esito_modello e) {
     switch (e) {
-        case esito_modello::ok: return QColor(200, 235, 200);
-        case esito_modello::attenzione: return QColor(255, 220, 150);
-        case esito_modello::non_soddisfatto: break;
+        case esito_modello::ok:
+            return QColor(200, 235, 200);
+        case esito_modello::attenzione:
+            return QColor(255, 220, 150);
+        case esito_modello::non_soddisfatto:
+            break;
     }
     return QColor(255, 180, 180);
 }
@@ -55,22 +58,30 @@ QVariant tabella_stazioni::data(const QModelIndex& indice, int ruolo) const {
     if (ruolo != Qt::DisplayRole) return {};
     const riga_stazione& r = righe_[static_cast<std::size_t>(indice.row())];
     switch (indice.column()) {
-        case 0: return QString::fromStdString(r.nome);
-        case 1: return r.striscia;
-        case 2: return r.fotogramma;
-        case 3: return fisso(r.est, 3, formato_);
-        case 4: return fisso(r.nord, 3, formato_);
-        case 5: return fisso(r.quota, 3, formato_);
-        case 6: return fisso(r.azimut, 4, formato_);
-        default: return fisso(r.inclinazione, 2, formato_);
+        case 0:
+            return QString::fromStdString(r.nome);
+        case 1:
+            return r.striscia;
+        case 2:
+            return r.fotogramma;
+        case 3:
+            return fisso(r.est, 3, formato_);
+        case 4:
+            return fisso(r.nord, 3, formato_);
+        case 5:
+            return fisso(r.quota, 3, formato_);
+        case 6:
+            return fisso(r.azimut, 4, formato_);
+        default:
+            return fisso(r.inclinazione, 2, formato_);
     }
 }
 
 QVariant tabella_stazioni::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
     if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
     const QString azimut = unita_ == unita_angolo::gon ? "Azimut (gon)" : "Azimut (°)";
-    const QString titoli[] = {"Stazione", "Striscia", "Fotogramma", "Est", "Nord", "Quota",
-                              azimut, "Inclinazione (°)"};
+    const QString titoli[] = {"Stazione", "Striscia", "Fotogramma", "Est",
+                              "Nord",     "Quota",    azimut,       "Inclinazione (°)"};
     return sezione >= 0 && sezione < 8 ? titoli[sezione] : QString();
 }
 
@@ -86,11 +97,16 @@ QVariant tabella_modelli_qt::data(const QModelIndex& indice, int ruolo) const {
     if (ruolo == Qt::BackgroundRole && indice.column() == 4) return colore_esito(r.esito);
     if (ruolo != Qt::DisplayRole) return {};
     switch (indice.column()) {
-        case 0: return QString::fromStdString(r.stazione_1 + " - " + r.stazione_2);
-        case 1: return fisso(r.x_da, 2, formato_) + " ÷ " + fisso(r.x_a, 2, formato_);
-        case 2: return fisso(r.z_da, 2, formato_) + " ÷ " + fisso(r.z_a, 2, formato_);
-        case 3: return r.punti;
-        default: return QString::fromStdString(std::string(testo_esito(r.esito)));
+        case 0:
+            return QString::fromStdString(r.stazione_1 + " - " + r.stazione_2);
+        case 1:
+            return fisso(r.x_da, 2, formato_) + " ÷ " + fisso(r.x_a, 2, formato_);
+        case 2:
+            return fisso(r.z_da, 2, formato_) + " ÷ " + fisso(r.z_a, 2, formato_);
+        case 3:
+            return r.punti;
+        default:
+            return QString::fromStdString(std::string(testo_esito(r.esito)));
     }
 }
 
@@ -134,9 +150,9 @@ void finestra_stazioni::mostra(std::vector<riga_stazione> righe, tabella_modelli
         riepilogo->setText("Nessun punto di appoggio caricato (Apri XYZ): " +
                            QString::number(scarsi) + " modelli senza punti.");
     } else {
-        riepilogo->setText(scarsi == 0 ? QString("Tutti i modelli hanno almeno 4 punti di appoggio.")
-                                       : QString("Modelli con meno di 4 punti di appoggio: %1.")
-                                             .arg(scarsi));
+        riepilogo->setText(
+            scarsi == 0 ? QString("Tutti i modelli hanno almeno 4 punti di appoggio.")
+                        : QString("Modelli con meno di 4 punti di appoggio: %1.").arg(scarsi));
     }
 }
 

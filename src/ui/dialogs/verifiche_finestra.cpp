@@ -22,27 +22,34 @@ struct campo_impostazione {
 };
 
 const campo_impostazione campi[] = {
-    {"tolleranza_grafica", "Tolleranza grafica (mm):", &impostazioni_verifiche::tolleranza_grafica_mm},
+    {"tolleranza_grafica",
+     "Tolleranza grafica (mm):", &impostazioni_verifiche::tolleranza_grafica_mm},
     {"divisore_gsd", "Divisore GSD:", &impostazioni_verifiche::divisore_gsd},
     {"precisione_px", "Precisione di misura (pixel):", &impostazioni_verifiche::precisione_px},
-    {"circolo_confusione", "Circolo di confusione (pixel):",
-     &impostazioni_verifiche::circolo_confusione_px},
+    {"circolo_confusione",
+     "Circolo di confusione (pixel):", &impostazioni_verifiche::circolo_confusione_px},
     {"lunghezza_onda", "Lunghezza d'onda (mm):", &impostazioni_verifiche::lunghezza_onda_mm},
-    {"profondita_rilievo", "Profondità del rilievo (m):",
-     &impostazioni_verifiche::profondita_rilievo_m},
+    {"profondita_rilievo",
+     "Profondità del rilievo (m):", &impostazioni_verifiche::profondita_rilievo_m},
 };
 
 QColor colore_esito(esito_verifica e) {
     switch (e) {
-        case esito_verifica::ok: return QColor(200, 235, 200);
-        case esito_verifica::attenzione: return QColor(255, 220, 150);
-        case esito_verifica::non_soddisfatto: return QColor(255, 180, 180);
-        case esito_verifica::non_disponibile: break;
+        case esito_verifica::ok:
+            return QColor(200, 235, 200);
+        case esito_verifica::attenzione:
+            return QColor(255, 220, 150);
+        case esito_verifica::non_soddisfatto:
+            return QColor(255, 180, 180);
+        case esito_verifica::non_disponibile:
+            break;
     }
     return QColor(225, 225, 225);
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -126,9 +133,9 @@ void finestra_verifiche::riempi() {
     std::vector<riga_verifica> righe;
     try {
         const commessa& c = commessa_;
-        righe = righe_verifiche(
-            calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche), c.verifiche,
-            formato_);
+        righe =
+            righe_verifiche(calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche),
+                            c.verifiche, formato_);
     } catch (const errore_verifiche& e) {
         piano_assente(q(e.what()));
         piano_ = true;  // the plan is there: new settings may make it checkable
@@ -141,8 +148,7 @@ void finestra_verifiche::riempi() {
     tabella->setRowCount(static_cast<int>(righe.size()));
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const riga_verifica& riga = righe[static_cast<std::size_t>(r)];
-        const QString testi[] = {q(riga.nome), q(riga.valore), q(riga.limite),
-                                 q(riga.testo_esito)};
+        const QString testi[] = {q(riga.nome), q(riga.valore), q(riga.limite), q(riga.testo_esito)};
         for (int c = 0; c < 4; ++c) {
             auto* cella = new QTableWidgetItem(testi[c]);
             cella->setToolTip(q(riga.formula));

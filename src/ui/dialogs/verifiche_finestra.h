@@ -25,8 +25,8 @@ public:
 
 signals:
     void impostazioni_cambiate();
-public:
 
+public:
     std::array<QLineEdit*, 6> impostazioni{};  // in the order of impostazioni_verifiche
     QLabel* stato = nullptr;
     QTableWidget* tabella = nullptr;

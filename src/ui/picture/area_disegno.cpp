@@ -4,8 +4,8 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <cmath>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace pianopre {
 
@@ -24,10 +24,16 @@ area_disegno::area_disegno(QWidget* parent) : QFrame(parent) {
     immagine_.fill(sfondo_);
 }
 
-area_disegno::~area_disegno() { chiudi_pittore(); }
+area_disegno::~area_disegno() {
+    chiudi_pittore();
+}
 
-double area_disegno::larghezza_twips() const { return width() * twip_per_pixel; }
-double area_disegno::altezza_twips() const { return height() * twip_per_pixel; }
+double area_disegno::larghezza_twips() const {
+    return width() * twip_per_pixel;
+}
+double area_disegno::altezza_twips() const {
+    return height() * twip_per_pixel;
+}
 
 QPointF area_disegno::in_pixel(double u, double v) const {
     const QSize d = dimensione_interna();
@@ -118,7 +124,8 @@ void area_disegno::linea_a(double u, double v, const QColor& c) {
     penna_ = {u, v};
     // Opaque one-pixel lines go straight into the image, the same pixels QPainter would set.
     if (c.alpha() == 255 && spessore_ == 1 && disegno_diretto(p) &&
-        linea_veloce(superficie_, da, a, c.rgb())) return;
+        linea_veloce(superficie_, da, a, c.rgb()))
+        return;
     const QPen& attuale = p.pen();
     if (attuale.color() != c || attuale.width() != spessore_)
         p.setPen(QPen(c, spessore_, Qt::SolidLine, Qt::FlatCap));

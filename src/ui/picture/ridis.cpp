@@ -35,10 +35,12 @@ private:
 bool e_punto_appoggio(const entita& e) {
     if (e.attributi & attr_marcato) return true;
     const std::string_view nome = e.nome.pulito();
-    return nome.size() == 2 && (nome[0] == 'P' || nome[0] == 'p') && (nome[1] == 'F' || nome[1] == 'f');
+    return nome.size() == 2 && (nome[0] == 'P' || nome[0] == 'p') &&
+           (nome[1] == 'F' || nome[1] == 'f');
 }
 
-void disegna_testo(area_disegno& area, const entita& e, punto_uv p, tipo_vista modo, const QColor& colore) {
+void disegna_testo(area_disegno& area, const entita& e, punto_uv p, tipo_vista modo,
+                   const QColor& colore) {
     if (modo == tipo_vista::fronte && p.v == 0) p.v = 0.001f;
     area.sposta_penna(p.u, p.v);
     const float k = static_cast<float>(area.scala().width / area.larghezza_twips());
@@ -57,7 +59,8 @@ void disegna_testo(area_disegno& area, const entita& e, punto_uv p, tipo_vista m
     area.imposta_primo_piano(precedente);
 }
 
-void disegna_entita(area_disegno& area, const entita& e, punto_uv p, tipo_vista modo, const QColor& colore) {
+void disegna_entita(area_disegno& area, const entita& e, punto_uv p, tipo_vista modo,
+                    const QColor& colore) {
     switch (e.tipo) {
         case tipo_punto:
             area.imposta_spessore(1);
@@ -97,7 +100,8 @@ void disegna_sottofondo(area_disegno& area, const elenco_entita& lista, tipo_vis
     for (int i = 0; i < 9; ++i) chiari[i] = schiarito(tavolozza[i], sfondo);
     const QColor contrasto_chiaro = schiarito(contrasto, sfondo);
     for (const entita& e : lista.voci()) {
-        const QColor& colore = (e.colore >= 0 && e.colore < 9) ? chiari[e.colore] : contrasto_chiaro;
+        const QColor& colore =
+            (e.colore >= 0 && e.colore < 9) ? chiari[e.colore] : contrasto_chiaro;
         disegna_entita(area, e, proietta(modo, {e.x, e.y, e.z}), modo, colore);
         if (!conteggio.avanti()) return;
     }
@@ -113,7 +117,8 @@ void disegna_punti(area_disegno& area, const elenco_punti& punti, tipo_vista mod
         entita nome;
         nome.tipo = tipo_testo;
         nome.nome = p.nome.pulito();
-        disegna_testo(area, nome, {q.u + static_cast<float>(raggio_punto_appoggio), q.v}, modo, colore);
+        disegna_testo(area, nome, {q.u + static_cast<float>(raggio_punto_appoggio), q.v}, modo,
+                      colore);
     }
 }
 
@@ -134,14 +139,23 @@ void disegna_contorni(area_disegno& area, const std::vector<std::array<punto3, 4
 
 QColor colore_schermo(std::int16_t colore, const QColor& sfondo) {
     switch (colore) {
-        case 1: return {255, 0, 0};
-        case 2: return {255, 255, 0};
-        case 3: return {0, 255, 0};
-        case 4: return {0, 255, 255};
-        case 5: return {0, 0, 255};
-        case 6: return {255, 0, 255};
-        case 8: return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
-        default: return sfondo.rgb() == QColor(255, 255, 255).rgb() ? QColor(0, 0, 0) : QColor(255, 255, 255);
+        case 1:
+            return {255, 0, 0};
+        case 2:
+            return {255, 255, 0};
+        case 3:
+            return {0, 255, 0};
+        case 4:
+            return {0, 255, 255};
+        case 5:
+            return {0, 0, 255};
+        case 6:
+            return {255, 0, 255};
+        case 8:
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        default:
+            return sfondo.rgb() == QColor(255, 255, 255).rgb() ? QColor(0, 0, 0)
+                                                               : QColor(255, 255, 255);
     }
 }
 

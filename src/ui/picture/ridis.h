@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "base/flusso_avanzamento.h"
+#include "picture/area_disegno.h"
 #include "scheme/elenco_entita.h"
 #include "scheme/elenco_fisso.h"
-#include "picture/area_disegno.h"
 #include "view/proiezione.h"
 
 namespace pianopre {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/proiezione.h"
 #include "picture/testo_ansi.h"
+#include "view/proiezione.h"
 
 namespace pianopre {
 
@@ -20,7 +20,8 @@ QFont carattere_serif(int cella) {
     f.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
     f.setStyleHint(QFont::Serif);
     // A positive height is the whole cell (ascent plus descent), a negative one the em.
-    const int richiesta = cella == 0 ? altezza_predefinita : std::min(std::abs(cella), altezza_massima);
+    const int richiesta =
+        cella == 0 ? altezza_predefinita : std::min(std::abs(cella), altezza_massima);
     f.setPixelSize(richiesta);
     if (cella >= 0) {
         const QFontMetricsF m(f);
