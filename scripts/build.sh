@@ -5,10 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 dir=build
-args=(-G Ninja)
+args=(-G Ninja -DPIANOPRE_WERROR=ON)
 for a in "$@"; do
   case "$a" in
-    --asan) dir=build-asan; args+=(-DPIANOPRE_SANITIZE=ON -DPIANOPRE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug) ;;
+    --asan) dir=build-asan; args+=(-DPIANOPRE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug) ;;
     --release) dir=build-release; args+=(-DCMAKE_BUILD_TYPE=Release) ;;
     *) echo "unknown option: $a" >&2; exit 2 ;;
   esac

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 secondi=${1:-60}
 shift || true
 ./scripts/setup.sh
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPIANOPRE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPIANOPRE_FUZZ=ON -DPIANOPRE_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 obiettivi=("$@")
 if [ ${#obiettivi[@]} -eq 0 ]; then
