@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite through CTest.
-# Usage: scripts/test.sh [--asan]   (--asan: AddressSanitizer + UndefinedBehaviorSanitizer build)
+# Usage: scripts/test.sh [--asan | --release]   (--asan: AddressSanitizer + UndefinedBehaviorSanitizer
+# build; --release: optimised build). Warnings are errors in every one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
