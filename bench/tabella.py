@@ -172,7 +172,7 @@ def rilascio_2018(t, cartella):
 
 
 def nuovi(t):
-    """Placement, stations, report: the round's targets."""
+    """Placement, stations, report: their targets."""
     for nome, misura, limite in (("tabella_stazioni_e_csv", "32,767 frames", 0.100),
                                  ("colloca_e_ridisegna", "10 MB site drawing", 0.300),
                                  ("esporta/20", "report, first example", 1.0),

@@ -87,7 +87,8 @@ namespace {
 // never moves (and is never held twice) while a large drawing fills it. The
 // program's own style and release 12 files hold about one entity per 100
 // bytes; later releases, with polyline vertices and curves cut into chords,
-// up to one per 9 (one per 6 in binary files, whose numbers take 8 bytes).
+// up to one per 9 (one per 6 in binary files, whose numbers take 8 bytes);
+// the divisors below leave a tenth or so of margin over those densities.
 // Memory reserved and never filled costs no pages.
 std::int64_t stima_entita(std::istream& file, std::int64_t byte) {
     std::string inizio(std::min<std::int64_t>(byte, 1 << 16), '\0');
