@@ -11,13 +11,6 @@ std::string dati(std::string_view nome) {
     return std::string(PIANOPRE_TEST_DATA) + "/exchange/" + std::string(nome);
 }
 
-std::string leggi_tutto(const std::filesystem::path& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void scrivi_tutto(const std::filesystem::path& percorso, std::string_view byte) {
     std::ofstream(percorso, std::ios::binary)
         .write(byte.data(), static_cast<std::streamsize>(byte.size()));

@@ -14,14 +14,14 @@
 #include "scheme/modello.h"
 #include "support/errori_prova.h"
 #include "support/esempio.h"
+#include "support/leggi_file.h"
 
 namespace pianopre::prova {
 
 // The folder of the exchange fixtures.
 std::string dati(std::string_view nome);
 
-// The whole file as bytes.
-std::string leggi_tutto(const std::filesystem::path& percorso);
+// Writes the bytes as the whole file.
 void scrivi_tutto(const std::filesystem::path& percorso, std::string_view byte);
 
 // Lines joined with line_end, the last one ended too.

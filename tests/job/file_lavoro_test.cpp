@@ -3,11 +3,11 @@
 // relative to the job, and the job object to the file's values and back.
 #include "job/file_lavoro.h"
 #include "support/cartella_unica.h"
+#include "support/leggi_file.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "support/esempio.h"
 
@@ -26,13 +26,6 @@ protected:
         std::ofstream(cartella / "disegni" / "sito.dxf") << "0\nEOF\n";
     }
     void TearDown() override { fs::remove_all(cartella); }
-
-    static std::string contenuto(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
 
     // A job with every field away from its default.
     dati_file_lavoro completo() const {
@@ -126,7 +119,7 @@ TEST_F(FileLavoro, PercorsiRelativiAlLavoro) {
     d.file_punti = cartella / "disegni" / ".." / "punti.xyz";
     fs::create_directories(cartella / "lavori");
     scrivi_file_lavoro(cartella / "lavori" / "l.pianopre", d);  // beside neither: absolute
-    const std::string testo = contenuto(cartella / "lavori" / "l.pianopre");
+    const std::string testo = prova::leggi_tutto(cartella / "lavori" / "l.pianopre");
     EXPECT_NE(testo.find("\"" + d.file_sito.string() + "\""), std::string::npos);
     EXPECT_EQ(leggi_file_lavoro(cartella / "lavori" / "l.pianopre").dati.file_punti, d.file_punti);
 
@@ -277,7 +270,7 @@ TEST_F(FileLavoro, FileMancantiEVersioniNuove) {
 TEST_F(FileLavoro, SalvataggioRifiutatoLasciaIlFileDiPrima) {
     const fs::path file = cartella / "l.pianopre";
     scrivi_file_lavoro(file, completo());
-    const std::string prima = contenuto(file);
+    const std::string prima = prova::leggi_tutto(file);
     dati_file_lavoro d = completo();
     d.verifiche.divisore_gsd = 0;
     try {
@@ -294,7 +287,7 @@ TEST_F(FileLavoro, SalvataggioRifiutatoLasciaIlFileDiPrima) {
     d.sensore.nome = "\xff";
     EXPECT_THROW(scrivi_file_lavoro(file, d), errore_file_lavoro);
     EXPECT_THROW(scrivi_file_lavoro(cartella / "disegni", completo()), errore_file_lavoro);
-    EXPECT_EQ(contenuto(file), prima);
+    EXPECT_EQ(prova::leggi_tutto(file), prima);
     EXPECT_EQ(std::distance(fs::directory_iterator(cartella), {}), 2);
 }
 

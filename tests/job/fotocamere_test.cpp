@@ -2,6 +2,7 @@
 // their messages, and saves that fail without touching the previous file.
 #include "job/fotocamere.h"
 #include "support/cartella_unica.h"
+#include "support/leggi_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,7 +10,6 @@
 
 #include <csignal>
 #include <fstream>
-#include <sstream>
 
 namespace pianopre {
 namespace {
@@ -23,12 +23,6 @@ protected:
     void SetUp() override { cartella = prova::cartella_unica("pianopre-fotocamere"); }
     void TearDown() override { fs::remove_all(cartella); }
 
-    static std::string contenuto(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
     static std::string messaggio(std::string_view testo) {
         try {
             leggi_fotocamere(testo, "prova.json");
@@ -138,7 +132,7 @@ TEST_F(Fotocamere, FileMancantiOInadattiNominatiNelMessaggio) {
 TEST_F(Fotocamere, SalvataggioFallitoLasciaIlFileDiPrima) {
     const fs::path p = cartella / "fotocamere.json";
     scrivi_file_fotocamere(p, {{"Vecchia", 36, 24, 0, 0, 0, false, std::nullopt}});
-    const std::string prima = contenuto(p);
+    const std::string prima = prova::leggi_tutto(p);
 
     voce_fotocamera sbagliata{"Nuova", -36, 24, 0, 0, 0, false, std::nullopt};
     EXPECT_THROW(scrivi_file_fotocamere(p, {sbagliata}), errore_fotocamere);
@@ -157,7 +151,7 @@ TEST_F(Fotocamere, SalvataggioFallitoLasciaIlFileDiPrima) {
     setrlimit(RLIMIT_FSIZE, &vecchio);
     std::signal(SIGXFSZ, gestore);
 
-    EXPECT_EQ(contenuto(p), prima);
+    EXPECT_EQ(prova::leggi_tutto(p), prima);
     EXPECT_EQ(file_nella_cartella(), 1u);
     scrivi_file_fotocamere(p, molte);
     EXPECT_EQ(leggi_file_fotocamere(p).size(), 200u);

@@ -5,27 +5,19 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 
 #include <unistd.h>
 
 #include "exchange/file_scambio.h"
 #include "site/collocato.h"
 #include "support/esempio.h"
+#include "support/leggi_file.h"
 
 namespace fs = std::filesystem;
 
 namespace pianopre {
 namespace {
-
-std::string leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 struct cartella_prova {
     fs::path p = fs::temp_directory_path() / ("pianopre_coll_" + std::to_string(::getpid()));
@@ -39,11 +31,11 @@ TEST(Collocato, IdentitaScriveGliStessiByte) {
     cartella_prova cartella;
     const origine_schema o{3.25, -7, 1.5};
     salva_file_dxf(cartella.p / "oggi.dxf", c.disegno.lista_entita, o.x, o.y, o.z);
-    const std::string oggi = leggi(cartella.p / "oggi.dxf");
+    const std::string oggi = prova::leggi_tutto(cartella.p / "oggi.dxf");
     for (const collocazione sito :
          {collocazione{}, collocazione{100, 200, 20, 100, unita_angolo::gon}}) {
         salva_file_dxf_collocato(cartella.p / "coll.dxf", c.disegno.lista_entita, o, sito);
-        EXPECT_EQ(leggi(cartella.p / "coll.dxf"), oggi);
+        EXPECT_EQ(prova::leggi_tutto(cartella.p / "coll.dxf"), oggi);
     }
 }
 
