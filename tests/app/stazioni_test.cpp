@@ -9,7 +9,7 @@
 
 #include "dialogs/stazioni_finestra.h"
 #include "support/banco_form6.h"
-#include "support/cartella_unica.h"
+#include "support/cartella_temporanea.h"
 #include "support/leggi_file.h"
 #include "support/modale.h"
 
@@ -17,13 +17,12 @@ namespace pianopre {
 namespace {
 
 struct banco_stazioni : banco_form6 {
-    std::filesystem::path cartella = prova::cartella_unica("pianopre-stazioni");
+    prova::cartella_temporanea cartella;
     banco_stazioni() {
         lavoro.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
         esempio();
         calcola();
     }
-    ~banco_stazioni() { std::filesystem::remove_all(cartella); }
     QString file(const char* nome) const {
         return QString::fromStdString((cartella / nome).string());
     }

@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <fstream>
-#include <random>
 
 namespace pianopre::prova {
 
@@ -61,18 +60,6 @@ std::string elenca(const modello& m) {
             << numero(e.rotazione) << ' ' << e.attributi << '\n';
     }
     return out.str();
-}
-
-cartella_temporanea::cartella_temporanea() {
-    std::random_device caso;
-    percorso_ = std::filesystem::temp_directory_path() /
-                ("pianopre-scambio-" + std::to_string(caso()) + std::to_string(caso()));
-    std::filesystem::create_directories(percorso_);
-}
-
-cartella_temporanea::~cartella_temporanea() {
-    std::error_code ec;
-    std::filesystem::remove_all(percorso_, ec);
 }
 
 }  // namespace pianopre::prova

@@ -1,6 +1,6 @@
-// Helpers of the exchange tests: the first example scheme, files in a
-// private temporary folder, DXF texts built from their lines, and listing
-// entities.
+// Helpers of the exchange tests: the fixtures' folder, whole files written,
+// DXF texts built from their lines, and listing entities; with the shared
+// example, error number, file reading and temporary folder of tests/support.
 #pragma once
 
 #include <filesystem>
@@ -12,6 +12,7 @@
 
 #include "base/errori.h"
 #include "scheme/modello.h"
+#include "support/cartella_temporanea.h"
 #include "support/errori_prova.h"
 #include "support/esempio.h"
 #include "support/leggi_file.h"
@@ -37,19 +38,5 @@ std::vector<std::string> dividi(std::string_view testo);
 std::string elenca(const modello& m);
 
 using prova::numero_errore;
-
-// A folder of its own under the system's temporary folder, removed at the end.
-class cartella_temporanea {
-public:
-    cartella_temporanea();
-    ~cartella_temporanea();
-    cartella_temporanea(const cartella_temporanea&) = delete;
-    cartella_temporanea& operator=(const cartella_temporanea&) = delete;
-    std::filesystem::path operator/(std::string_view nome) const { return percorso_ / nome; }
-    const std::filesystem::path& percorso() const { return percorso_; }
-
-private:
-    std::filesystem::path percorso_;
-};
 
 }  // namespace pianopre::prova

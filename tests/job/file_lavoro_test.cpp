@@ -2,14 +2,14 @@
 // against the same data typed, damaged texts with their messages, paths
 // relative to the job, and the job object to the file's values and back.
 #include "job/file_lavoro.h"
-#include "support/cartella_unica.h"
-#include "support/leggi_file.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "support/cartella_temporanea.h"
 #include "support/esempio.h"
+#include "support/leggi_file.h"
 
 namespace pianopre {
 namespace {
@@ -21,11 +21,9 @@ const fs::path esempi = fs::path(PIANOPRE_TEST_DATA) / "../../data/esempi";
 class FileLavoro : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = prova::cartella_unica("pianopre-lavoro");
         fs::create_directories(cartella / "disegni");
         std::ofstream(cartella / "disegni" / "sito.dxf") << "0\nEOF\n";
     }
-    void TearDown() override { fs::remove_all(cartella); }
 
     // A job with every field away from its default.
     dati_file_lavoro completo() const {
@@ -51,7 +49,7 @@ protected:
         return d;
     }
 
-    fs::path cartella;
+    prova::cartella_temporanea cartella;
 };
 
 void confronta(const dati_file_lavoro& a, const dati_file_lavoro& b) {
@@ -125,8 +123,8 @@ TEST_F(FileLavoro, PercorsiRelativiAlLavoro) {
 
     // Moved with its drawing, the job finds it at the new place.
     scrivi_file_lavoro(cartella / "l.pianopre", d);
-    fs::rename(cartella, cartella.string() + "_spostata");
-    const fs::path nuova = cartella.string() + "_spostata";
+    fs::rename(cartella, cartella.percorso().string() + "_spostata");
+    const fs::path nuova = cartella.percorso().string() + "_spostata";
     const auto esito = leggi_file_lavoro(nuova / "l.pianopre");
     fs::rename(nuova, cartella);
     EXPECT_EQ(esito.dati.file_sito, nuova / "disegni" / "sito.dxf");

@@ -1,8 +1,6 @@
 // The camera list: the shipped presets, a save read back, damaged files with
 // their messages, and saves that fail without touching the previous file.
 #include "job/fotocamere.h"
-#include "support/cartella_unica.h"
-#include "support/leggi_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -10,6 +8,9 @@
 
 #include <csignal>
 #include <fstream>
+
+#include "support/cartella_temporanea.h"
+#include "support/leggi_file.h"
 
 namespace pianopre {
 namespace {
@@ -20,9 +21,6 @@ const fs::path preimpostate = fs::path(PIANOPRE_TEST_DATA) / "../../data/fotocam
 
 class Fotocamere : public ::testing::Test {
 protected:
-    void SetUp() override { cartella = prova::cartella_unica("pianopre-fotocamere"); }
-    void TearDown() override { fs::remove_all(cartella); }
-
     static std::string messaggio(std::string_view testo) {
         try {
             leggi_fotocamere(testo, "prova.json");
@@ -35,7 +33,7 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(cartella), {}));
     }
 
-    fs::path cartella;
+    prova::cartella_temporanea cartella;
 };
 
 TEST_F(Fotocamere, PreimpostateInstallate) {

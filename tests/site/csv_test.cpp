@@ -5,9 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "site/stazioni_csv.h"
+#include "support/cartella_temporanea.h"
 #include "support/entita_prova.h"
 #include "support/leggi_file.h"
 
@@ -74,9 +73,7 @@ TEST(StazioniCsv, NomiDeiPunti) {
 
 class SalvaCsv : public ::testing::Test {
 protected:
-    fs::path cartella = fs::temp_directory_path() / ("pianopre_csv_" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(cartella); }
-    void TearDown() override { fs::remove_all(cartella); }
+    prova::cartella_temporanea cartella;
     std::size_t file_in_cartella() {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(cartella), {}));
     }
