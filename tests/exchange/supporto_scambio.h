@@ -37,6 +37,4 @@ std::vector<std::string> dividi(std::string_view testo);
 // One line per entity: "tipo colore [nome] x y z altezza rotazione attributi".
 std::string elenca(const modello& m);
 
-using prova::numero_errore;
-
 }  // namespace pianopre::prova

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "base/errori.h"
 #include "base/record.h"
+#include "support/errori_prova.h"
 
 namespace pianopre::prova {
 
@@ -30,16 +30,6 @@ inline dati_lavoro lavoro_prova() {
     l.larg_sogg = 20;
     l.alt_sogg = 5;
     return l;
-}
-
-// The error number an action raised, 0 when it raised none.
-inline int numero_errore(auto&& azione) {
-    try {
-        azione();
-    } catch (const errore& e) {
-        return e.numero();
-    }
-    return 0;
 }
 
 }  // namespace pianopre::prova
