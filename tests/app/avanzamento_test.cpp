@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "support/banco_form6.h"
-#include "support/cartella_unica.h"
+#include "support/cartella_temporanea.h"
 
 namespace pianopre {
 namespace {
@@ -24,7 +24,7 @@ std::filesystem::path disegno_da_200_mb(const std::filesystem::path& cartella) {
 }
 
 TEST(Avanzamento, ApriDxfAnnullatoLasciaIlDisegno) {
-    const auto cartella = prova::cartella_unica("pianopre-avanzamento");
+    const prova::cartella_temporanea cartella;
     const auto file = disegno_da_200_mb(cartella);
     banco_form6 b;
     b.esempio();
@@ -37,19 +37,17 @@ TEST(Avanzamento, ApriDxfAnnullatoLasciaIlDisegno) {
     EXPECT_TRUE(b.servizi.avanzamenti.front().endsWith(
         "|" + QString::number(std::filesystem::file_size(file))));
     EXPECT_TRUE(b.servizi.messaggi().isEmpty());
-    std::filesystem::remove_all(cartella);
 }
 
 // Without a Cancel the same read goes through, reporting as it goes.
 TEST(Avanzamento, ApriDxfCompletoRiferisce) {
-    const auto cartella = prova::cartella_unica("pianopre-avanzamento");
+    const prova::cartella_temporanea cartella;
     std::ofstream(cartella / "piccolo.dxf")
         << "0\nSECTION\n2\nENTITIES\n0\nPOINT\n10\n1\n20\n2\n30\n3\n0\nENDSEC\n0\nEOF\n";
     banco_form6 b;
     b.finestra.apri_file(QString::fromStdString((cartella / "piccolo.dxf").string()));
     EXPECT_EQ(b.m.lista_entita.n_entita(), 1);
     EXPECT_FALSE(b.servizi.passi.empty());
-    std::filesystem::remove_all(cartella);
 }
 
 // "Ridisegna" of a drawing of a million points: the progress names the

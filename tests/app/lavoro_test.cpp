@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "support/banco_form6.h"
-#include "support/cartella_unica.h"
+#include "support/cartella_temporanea.h"
 
 namespace pianopre {
 namespace {
@@ -18,8 +18,7 @@ const QString titolo =
     "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici";
 
 struct banco_lavoro : banco_form6 {
-    std::filesystem::path cartella = prova::cartella_unica("pianopre-lavoro");
-    ~banco_lavoro() { std::filesystem::remove_all(cartella); }
+    prova::cartella_temporanea cartella;
     QString file(const char* nome) const {
         return QString::fromStdString((cartella / nome).string());
     }

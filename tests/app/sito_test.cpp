@@ -8,7 +8,7 @@
 #include "dialogs/collocazione_dialogo.h"
 #include "exchange/file_scambio.h"
 #include "support/banco_form6.h"
-#include "support/cartella_unica.h"
+#include "support/cartella_temporanea.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -21,7 +21,7 @@ std::string disegno_sito() {
 }
 
 struct banco_sito : banco_form6 {
-    std::filesystem::path cartella = prova::cartella_unica("pianopre-sito");
+    prova::cartella_temporanea cartella;
     std::filesystem::path file = cartella / "sito.dxf";
     banco_sito() {
         QSettings().remove("collocazione/unita");
@@ -29,7 +29,6 @@ struct banco_sito : banco_form6 {
         servizi.file.push_back(QString::fromStdString(file.string()));
         finestra.findChild<QAction*>("azione_apri_sito")->trigger();
     }
-    ~banco_sito() { std::filesystem::remove_all(cartella); }
     void colloca(const std::function<void(finestra_collocazione*)>& compila) {
         prova::quando_aperta([&](QWidget* w) {
             auto* d = qobject_cast<finestra_collocazione*>(w);

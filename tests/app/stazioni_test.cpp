@@ -9,20 +9,20 @@
 
 #include "dialogs/stazioni_finestra.h"
 #include "support/banco_form6.h"
-#include "support/cartella_unica.h"
+#include "support/cartella_temporanea.h"
+#include "support/leggi_file.h"
 #include "support/modale.h"
 
 namespace pianopre {
 namespace {
 
 struct banco_stazioni : banco_form6 {
-    std::filesystem::path cartella = prova::cartella_unica("pianopre-stazioni");
+    prova::cartella_temporanea cartella;
     banco_stazioni() {
         lavoro.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
         esempio();
         calcola();
     }
-    ~banco_stazioni() { std::filesystem::remove_all(cartella); }
     QString file(const char* nome) const {
         return QString::fromStdString((cartella / nome).string());
     }
@@ -98,10 +98,7 @@ TEST(Stazioni, ReportPdfDelPiano) {
     banco_stazioni b;
     b.servizi.file.push_back(b.file("piano"));
     b.azione("azione_report_pdf");
-    std::ifstream pdf(b.cartella / "piano.pdf", std::ios::binary);
-    std::string inizio(4, '\0');
-    pdf.read(inizio.data(), 4);
-    EXPECT_EQ(inizio, "%PDF");
+    EXPECT_EQ(prova::leggi_tutto(b.cartella / "piano.pdf").substr(0, 4), "%PDF");
     EXPECT_TRUE(b.servizi.messaggi().last().endsWith("piano.pdf salvato."));
     // A plan of several pages shows its progress and stops at a Cancel, writing nothing.
     b.c.casella_larg_sogg->setText("300");

@@ -5,6 +5,7 @@
 
 #include "base/errori.h"
 #include "calc/presa.h"
+#include "support/errori_prova.h"
 #include "support/esempio.h"
 
 namespace pianopre {
@@ -56,12 +57,8 @@ TEST(Precisione, BaseNegativaDaZNegativo) {
 TEST(Precisione, ValoriFuoriScalaDanno6) {
     esempio e;
     e.presa.dist_presa = 1e30;
-    try {
-        stima_precisione_max(e.presa, e.camera, true);
-        FAIL() << "no error";
-    } catch (const errore& err) {
-        EXPECT_EQ(err.numero(), err_overflow);
-    }
+    EXPECT_EQ(prova::numero_errore([&] { stima_precisione_max(e.presa, e.camera, true); }),
+              err_overflow);
 }
 
 }  // namespace

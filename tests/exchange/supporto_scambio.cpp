@@ -3,19 +3,11 @@
 
 #include <charconv>
 #include <fstream>
-#include <random>
 
 namespace pianopre::prova {
 
 std::string dati(std::string_view nome) {
     return std::string(PIANOPRE_TEST_DATA) + "/exchange/" + std::string(nome);
-}
-
-std::string leggi_tutto(const std::filesystem::path& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 void scrivi_tutto(const std::filesystem::path& percorso, std::string_view byte) {
@@ -68,18 +60,6 @@ std::string elenca(const modello& m) {
             << numero(e.rotazione) << ' ' << e.attributi << '\n';
     }
     return out.str();
-}
-
-cartella_temporanea::cartella_temporanea() {
-    std::random_device caso;
-    percorso_ = std::filesystem::temp_directory_path() /
-                ("pianopre-scambio-" + std::to_string(caso()) + std::to_string(caso()));
-    std::filesystem::create_directories(percorso_);
-}
-
-cartella_temporanea::~cartella_temporanea() {
-    std::error_code ec;
-    std::filesystem::remove_all(percorso_, ec);
 }
 
 }  // namespace pianopre::prova

@@ -2,12 +2,12 @@
 // system-information program, over a registry written by the test.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 
 #include "info/registro.h"
 #include "registro_finto.h"
+#include "support/cartella_temporanea.h"
 
 namespace pianopre {
 namespace {
@@ -84,15 +84,7 @@ TEST(GetKeyValue, LetturaEFallimenti) {
 
 class PercorsoSysinfo : public ::testing::Test {
 protected:
-    void SetUp() override {
-        cartella = std::filesystem::temp_directory_path() /
-                   ("pianopre_sysinfo_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(cartella);
-        std::filesystem::create_directories(cartella);
-    }
-    void TearDown() override { std::filesystem::remove_all(cartella); }
-
-    std::filesystem::path cartella;
+    prova::cartella_temporanea cartella;
 };
 
 TEST_F(PercorsoSysinfo, NessunaChiave) {
@@ -106,7 +98,7 @@ TEST_F(PercorsoSysinfo, NessunaChiave) {
 TEST_F(PercorsoSysinfo, PrimaChiaveSenzaControlli) {
     registro_finto r;
     r.testo(chiave_msinfo, "PATH", "/manca/msinfo32");
-    r.testo(chiave_strumenti, "MSINFO", cartella.string());
+    r.testo(chiave_strumenti, "MSINFO", cartella.percorso().string());
     EXPECT_EQ(percorso_sysinfo(r), "/manca/msinfo32");
     EXPECT_EQ(r.letture, 1);
 }

@@ -4,12 +4,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <array>
 #include <cstdint>
 
 #include "stampa_qt.h"
 #include "support/banco_form6.h"
+#include "support/cartella_temporanea.h"
 
 namespace pianopre {
 namespace {
@@ -85,17 +85,23 @@ QImage vista_ridisegnata(banco_form6& b, bool fronte, bool assonometrica) {
     return rgb(b.c.area->immagine());
 }
 
-QStringList file_in(const QTemporaryDir& d) {
-    return QDir(d.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+// A path as the window's file dialogs give it and its messages name it.
+QString percorso_qt(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+QStringList file_in(const prova::cartella_temporanea& d) {
+    return QDir(percorso_qt(d))
+        .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     banco_form6 b;
     prepara(b);
     b.lavoro.origine.x = 3;  // a moved scheme is exported where it is
     b.servizi.risposte.push_back(true);
-    b.servizi.file.push_back(dir.filePath("rilievo"));
+    b.servizi.file.push_back(percorso_qt(dir / "rilievo"));
     b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prog1"}));
@@ -103,7 +109,7 @@ TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
     const QSize interna = b.c.area->dimensione_interna();
     for (const char* nome : {"rilievop.bmp", "rilievof.bmp", "rilievoa.bmp"}) {
         SCOPED_TRACE(nome);
-        const intestazione_bmp h = leggi_intestazione(dir.filePath(nome));
+        const intestazione_bmp h = leggi_intestazione(percorso_qt(dir / nome));
         EXPECT_EQ(h.firma, "BM");
         EXPECT_EQ(h.larghezza, interna.width());
         EXPECT_EQ(std::abs(h.altezza), interna.height());
@@ -121,11 +127,11 @@ TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
 }
 
 TEST(SalvaBmp, OgniFileHaLaSuaVista) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     banco_form6 b;
     prepara(b);
     b.servizi.risposte.push_back(true);
-    b.servizi.file.push_back(dir.filePath("v"));
+    b.servizi.file.push_back(percorso_qt(dir / "v"));
     b.clic(b.c.salva_bmp);
 
     const QImage pianta = vista_ridisegnata(b, false, false);
@@ -134,27 +140,27 @@ TEST(SalvaBmp, OgniFileHaLaSuaVista) {
     EXPECT_FALSE(pianta == fronte);
     EXPECT_FALSE(fronte == asso);
     EXPECT_FALSE(pianta == asso);
-    EXPECT_TRUE(rgb(QImage(dir.filePath("vp.bmp"))) == pianta);
-    EXPECT_TRUE(rgb(QImage(dir.filePath("vf.bmp"))) == fronte);
-    EXPECT_TRUE(rgb(QImage(dir.filePath("va.bmp"))) == asso);
+    EXPECT_TRUE(rgb(QImage(percorso_qt(dir / "vp.bmp"))) == pianta);
+    EXPECT_TRUE(rgb(QImage(percorso_qt(dir / "vf.bmp"))) == fronte);
+    EXPECT_TRUE(rgb(QImage(percorso_qt(dir / "va.bmp"))) == asso);
 }
 
 // A folder named like the front view's file: the plan is written, the front
 // fails, the sequence stops there and the user is told which file.
 TEST(SalvaBmp, ErroreFermaLaSequenza) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("basef.bmp"));
+    prova::cartella_temporanea dir;
+    ASSERT_TRUE(std::filesystem::create_directory(dir / "basef.bmp"));
     banco_form6 b;
     prepara(b);
     b.servizi.risposte.push_back(true);
-    b.servizi.file.push_back(dir.filePath("base"));
+    b.servizi.file.push_back(percorso_qt(dir / "base"));
     b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prog1", "beep",
                                              "messaggio:Errore: impossibile salvare il file: " +
-                                                 dir.filePath("basef.bmp")}));
+                                                 percorso_qt(dir / "basef.bmp")}));
     EXPECT_EQ(file_in(dir), QStringList({"basef.bmp", "basep.bmp"}));
-    EXPECT_EQ(leggi_intestazione(dir.filePath("basep.bmp")).firma, "BM");
+    EXPECT_EQ(leggi_intestazione(percorso_qt(dir / "basep.bmp")).firma, "BM");
     EXPECT_TRUE(b.c.fronte->isChecked());
     EXPECT_FALSE(b.c.assonometrica->isChecked());
     EXPECT_TRUE(b.m.nome_disegno.empty());
@@ -162,30 +168,30 @@ TEST(SalvaBmp, ErroreFermaLaSequenza) {
 
 // A missing folder, in either path: the user is told which file.
 TEST(SalvaBmp, CartellaMancante) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     banco_form6 b;
     prepara(b);
     b.servizi.risposte = {true, false};
-    b.servizi.file = {dir.filePath("manca/base"), dir.filePath("manca/vista.bmp")};
+    b.servizi.file = {percorso_qt(dir / "manca/base"), percorso_qt(dir / "manca/vista.bmp")};
     b.clic(b.c.salva_bmp);
     b.clic(b.c.salva_bmp);
     const QString errore = "messaggio:Errore: impossibile salvare il file: ";
-    EXPECT_EQ(b.servizi.messaggi(), QStringList({errore + dir.filePath("manca/basep.bmp"),
-                                                 errore + dir.filePath("manca/vista.bmp")}));
+    EXPECT_EQ(b.servizi.messaggi(), QStringList({errore + percorso_qt(dir / "manca/basep.bmp"),
+                                                 errore + percorso_qt(dir / "manca/vista.bmp")}));
     EXPECT_TRUE(file_in(dir).isEmpty());
 }
 
 TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     {
-        QFile vecchio(dir.filePath("casap.bmp"));
+        QFile vecchio(percorso_qt(dir / "casap.bmp"));
         ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
         vecchio.write("vecchio");
     }
     banco_form6 b;
     prepara(b);
     b.servizi.risposte = {true, true};
-    b.servizi.file = {dir.filePath("casa.bmp"), dir.filePath("muro.BMP")};
+    b.servizi.file = {percorso_qt(dir / "casa.bmp"), percorso_qt(dir / "muro.BMP")};
     b.clic(b.c.salva_bmp);
     b.m.nome_disegno = "rilievo";
     b.clic(b.c.salva_bmp);
@@ -194,26 +200,26 @@ TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
               QStringList({domanda, "salva:*.bmp|prog1", domanda, "salva:*.bmp|rilievo"}));
     EXPECT_EQ(file_in(dir), QStringList({"casaa.bmp", "casaf.bmp", "casap.bmp", "muroa.bmp",
                                          "murof.bmp", "murop.bmp"}));
-    EXPECT_EQ(leggi_intestazione(dir.filePath("casap.bmp")).firma, "BM");
+    EXPECT_EQ(leggi_intestazione(percorso_qt(dir / "casap.bmp")).firma, "BM");
     EXPECT_EQ(b.m.nome_disegno, "rilievo");
 }
 
 TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     banco_form6 b;
     prepara(b);
     const stato prima = stato_di(b);
-    b.servizi.file.push_back(dir.filePath("vista.bmp"));
+    b.servizi.file.push_back(percorso_qt(dir / "vista.bmp"));
     b.clic(b.c.salva_bmp);
 
     EXPECT_EQ(b.servizi.eventi, QStringList({domanda, "salva:*.bmp|prova_graf.bmp"}));
     EXPECT_EQ(file_in(dir), QStringList("vista.bmp"));
-    EXPECT_TRUE(rgb(QImage(dir.filePath("vista.bmp"))) == prima.immagine);
+    EXPECT_TRUE(rgb(QImage(percorso_qt(dir / "vista.bmp"))) == prima.immagine);
     uguale(prima, stato_di(b));
 }
 
 TEST(SalvaBmp, AnnullaNonCambiaNulla) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     banco_form6 b;
     prepara(b);
     const stato prima = stato_di(b);
@@ -237,9 +243,9 @@ TEST(SalvaBmp, SenzaDisegnoNulla) {
 }
 
 TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     const QString corrente = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(QDir::setCurrent(percorso_qt(dir)));
     banco_form6 b;
     prepara(b);
     const stato prima = stato_di(b);
@@ -258,9 +264,9 @@ TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
 // The progress of the three views: a Cancel after the first view keeps its
 // bitmap, begins no other and leaves the plan view, as the end of the export does.
 TEST(EsportaTreViste, AnnullaTieneIBitmapScritti) {
-    QTemporaryDir dir;
+    prova::cartella_temporanea dir;
     const QString corrente = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(QDir::setCurrent(percorso_qt(dir)));
     banco_form6 b;
     prepara(b);
     b.m.nome_disegno = "diretto";

@@ -2,14 +2,14 @@
 // against the same data typed, damaged texts with their messages, paths
 // relative to the job, and the job object to the file's values and back.
 #include "job/file_lavoro.h"
-#include "support/cartella_unica.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
+#include "support/cartella_temporanea.h"
 #include "support/esempio.h"
+#include "support/leggi_file.h"
 
 namespace pianopre {
 namespace {
@@ -21,17 +21,8 @@ const fs::path esempi = fs::path(PIANOPRE_TEST_DATA) / "../../data/esempi";
 class FileLavoro : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = prova::cartella_unica("pianopre-lavoro");
         fs::create_directories(cartella / "disegni");
         std::ofstream(cartella / "disegni" / "sito.dxf") << "0\nEOF\n";
-    }
-    void TearDown() override { fs::remove_all(cartella); }
-
-    static std::string contenuto(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
     }
 
     // A job with every field away from its default.
@@ -58,7 +49,7 @@ protected:
         return d;
     }
 
-    fs::path cartella;
+    prova::cartella_temporanea cartella;
 };
 
 void confronta(const dati_file_lavoro& a, const dati_file_lavoro& b) {
@@ -126,14 +117,14 @@ TEST_F(FileLavoro, PercorsiRelativiAlLavoro) {
     d.file_punti = cartella / "disegni" / ".." / "punti.xyz";
     fs::create_directories(cartella / "lavori");
     scrivi_file_lavoro(cartella / "lavori" / "l.pianopre", d);  // beside neither: absolute
-    const std::string testo = contenuto(cartella / "lavori" / "l.pianopre");
+    const std::string testo = prova::leggi_tutto(cartella / "lavori" / "l.pianopre");
     EXPECT_NE(testo.find("\"" + d.file_sito.string() + "\""), std::string::npos);
     EXPECT_EQ(leggi_file_lavoro(cartella / "lavori" / "l.pianopre").dati.file_punti, d.file_punti);
 
     // Moved with its drawing, the job finds it at the new place.
     scrivi_file_lavoro(cartella / "l.pianopre", d);
-    fs::rename(cartella, cartella.string() + "_spostata");
-    const fs::path nuova = cartella.string() + "_spostata";
+    fs::rename(cartella, cartella.percorso().string() + "_spostata");
+    const fs::path nuova = cartella.percorso().string() + "_spostata";
     const auto esito = leggi_file_lavoro(nuova / "l.pianopre");
     fs::rename(nuova, cartella);
     EXPECT_EQ(esito.dati.file_sito, nuova / "disegni" / "sito.dxf");
@@ -277,7 +268,7 @@ TEST_F(FileLavoro, FileMancantiEVersioniNuove) {
 TEST_F(FileLavoro, SalvataggioRifiutatoLasciaIlFileDiPrima) {
     const fs::path file = cartella / "l.pianopre";
     scrivi_file_lavoro(file, completo());
-    const std::string prima = contenuto(file);
+    const std::string prima = prova::leggi_tutto(file);
     dati_file_lavoro d = completo();
     d.verifiche.divisore_gsd = 0;
     try {
@@ -294,7 +285,7 @@ TEST_F(FileLavoro, SalvataggioRifiutatoLasciaIlFileDiPrima) {
     d.sensore.nome = "\xff";
     EXPECT_THROW(scrivi_file_lavoro(file, d), errore_file_lavoro);
     EXPECT_THROW(scrivi_file_lavoro(cartella / "disegni", completo()), errore_file_lavoro);
-    EXPECT_EQ(contenuto(file), prima);
+    EXPECT_EQ(prova::leggi_tutto(file), prima);
     EXPECT_EQ(std::distance(fs::directory_iterator(cartella), {}), 2);
 }
 

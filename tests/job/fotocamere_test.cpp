@@ -1,7 +1,6 @@
 // The camera list: the shipped presets, a save read back, damaged files with
 // their messages, and saves that fail without touching the previous file.
 #include "job/fotocamere.h"
-#include "support/cartella_unica.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,7 +8,9 @@
 
 #include <csignal>
 #include <fstream>
-#include <sstream>
+
+#include "support/cartella_temporanea.h"
+#include "support/leggi_file.h"
 
 namespace pianopre {
 namespace {
@@ -20,15 +21,6 @@ const fs::path preimpostate = fs::path(PIANOPRE_TEST_DATA) / "../../data/fotocam
 
 class Fotocamere : public ::testing::Test {
 protected:
-    void SetUp() override { cartella = prova::cartella_unica("pianopre-fotocamere"); }
-    void TearDown() override { fs::remove_all(cartella); }
-
-    static std::string contenuto(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
     static std::string messaggio(std::string_view testo) {
         try {
             leggi_fotocamere(testo, "prova.json");
@@ -41,7 +33,7 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(cartella), {}));
     }
 
-    fs::path cartella;
+    prova::cartella_temporanea cartella;
 };
 
 TEST_F(Fotocamere, PreimpostateInstallate) {
@@ -138,7 +130,7 @@ TEST_F(Fotocamere, FileMancantiOInadattiNominatiNelMessaggio) {
 TEST_F(Fotocamere, SalvataggioFallitoLasciaIlFileDiPrima) {
     const fs::path p = cartella / "fotocamere.json";
     scrivi_file_fotocamere(p, {{"Vecchia", 36, 24, 0, 0, 0, false, std::nullopt}});
-    const std::string prima = contenuto(p);
+    const std::string prima = prova::leggi_tutto(p);
 
     voce_fotocamera sbagliata{"Nuova", -36, 24, 0, 0, 0, false, std::nullopt};
     EXPECT_THROW(scrivi_file_fotocamere(p, {sbagliata}), errore_fotocamere);
@@ -157,7 +149,7 @@ TEST_F(Fotocamere, SalvataggioFallitoLasciaIlFileDiPrima) {
     setrlimit(RLIMIT_FSIZE, &vecchio);
     std::signal(SIGXFSZ, gestore);
 
-    EXPECT_EQ(contenuto(p), prima);
+    EXPECT_EQ(prova::leggi_tutto(p), prima);
     EXPECT_EQ(file_nella_cartella(), 1u);
     scrivi_file_fotocamere(p, molte);
     EXPECT_EQ(leggi_file_fotocamere(p).size(), 200u);

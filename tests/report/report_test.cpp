@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -17,6 +16,7 @@
 #include "site/modelli.h"
 #include "site/stazioni.h"
 #include "site/stazioni_csv.h"
+#include "support/cartella_temporanea.h"
 #include "support/esempio.h"
 
 namespace pianopre {
@@ -105,8 +105,8 @@ TEST(report, esempio_tutto_nel_pdf) {
     commessa c;
     prova::calcola_esempio(c);
     ASSERT_EQ(c.fase, fase_calcolo::schema);
-    QTemporaryDir cartella;
-    const std::filesystem::path file = cartella.filePath("esempio.pdf").toStdString();
+    const prova::cartella_temporanea cartella;
+    const std::filesystem::path file = cartella / "esempio.pdf";
     const contenuto_report r = contenuto(c, prova::caselle_esempio());
     esporta_report_pdf(file, r);
     const std::string pdf = testo_pdf(file);
@@ -145,8 +145,8 @@ TEST(report, camera_digitale_collocata_con_punti) {
     const tabella_modelli modelli = modelli_commessa(c);
     ASSERT_EQ(modelli.righe[2].esito, esito_modello::attenzione);
 
-    QTemporaryDir cartella;
-    const std::filesystem::path file = cartella.filePath("collocato.pdf").toStdString();
+    const prova::cartella_temporanea cartella;
+    const std::filesystem::path file = cartella / "collocato.pdf";
     const contenuto_report r = contenuto(c, caselle);
     esporta_report_pdf(file, r);
     const std::string pdf = testo_pdf(file);
@@ -167,8 +167,7 @@ TEST(report, esportazione_fallita_lascia_quel_che_cera) {
     commessa c;
     prova::calcola_esempio(c);
     const contenuto_report r = contenuto(c, prova::caselle_esempio());
-    QTemporaryDir t;
-    const std::filesystem::path cartella = t.path().toStdString();
+    const prova::cartella_temporanea cartella;
     esporta_report_pdf(cartella / "r.pdf", r);
     const auto dimensione = std::filesystem::file_size(cartella / "r.pdf");
     std::filesystem::create_directory(cartella / "cartella.pdf");

@@ -1,11 +1,13 @@
-// Hand-filled plans and jobs for the scheme builder tests: the first example
-// plan (6 x 6 m frame coverage at 10 m, base 2.4 m) with the counts varied.
+// Plans and jobs for the scheme builder tests: the first example's plan
+// (6 x 6 m frame coverage at 10 m, base 2.4 m) filled by hand with the counts
+// varied, and the example's job.
 #pragma once
 
 #include <cstdint>
 
-#include "base/errori.h"
 #include "base/record.h"
+#include "support/errori_prova.h"
+#include "support/esempio.h"
 
 namespace pianopre::prova {
 
@@ -23,23 +25,12 @@ inline dati_presa piano(double num_foto, std::int16_t num_strisc, double incl = 
     return p;
 }
 
+// The example's job with the legend labels a job's scheme gets.
 inline dati_lavoro lavoro_prova() {
-    dati_lavoro l;
+    dati_lavoro l = lavoro_esempio();
     l.progetto = "Progetto:";
     l.localita = "Localita':";
-    l.larg_sogg = 20;
-    l.alt_sogg = 5;
     return l;
-}
-
-// The error number an action raised, 0 when it raised none.
-inline int numero_errore(auto&& azione) {
-    try {
-        azione();
-    } catch (const errore& e) {
-        return e.numero();
-    }
-    return 0;
 }
 
 }  // namespace pianopre::prova

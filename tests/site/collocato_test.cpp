@@ -5,45 +5,30 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
-#include <sstream>
-
-#include <unistd.h>
 
 #include "exchange/file_scambio.h"
 #include "site/collocato.h"
+#include "support/cartella_temporanea.h"
 #include "support/esempio.h"
+#include "support/leggi_file.h"
 
 namespace fs = std::filesystem;
 
 namespace pianopre {
 namespace {
 
-std::string leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-struct cartella_prova {
-    fs::path p = fs::temp_directory_path() / ("pianopre_coll_" + std::to_string(::getpid()));
-    cartella_prova() { fs::create_directories(p); }
-    ~cartella_prova() { fs::remove_all(p); }
-};
-
 TEST(Collocato, IdentitaScriveGliStessiByte) {
     commessa c;
     prova::calcola_esempio(c);
-    cartella_prova cartella;
+    prova::cartella_temporanea cartella;
     const origine_schema o{3.25, -7, 1.5};
-    salva_file_dxf(cartella.p / "oggi.dxf", c.disegno.lista_entita, o.x, o.y, o.z);
-    const std::string oggi = leggi(cartella.p / "oggi.dxf");
+    salva_file_dxf(cartella / "oggi.dxf", c.disegno.lista_entita, o.x, o.y, o.z);
+    const std::string oggi = prova::leggi_tutto(cartella / "oggi.dxf");
     for (const collocazione sito :
          {collocazione{}, collocazione{100, 200, 20, 100, unita_angolo::gon}}) {
-        salva_file_dxf_collocato(cartella.p / "coll.dxf", c.disegno.lista_entita, o, sito);
-        EXPECT_EQ(leggi(cartella.p / "coll.dxf"), oggi);
+        salva_file_dxf_collocato(cartella / "coll.dxf", c.disegno.lista_entita, o, sito);
+        EXPECT_EQ(prova::leggi_tutto(cartella / "coll.dxf"), oggi);
     }
 }
 
@@ -52,11 +37,11 @@ TEST(Collocato, AngoliDellaFacciataNelDxf) {
     commessa c;
     prova::calcola_esempio(c);
     c.sito = {1000, 2000, 50, 30};
-    cartella_prova cartella;
-    salva_file_dxf_collocato(cartella.p / "sito.dxf", c.disegno.lista_entita, {}, c.sito);
+    prova::cartella_temporanea cartella;
+    salva_file_dxf_collocato(cartella / "sito.dxf", c.disegno.lista_entita, {}, c.sito);
     modello letto;
     azzera_liste(letto);
-    leggi_file_dxf(cartella.p / "sito.dxf", letto);
+    leggi_file_dxf(cartella / "sito.dxf", letto);
     const double s = std::sin(std::numbers::pi / 6), k = std::cos(std::numbers::pi / 6);
     const punto3 angoli[] = {{1000, 2000, 50},
                              {1000 + 20 * s, 2000 + 20 * k, 50},

@@ -4,12 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-
-#include <unistd.h>
 
 #include "site/stazioni_csv.h"
+#include "support/cartella_temporanea.h"
 #include "support/entita_prova.h"
+#include "support/leggi_file.h"
 
 namespace fs = std::filesystem;
 
@@ -74,15 +73,7 @@ TEST(StazioniCsv, NomiDeiPunti) {
 
 class SalvaCsv : public ::testing::Test {
 protected:
-    fs::path cartella = fs::temp_directory_path() / ("pianopre_csv_" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(cartella); }
-    void TearDown() override { fs::remove_all(cartella); }
-    std::string leggi(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
+    prova::cartella_temporanea cartella;
     std::size_t file_in_cartella() {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(cartella), {}));
     }
@@ -92,7 +83,7 @@ TEST_F(SalvaCsv, SostituisceIntero) {
     const fs::path f = cartella / "stazioni.csv";
     salva_testo_atomico(f, std::string(5000, 'x'));
     salva_testo_atomico(f, "corto\r\n");
-    EXPECT_EQ(leggi(f), "corto\r\n");
+    EXPECT_EQ(prova::leggi_tutto(f), "corto\r\n");
     EXPECT_EQ(file_in_cartella(), 1u);
 }
 
@@ -110,7 +101,7 @@ TEST_F(SalvaCsv, DestinazioneNonScrivibile) {
         }
     }
     EXPECT_TRUE(fs::is_directory(cartella / "cartella.csv"));
-    EXPECT_EQ(leggi(cartella / "file"), "prima");
+    EXPECT_EQ(prova::leggi_tutto(cartella / "file"), "prima");
     EXPECT_EQ(file_in_cartella(), 2u);
 }
 

@@ -10,8 +10,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/leggi_file.h"
 
 namespace pianopre::prova {
 
@@ -20,13 +21,6 @@ inline std::filesystem::path percorso_uscita(const std::filesystem::path& riferi
     std::filesystem::path p = riferimento;
     return p.replace_filename(riferimento.stem().string() + ".out" +
                               riferimento.extension().string());
-}
-
-inline std::string contenuto_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // The reference path of a name relative to tests/data.
@@ -39,7 +33,7 @@ inline ::testing::AssertionResult uguale_al_riferimento(const std::string& otten
                                                         const std::string& relativo) {
     const std::filesystem::path riferimento = dato_di_prova(relativo);
     const std::filesystem::path uscita = percorso_uscita(riferimento);
-    const std::string atteso = contenuto_file(riferimento);
+    const std::string atteso = leggi_tutto(riferimento);
     const bool uguale = ottenuto == atteso;
     if (!uguale || std::getenv("PIANOPRE_SCRIVI_OUT") != nullptr) {
         std::ofstream(uscita, std::ios::binary) << ottenuto;
