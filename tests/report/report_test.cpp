@@ -12,11 +12,9 @@
 #include <sstream>
 
 #include "base/testo_numeri.h"
+#include "job/stazioni_commessa.h"
 #include "report/report.h"
 #include "scheme/modello.h"
-#include "site/modelli.h"
-#include "site/stazioni.h"
-#include "site/stazioni_csv.h"
 #include "support/esempio.h"
 
 namespace pianopre {

@@ -16,11 +16,10 @@
 #include "exchange/file_scambio.h"
 #include "job/file_lavoro.h"
 #include "job/risultati_uscita.h"
+#include "job/stazioni_commessa.h"
 #include "picture/tre_viste.h"
 #include "report/report.h"
 #include "site/collocato.h"
-#include "site/modelli.h"
-#include "site/stazioni_csv.h"
 
 namespace pianopre {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "base/testo_numeri.h"
+#include "job/stazioni_commessa.h"
 #include "report/report_parti.h"
-#include "site/stazioni_csv.h"
 
 namespace pianopre {
 
