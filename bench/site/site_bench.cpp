@@ -6,10 +6,9 @@
 
 #include <filesystem>
 
+#include "job/stazioni_commessa.h"
 #include "scheme/piani_prova.h"
 #include "site/collocato.h"
-#include "site/modelli.h"
-#include "site/stazioni_csv.h"
 
 namespace pianopre {
 namespace {

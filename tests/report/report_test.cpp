@@ -11,11 +11,9 @@
 #include <sstream>
 
 #include "base/testo_numeri.h"
+#include "job/stazioni_commessa.h"
 #include "report/report.h"
 #include "scheme/modello.h"
-#include "site/modelli.h"
-#include "site/stazioni.h"
-#include "site/stazioni_csv.h"
 #include "support/cartella_temporanea.h"
 #include "support/esempio.h"
 

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "job/stazioni_commessa.h"
 #include "scheme/piani_prova.h"
-#include "site/modelli.h"
-#include "site/stazioni.h"
 #include "support/entita_prova.h"
 #include "support/esempio.h"
 

@@ -5,7 +5,7 @@
 #include <exception>
 #include <filesystem>
 
-#include "site/stazioni_csv.h"
+#include "job/stazioni_commessa.h"
 #include "support/esempio.h"
 
 namespace {

@@ -4,8 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "base/testo_numeri.h"
-#include "site/modelli.h"
-#include "site/stazioni.h"
+#include "job/stazioni_commessa.h"
 
 namespace pianopre {
 

@@ -1,5 +1,6 @@
 // The records of the scheme model: the drawing entity, the DXF layer entry and
-// the control point, with the entity type codes and attribute bits.
+// the control point, with the entity type codes and attribute bits; and where
+// an entity stands once the scheme origin is added.
 //
 // A drawing has no line objects: a line or polyline is a run of vertex entities
 // (21 starts it, 22 continues it, 23 ends it); 11 is a point, 81 a text whose
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 
+#include "base/punti.h"
 #include "base/testo_fisso.h"
 
 namespace pianopre {
@@ -37,6 +39,12 @@ struct entita {
 
 // The redraw walks a million of these; keep the record compact.
 static_assert(sizeof(entita) <= 56);
+
+// The entity's position with the scheme origin added when it is placed relative to it.
+inline punto3 posizione_piazzata(const entita& e, const origine_schema& o) {
+    if (e.attributi & attr_relativo) return {e.x + o.x, e.y + o.y, e.z + o.z};
+    return {e.x, e.y, e.z};
+}
 
 struct voce_layer {
     testo_fisso<16> nome{""};  // upper case, no surrounding blanks

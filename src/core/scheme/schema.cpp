@@ -67,7 +67,7 @@ std::int16_t vista_da_tipo(const dati_lavoro& lavoro) {
     return 0;
 }
 
-punto_singolo origine_schema(double px, double py, double pz) {
+punto_singolo angolo_iniziale(double px, double py, double pz) {
     if (px != 0 && py != 0) return {singolo(px), singolo(py), singolo(pz)};
     return {100, 200, 20};
 }
@@ -161,7 +161,7 @@ void crea_impronte(modello& m, std::int16_t codice_vista, const dati_presa& pres
 
 void crea_schema(modello& m, const dati_presa& presa, const dati_lavoro& lavoro, double px,
                  double py, double pz, const formato_regionale& formato) {
-    const punto_singolo o = origine_schema(px, py, pz);
+    const punto_singolo o = angolo_iniziale(px, py, pz);
     const std::int16_t codice_vista = vista_da_tipo(lavoro);
     crea_facciata(m, codice_vista, o, lavoro.larg_sogg, lavoro.alt_sogg);
     crea_legenda(m, codice_vista, presa, lavoro, o.x, o.y, o.z, formato);

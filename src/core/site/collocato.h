@@ -12,7 +12,6 @@
 
 #include "scheme/elenco_entita.h"
 #include "site/collocazione.h"
-#include "view/proiezione.h"
 
 namespace pianopre {
 

@@ -4,19 +4,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "site/stazioni.h"
-
 namespace pianopre {
 
 namespace {
 
 // The points near the façade plane in the scheme's frame, sorted along it.
-std::vector<punto3> punti_vicini(const commessa& c, const geometria_strisce& g,
-                                 std::span<const punto_app> punti) {
+std::vector<punto3> punti_vicini(double dist_presa, const collocazione& sito,
+                                 const geometria_strisce& g, std::span<const punto_app> punti) {
     std::vector<punto3> vicini;
-    const double fascia = c.presa.dist_presa / 2 + tolleranza_bordo;
+    const double fascia = dist_presa / 2 + tolleranza_bordo;
     for (const punto_app& p : punti) {
-        const punto3 q = dal_sito(c.sito, {p.x, p.y, p.z});
+        const punto3 q = dal_sito(sito, {p.x, p.y, p.z});
         if (std::abs(q.y - g.y_facciata) <= fascia) vicini.push_back(q);
     }
     std::sort(vicini.begin(), vicini.end(),
@@ -54,15 +52,11 @@ std::string_view testo_esito(esito_modello esito) {
     return "Non soddisfatto";
 }
 
-tabella_modelli modelli_commessa(const commessa& c) {
-    return modelli_con_punti(c, c.disegno.lista_punti.voci());
-}
-
-tabella_modelli modelli_con_punti(const commessa& c, std::span<const punto_app> punti) {
-    const geometria_strisce g = geometria_commessa(c);
+tabella_modelli modelli_piano(const geometria_strisce& g, double dist_presa,
+                              const collocazione& sito, std::span<const punto_app> punti) {
     tabella_modelli t;
     if (g.per_striscia < 2) return t;
-    const std::vector<punto3> vicini = punti_vicini(c, g, punti);
+    const std::vector<punto3> vicini = punti_vicini(dist_presa, sito, g, punti);
     t.righe.reserve(static_cast<std::size_t>(g.strisce) *
                     static_cast<std::size_t>(g.per_striscia - 1));
     riga_modello m;

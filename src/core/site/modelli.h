@@ -19,9 +19,9 @@
 #include <string_view>
 #include <vector>
 
-#include "job/commessa.h"
-#include "scheme/elenco_fisso.h"
+#include "scheme/entita.h"
 #include "site/collocazione.h"
+#include "site/stazioni.h"
 
 namespace pianopre {
 
@@ -54,11 +54,11 @@ struct tabella_modelli {
     std::int32_t scarsi = 0;  // models with fewer than four points
 };
 
-// Strip after strip, model after model; empty when the job has no scheme.
-tabella_modelli modelli_commessa(const commessa& c);
-
-// The same with the points given apart (site coordinates).
-tabella_modelli modelli_con_punti(const commessa& c, std::span<const punto_app> punti);
+// Strip after strip, model after model of the strips `g`, shot from
+// `dist_presa`, with the control points `punti` (site coordinates) counted
+// through the placement `sito`; empty without two frames a strip.
+tabella_modelli modelli_piano(const geometria_strisce& g, double dist_presa,
+                              const collocazione& sito, std::span<const punto_app> punti);
 
 // The area's corners on the site, anticlockwise from the lower left as seen
 // from the cameras, for drawing a placed scheme.

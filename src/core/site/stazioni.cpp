@@ -26,17 +26,15 @@ void bordi_impronta(const dati_presa& p, geometria_strisce& g) {
 
 }  // namespace
 
-geometria_strisce geometria_commessa(const commessa& c) {
+geometria_strisce geometria_piano(const dati_presa& p, double larg_sogg, const origine_schema& o) {
     geometria_strisce g;
-    const dati_presa& p = c.presa;
-    if (c.fase != fase_calcolo::schema || p.num_strisc <= 0) return g;
-    const origine_schema& o = c.origine;
+    if (p.num_strisc <= 0) return g;
     const double x0 = angolo_schema.x + o.x;
     g.strisce = p.num_strisc;
     g.per_striscia = intero16(dividi(p.num_foto, p.num_strisc));
     if (g.per_striscia < 1) return {};
     // A single stereo pair stands centred on the façade.
-    g.x_primo = p.num_foto == 2 ? x0 + c.lavoro.larg_sogg / 2 - p.base_presa / 2
+    g.x_primo = p.num_foto == 2 ? x0 + larg_sogg / 2 - p.base_presa / 2
                                 : x0 + p.larg_cop / 2 - p.base_presa;
     g.passo = p.base_presa;
     g.y_facciata = angolo_schema.y + o.y;
@@ -62,24 +60,24 @@ double azimut_asse(const collocazione& sito) {
     return a >= giro ? 0 : a;
 }
 
-std::vector<riga_stazione> stazioni_commessa(const commessa& c) {
-    const geometria_strisce g = geometria_commessa(c);
+std::vector<riga_stazione> stazioni_piano(const geometria_strisce& g, const dati_presa& p,
+                                          const collocazione& c) {
     std::vector<riga_stazione> righe;
     righe.reserve(static_cast<std::size_t>(g.strisce) * static_cast<std::size_t>(g.per_striscia));
-    const trasformazione_sito sito(c.sito);
+    const trasformazione_sito sito(c);
     riga_stazione r;
-    r.azimut = azimut_asse(c.sito);
-    r.inclinazione = c.presa.incl;
+    r.azimut = azimut_asse(c);
+    r.inclinazione = p.incl;
     for (std::int32_t s = 1; s <= g.strisce; ++s) {
         r.striscia = s;
-        r.altezza = c.presa.h_camera + (s - 1) * g.z_striscia;
+        r.altezza = p.h_camera + (s - 1) * g.z_striscia;
         for (std::int32_t f = 1; f <= g.per_striscia; ++f) {
-            const punto3 p = sito.applica({g.x(f), g.y_stazioni, g.z(s)});
+            const punto3 q = sito.applica({g.x(f), g.y_stazioni, g.z(s)});
             r.nome = nome_stazione(s, f);
             r.fotogramma = f;
-            r.est = p.x;
-            r.nord = p.y;
-            r.quota = p.z;
+            r.est = q.x;
+            r.nord = q.y;
+            r.quota = q.z;
             righe.push_back(r);
         }
     }

@@ -17,7 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "job/commessa.h"
+#include "base/punti.h"
+#include "base/record.h"
 #include "site/collocazione.h"
 
 namespace pianopre {
@@ -40,9 +41,10 @@ struct geometria_strisce {
     double z(std::int32_t striscia) const { return z_primo + (striscia - 1) * z_striscia; }
 };
 
-// The geometry of a job whose scheme was built (fase schema); nothing
-// (no strips) otherwise.
-geometria_strisce geometria_commessa(const commessa& c);
+// The geometry of the plan `p` of an object `larg_sogg` wide, its scheme moved
+// by `origine`; nothing (no strips) for a plan without strips.
+geometria_strisce geometria_piano(const dati_presa& p, double larg_sogg,
+                                  const origine_schema& origine);
 
 struct riga_stazione {
     std::string nome;  // "S1-01": strip, then frame with at least two digits
@@ -62,7 +64,8 @@ std::string nome_stazione(std::int32_t striscia, std::int32_t foto);
 // the placement's unit, from 0 up to a full turn.
 double azimut_asse(const collocazione& sito);
 
-// Strip after strip, frame after frame; empty when the job has no scheme.
-std::vector<riga_stazione> stazioni_commessa(const commessa& c);
+// Strip after strip, frame after frame, placed by `sito`; empty without strips.
+std::vector<riga_stazione> stazioni_piano(const geometria_strisce& g, const dati_presa& p,
+                                          const collocazione& sito);
 
 }  // namespace pianopre

@@ -129,9 +129,4 @@ void salva_testo_atomico(const fs::path& percorso, std::string_view testo) {
     }
 }
 
-void esporta_stazioni_csv(const fs::path& percorso, const commessa& c, const opzioni_csv& opzioni) {
-    const std::vector<riga_stazione> stazioni = stazioni_commessa(c);
-    salva_testo_atomico(percorso, testo_csv(stazioni, c.disegno.lista_punti.voci(), opzioni));
-}
-
 }  // namespace pianopre

@@ -49,8 +49,4 @@ private:
 // as it was.
 void salva_testo_atomico(const std::filesystem::path& percorso, std::string_view testo);
 
-// "Esporta stazioni CSV...": the stations of the job and its control points.
-void esporta_stazioni_csv(const std::filesystem::path& percorso, const commessa& c,
-                          const opzioni_csv& opzioni);
-
 }  // namespace pianopre

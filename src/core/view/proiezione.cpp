@@ -22,11 +22,6 @@ void asso_cord(float& x, float& y, float& z) {
     z = static_cast<float>(z2);
 }
 
-punto3 posizione_piazzata(const entita& e, const origine_schema& o) {
-    if (e.attributi & attr_relativo) return {e.x + o.x, e.y + o.y, e.z + o.z};
-    return {e.x, e.y, e.z};
-}
-
 namespace {
 
 // Doubles beyond the 32-bit range would make the float conversion undefined.

@@ -41,9 +41,6 @@ inline tipo_vista modo_vista(bool fronte, bool assonometrica) {
 // the new horizontal axis; x and y are the picture coordinates, z the depth.
 void asso_cord(float& x, float& y, float& z);
 
-// The entity's position with the scheme origin added when it is placed relative to it.
-punto3 posizione_piazzata(const entita& e, const origine_schema& origine);
-
 punto_uv proietta(tipo_vista modo, const punto3& p);
 
 // The extent of what a view shows, gathered list by list, and the view window

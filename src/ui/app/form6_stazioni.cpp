@@ -10,7 +10,7 @@
 
 #include "app/form6.h"
 #include "dialogs/stazioni_finestra.h"
-#include "site/stazioni_csv.h"
+#include "job/stazioni_commessa.h"
 
 namespace pianopre {
 

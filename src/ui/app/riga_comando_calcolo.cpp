@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <memory>
 #include <new>
-#include <string_view>
 
 #include "app/messaggio_errore.h"
 #include "app/riga_comando.h"
@@ -16,11 +15,11 @@
 #include "exchange/file_scambio.h"
 #include "job/file_lavoro.h"
 #include "job/risultati_uscita.h"
+#include "job/stazioni_commessa.h"
+#include "job/vista_commessa.h"
 #include "picture/tre_viste.h"
 #include "report/report.h"
 #include "site/collocato.h"
-#include "site/modelli.h"
-#include "site/stazioni_csv.h"
 
 namespace pianopre {
 
@@ -95,26 +94,15 @@ void stampa(const commessa& c, bool json, const formato_regionale& formato, std:
     for (const std::string& riga : righe_risultati(c, v, formato)) uscita << riga << '\n';
 }
 
-// The picture area as the main window has it, in a hidden container.
+// The picture area as the main window has it, in a hidden container; each
+// view as the window shows it.
 QString salva_tre_viste(const commessa& c, const QString& base) {
     QWidget contenitore;
-    area_disegno* area = nullptr;
-    for (const voce_controllo& v : tabella_form6())
-        if (std::string_view(v.nome) == "Picture1")
-            area = qobject_cast<area_disegno*>(crea_controllo(v, &contenitore));
+    area_disegno* area = crea_area_come_finestra(&contenitore);
     if (area == nullptr) return base + "p.bmp";
-    stato_vista vista;
-    vista.origine = c.origine;
-    vista.sito = c.sito;
-    if (c.disegno_sito.lista_entita.n_entita() > 0) vista.sottofondo = &c.disegno_sito.lista_entita;
-    if (c.disegno.lista_punti.n_punti() > 0) {
-        vista.punti = &c.disegno.lista_punti;
-        for (const riga_modello& m : modelli_commessa(c).righe)
-            if (m.scarso())
-                vista.contorni_rossi.push_back(
-                    {punto3{m.x_da, m.y_facciata, m.z_da}, punto3{m.x_a, m.y_facciata, m.z_da},
-                     punto3{m.x_a, m.y_facciata, m.z_a}, punto3{m.x_da, m.y_facciata, m.z_a}});
-    }
+    const auto vista = [&c](bool fronte, bool assonometrica) {
+        return vista_commessa(c, fronte, assonometrica);
+    };
     return esporta_tre_viste(*area, c.disegno.lista_entita, vista, base).non_scritto;
 }
 

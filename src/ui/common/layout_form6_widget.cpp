@@ -102,4 +102,11 @@ QWidget* crea_controllo(const voce_controllo& v, QWidget* contenitore) {
     return w;
 }
 
+area_disegno* crea_area_come_finestra(QWidget* contenitore) {
+    for (const voce_controllo& v : tabella_form6())
+        if (v.tipo == tipo_controllo::disegno)
+            return static_cast<area_disegno*>(crea_controllo(v, contenitore));
+    return nullptr;
+}
+
 }  // namespace pianopre

@@ -1,4 +1,5 @@
-// Building one control of the main window from its row of the control table.
+// Building one control of the main window from its row of the control table,
+// and the picture area alone as the main window has it.
 #pragma once
 
 #include <QWidget>
@@ -11,5 +12,11 @@ namespace pianopre {
 // text, tooltip, font and initial state. Shapes and labels are not stacked
 // here; the caller puts them behind the other controls.
 QWidget* crea_controllo(const voce_controllo& voce, QWidget* contenitore);
+
+class area_disegno;
+
+// The picture area of the main window's table (size, font, colours) as a child
+// of `contenitore`, for drawing without the window.
+area_disegno* crea_area_come_finestra(QWidget* contenitore);
 
 }  // namespace pianopre

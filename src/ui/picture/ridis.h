@@ -2,30 +2,15 @@
 #pragma once
 
 #include <QColor>
-#include <array>
 #include <cstdint>
-#include <vector>
 
 #include "base/flusso_avanzamento.h"
 #include "picture/area_disegno.h"
 #include "scheme/elenco_entita.h"
-#include "scheme/elenco_fisso.h"
 #include "view/proiezione.h"
+#include "view/stato_vista.h"
 
 namespace pianopre {
-
-struct stato_vista {
-    bool fronte = false;         // "Fronte" ticked
-    bool assonometrica = false;  // "Assonom." ticked
-    origine_schema origine;
-    collocazione sito;  // where the drawing stands on the site
-    // Drawn as they are, in site coordinates: the site drawing under the
-    // scheme, lightened, and the control points over it.
-    const elenco_entita* sottofondo = nullptr;
-    const elenco_punti* punti = nullptr;
-    // Outlines drawn in red over the front view, in the scheme's frame.
-    std::vector<std::array<punto3, 4>> contorni_rossi;
-};
 
 // The screen colour of a DXF colour number on a given background.
 QColor colore_schermo(std::int16_t colore, const QColor& sfondo);

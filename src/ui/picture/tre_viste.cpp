@@ -42,17 +42,4 @@ esito_tre_viste esporta_tre_viste(area_disegno& area, const elenco_entita& lista
     return {};
 }
 
-esito_tre_viste esporta_tre_viste(area_disegno& area, const elenco_entita& lista,
-                                  const stato_vista& vista, const QString& base,
-                                  const avanzamento& rapporto) {
-    const auto per_modo = [&vista](bool fronte, bool assonometrica) {
-        stato_vista s = vista;
-        s.fronte = fronte;
-        s.assonometrica = assonometrica;
-        if (!fronte) s.contorni_rossi.clear();
-        return s;
-    };
-    return esporta_tre_viste(area, lista, per_modo, base, rapporto);
-}
-
 }  // namespace pianopre

@@ -29,9 +29,4 @@ esito_tre_viste esporta_tre_viste(area_disegno& area, const elenco_entita& lista
                                   const vista_per_modo& vista, const QString& base,
                                   const avanzamento& rapporto = {});
 
-// The same with one view state: its red outlines go on the front view only.
-esito_tre_viste esporta_tre_viste(area_disegno& area, const elenco_entita& lista,
-                                  const stato_vista& vista, const QString& base,
-                                  const avanzamento& rapporto = {});
-
 }  // namespace pianopre

@@ -10,8 +10,9 @@
 #include <string_view>
 
 #include "base/testo_numeri.h"
+#include "job/stazioni_commessa.h"
+#include "job/vista_commessa.h"
 #include "report/report_parti.h"
-#include "site/stazioni_csv.h"
 
 namespace pianopre {
 
@@ -86,9 +87,10 @@ bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c,
     double y = disegna_dati(f, c, 25);
     y = disegna_verifiche(f, c, y);
     const double vista = 50;
-    disegna_vista(f, c.lavoro, modelli, false, margine, y, larghezza_utile, vista, c.formato);
-    disegna_vista(f, c.lavoro, modelli, true, margine, y + vista + 1, larghezza_utile, vista,
-                  c.formato);
+    disegna_vista(f, c.lavoro, vista_commessa(c.lavoro, false, false), margine, y, larghezza_utile,
+                  vista, c.formato);
+    disegna_vista(f, c.lavoro, vista_commessa(c.lavoro, true, false), margine, y + vista + 1,
+                  larghezza_utile, vista, c.formato);
     y += 2 * vista + 3;
 
     const std::size_t righe = std::max(stazioni.size(), modelli.righe.size());

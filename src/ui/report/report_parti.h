@@ -14,6 +14,7 @@
 #include "site/modelli.h"
 #include "site/stazioni.h"
 #include "view/proiezione.h"
+#include "view/stato_vista.h"
 
 namespace pianopre {
 
@@ -43,11 +44,11 @@ double disegna_dati(foglio& f, const contenuto_report& c, double y);
 // The plan checks with their verdicts; returns the y below them.
 double disegna_verifiche(foglio& f, const contenuto_report& c, double y);
 
-// One view of the scheme fitted into the box, with the site drawing, the
-// control points, a scale bar and (plan) a north arrow; in the front view the
-// models with too few points outlined in red when the job has control points.
-void disegna_vista(foglio& f, const commessa& c, const tabella_modelli& modelli, bool fronte,
-                   double x, double y, double l, double a, const formato_regionale& formato);
+// One view (plan or front) of the scheme of `c` fitted into the box, with what
+// `v` adds (site drawing, control points, red outlines), a scale bar and (plan)
+// a north arrow.
+void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x, double y, double l,
+                   double a, const formato_regionale& formato);
 
 // The rows of the two tables that a page shows.
 struct tratto_tabelle {

@@ -175,19 +175,14 @@ void punti_appoggio(foglio& f, const mappa& m, tipo_vista modo, const elenco_pun
     }
 }
 
-void contorni_scarsi(foglio& f, const mappa& m, const tabella_modelli& modelli,
-                     const trasformazione_sito& sito) {
+void contorni_rossi(foglio& f, const mappa& m, tipo_vista modo, const stato_vista& v,
+                    const trasformazione_sito& sito) {
     QPainter& p = f.painter();
     p.setPen(QPen(QColor(255, 0, 0), 0.2 * f.scala()));
     p.setBrush(Qt::NoBrush);
-    for (const riga_modello& r : modelli.righe) {
-        if (!r.scarso()) continue;
-        const punto3 angoli[4] = {{r.x_da, r.y_facciata, r.z_da},
-                                  {r.x_a, r.y_facciata, r.z_da},
-                                  {r.x_a, r.y_facciata, r.z_a},
-                                  {r.x_da, r.y_facciata, r.z_a}};
+    for (const std::array<punto3, 4>& angoli : v.contorni_rossi) {
         QPointF q[4];
-        for (int i = 0; i < 4; ++i) q[i] = m(proietta(tipo_vista::fronte, sito.applica(angoli[i])));
+        for (int i = 0; i < 4; ++i) q[i] = m(proietta(modo, sito.applica(angoli[i])));
         p.drawPolygon(q, 4);
     }
 }
@@ -196,19 +191,21 @@ void contorni_scarsi(foglio& f, const mappa& m, const tabella_modelli& modelli,
 
 // The scale bar sits on the title line, right-aligned; in plan the north
 // arrow has a strip of its own at the right of the box.
-void disegna_vista(foglio& f, const commessa& c, const tabella_modelli& modelli, bool fronte,
-                   double x, double y, double l_box, double a, const formato_regionale& formato) {
+void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x, double y,
+                   double l_box, double a, const formato_regionale& formato) {
+    const bool fronte = v.fronte;
     f.testo(x, y + 3, fronte ? "Prospetto" : "Pianta", 8.5, true);
     const double y0 = y + 4.5, h = a - 4.5;
     f.riquadro(x, y0, l_box, h, 0.25);
     const double l = fronte ? l_box : l_box - 12;
     const tipo_vista modo = fronte ? tipo_vista::fronte : tipo_vista::pianta;
-    const trasformazione_sito sito(c.sito);
+    const trasformazione_sito sito(v.sito);
     const elenco_entita& lista = c.disegno.lista_entita;
     misura_vista misura(false);
-    misura.includi(lista, c.origine, sito);
-    misura.includi(c.disegno_sito.lista_entita, {});
-    for (const punto_app& p : c.disegno.lista_punti.voci()) misura.includi({p.x, p.y, p.z});
+    misura.includi(lista, v.origine, sito);
+    if (v.sottofondo != nullptr) misura.includi(*v.sottofondo, {});
+    if (v.punti != nullptr)
+        for (const punto_app& p : v.punti->voci()) misura.includi({p.x, p.y, p.z});
     const auto finestra = misura.finestra(fronte, l / h);
     if (lista.n_entita() == 0 || !finestra) {
         f.testo(x + l / 2, y0 + h / 2, "Nessuno schema calcolato", 8, false, allinea::centro);
@@ -220,21 +217,20 @@ void disegna_vista(foglio& f, const commessa& c, const tabella_modelli& modelli,
     p.save();
     p.setClipRect(f.rettangolo(x, y0, l, h));
     p.setBrush(Qt::NoBrush);
-    {
+    if (v.sottofondo != nullptr) {
         tratti_lista sotto(f, m, modo, true);
-        for (const entita& e : c.disegno_sito.lista_entita.voci())
-            sotto.entita_(e, {e.x, e.y, e.z}, 0);
+        for (const entita& e : v.sottofondo->voci()) sotto.entita_(e, {e.x, e.y, e.z}, 0);
         sotto.chiudi();
     }
     {
         tratti_lista schema(f, m, modo, false);
         const double giro = sito.identita() ? 0 : sito.rotazione_gradi();
         for (const entita& e : lista.voci())
-            schema.entita_(e, sito.applica(posizione_piazzata(e, c.origine)), giro);
+            schema.entita_(e, sito.applica(posizione_piazzata(e, v.origine)), giro);
         schema.chiudi();
     }
-    punti_appoggio(f, m, modo, c.disegno.lista_punti);
-    if (fronte && c.disegno.lista_punti.n_punti() > 0) contorni_scarsi(f, m, modelli, sito);
+    if (v.punti != nullptr) punti_appoggio(f, m, modo, *v.punti);
+    contorni_rossi(f, m, modo, v, sito);
     p.restore();
     f.rinnova();
     barra_scala(f, x + l_box - 70, y + 2.4, l / finestra->width, formato);

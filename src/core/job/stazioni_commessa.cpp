@@ -1,0 +1,29 @@
+// The stations, models and stake-out file of a job.
+#include "job/stazioni_commessa.h"
+
+namespace pianopre {
+
+geometria_strisce geometria_commessa(const commessa& c) {
+    if (c.fase != fase_calcolo::schema) return {};
+    return geometria_piano(c.presa, c.lavoro.larg_sogg, c.origine);
+}
+
+std::vector<riga_stazione> stazioni_commessa(const commessa& c) {
+    return stazioni_piano(geometria_commessa(c), c.presa, c.sito);
+}
+
+tabella_modelli modelli_commessa(const commessa& c) {
+    return modelli_con_punti(c, c.disegno.lista_punti.voci());
+}
+
+tabella_modelli modelli_con_punti(const commessa& c, std::span<const punto_app> punti) {
+    return modelli_piano(geometria_commessa(c), c.presa.dist_presa, c.sito, punti);
+}
+
+void esporta_stazioni_csv(const std::filesystem::path& percorso, const commessa& c,
+                          const opzioni_csv& opzioni) {
+    salva_testo_atomico(percorso,
+                        testo_csv(stazioni_commessa(c), c.disegno.lista_punti.voci(), opzioni));
+}
+
+}  // namespace pianopre

@@ -1,0 +1,74 @@
+// The view state of a job: what the window, the command line and the printed
+// plan draw beside the scheme.
+#include "job/vista_commessa.h"
+
+#include <gtest/gtest.h>
+
+#include "job/stazioni_commessa.h"
+#include "support/entita_prova.h"
+#include "support/esempio.h"
+
+namespace pianopre {
+namespace {
+
+// The example moved and placed (the identity, in gon), with four control
+// points in the first model only: it is covered, the seven others are short.
+struct esempio_con_punti {
+    commessa c;
+    esempio_con_punti() {
+        c.origine = {2, 0, 0};
+        c.sito = {100, 200, 20, 100, unita_angolo::gon};
+        prova::calcola_esempio(c);
+        const riga_modello m = modelli_commessa(c).righe[0];
+        for (const double x : {m.x_da + 0.1, m.x_a - 0.1})
+            for (const double z : {m.z_da + 0.1, m.z_a - 0.1})
+                agg_punto(c.disegno, prova::punto("P", x, m.y_facciata, z));
+        c.file_sito = "sito.dxf";  // read, but maybe without entities
+    }
+};
+
+TEST(VistaCommessa, SottofondoPuntiEContorniSecondoVistaEDati) {
+    const struct {
+        bool entita_sito, punti, fronte, assonometrica;
+    } casi[] = {
+        {false, false, true, false}, {true, false, true, false}, {false, true, false, false},
+        {true, true, false, true},   {true, true, true, false},  {false, true, true, true},
+    };
+    for (const auto& caso : casi) {
+        esempio_con_punti es;
+        commessa& c = es.c;
+        if (caso.entita_sito) agg_entita(c.disegno_sito, prova::punto_in(1, 2, 3));
+        if (!caso.punti) c.disegno.lista_punti.azzera();
+        const stato_vista v = vista_commessa(c, caso.fronte, caso.assonometrica);
+        SCOPED_TRACE(testing::Message() << caso.entita_sito << caso.punti << caso.fronte);
+        EXPECT_EQ(v.fronte, caso.fronte);
+        EXPECT_EQ(v.assonometrica, caso.assonometrica);
+        EXPECT_EQ(v.origine.x, c.origine.x);
+        EXPECT_TRUE(v.sito == c.sito);
+        EXPECT_EQ(v.sottofondo, caso.entita_sito ? &c.disegno_sito.lista_entita : nullptr);
+        EXPECT_EQ(v.punti, caso.punti ? &c.disegno.lista_punti : nullptr);
+
+        // The short models outlined, in order, only in front view with points.
+        const tabella_modelli t = modelli_commessa(c);
+        std::vector<std::array<punto3, 4>> attesi;
+        for (const riga_modello& m : t.righe)
+            if (caso.punti && caso.fronte && m.scarso())
+                attesi.push_back({punto3{m.x_da, m.y_facciata, m.z_da},
+                                  {m.x_a, m.y_facciata, m.z_da},
+                                  {m.x_a, m.y_facciata, m.z_a},
+                                  {m.x_da, m.y_facciata, m.z_a}});
+        ASSERT_EQ(v.contorni_rossi.size(), attesi.size());
+        for (std::size_t i = 0; i < attesi.size(); ++i)
+            for (int k = 0; k < 4; ++k) {
+                EXPECT_EQ(v.contorni_rossi[i][k].x, attesi[i][k].x) << i << k;
+                EXPECT_EQ(v.contorni_rossi[i][k].z, attesi[i][k].z) << i << k;
+                EXPECT_EQ(v.contorni_rossi[i][k].y, attesi[i][k].y) << i << k;
+            }
+        if (caso.punti) {
+            EXPECT_EQ(t.scarsi, static_cast<std::int32_t>(t.righe.size()) - 1);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pianopre
