@@ -78,10 +78,4 @@ tabella_modelli modelli_piano(const geometria_strisce& g, double dist_presa,
     return t;
 }
 
-std::array<punto3, 4> angoli_collocati(const riga_modello& m, const collocazione& sito) {
-    return {
-        al_sito(sito, {m.x_da, m.y_facciata, m.z_da}), al_sito(sito, {m.x_a, m.y_facciata, m.z_da}),
-        al_sito(sito, {m.x_a, m.y_facciata, m.z_a}), al_sito(sito, {m.x_da, m.y_facciata, m.z_a})};
-}
-
 }  // namespace pianopre

@@ -60,8 +60,4 @@ struct tabella_modelli {
 tabella_modelli modelli_piano(const geometria_strisce& g, double dist_presa,
                               const collocazione& sito, std::span<const punto_app> punti);
 
-// The area's corners on the site, anticlockwise from the lower left as seen
-// from the cameras, for drawing a placed scheme.
-std::array<punto3, 4> angoli_collocati(const riga_modello& m, const collocazione& sito);
-
 }  // namespace pianopre
