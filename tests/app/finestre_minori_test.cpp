@@ -1,4 +1,4 @@
-// Form1, the program's icon and label captions with carriage returns.
+// The test-mode window, the program's icon and label captions with carriage returns.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -6,15 +6,15 @@
 #include <QSet>
 
 #include "app/controlli_form6.h"
-#include "app/form1.h"
+#include "app/finestra_prova.h"
 #include "app/icona.h"
 #include "common/didascalia.h"
 
 namespace pianopre {
 namespace {
 
-TEST(Form1, UnaCasellaTestModeInUnaFinestraMaiMostrata) {
-    auto f = crea_form1();
+TEST(finestra_prova, UnaCasellaTestModeInUnaFinestraMaiMostrata) {
+    auto f = crea_finestra_prova();
     EXPECT_EQ(f->objectName(), "Form1");
     EXPECT_EQ(f->windowTitle(), "Form1");
     EXPECT_EQ(f->size(), QSize(4680 / 15, 3195 / 15));

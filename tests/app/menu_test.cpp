@@ -89,7 +89,8 @@ TEST(Menu, InfoNoteEdEsci) {
         });
         azione(b, nome)->trigger();
     }
-    EXPECT_EQ(aperte, QStringList({"pianopre::frmAbout", "pianopre::Dialog"}));
+    EXPECT_EQ(aperte,
+              QStringList({"pianopre::dialogo_informazioni", "pianopre::dialogo_note_precisione"}));
     QTimer::singleShot(0, &b.finestra, [&b] { azione(b, "azione_esci")->trigger(); });
     QTimer::singleShot(5000, [] { QApplication::exit(99); });
     EXPECT_EQ(QApplication::exec(), 0);

@@ -9,12 +9,12 @@ namespace pianopre {
 // The main window is the boxes' parent only so that the desktop treats them
 // as its dialogs (no taskbar entry); they place themselves.
 void Form6::comando_info() {
-    frmAbout box(servizi_, this);
+    dialogo_informazioni box(servizi_, this);
     box.exec();
 }
 
 void Form6::comando_note() {
-    Dialog note(this);
+    dialogo_note_precisione note(this);
     note.exec();
 }
 

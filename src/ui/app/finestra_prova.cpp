@@ -1,5 +1,5 @@
-// Form1 and its only text box.
-#include "app/form1.h"
+// finestra_prova: the test-mode window and its only text box.
+#include "app/finestra_prova.h"
 
 #include <limits>
 
@@ -7,7 +7,7 @@
 
 namespace pianopre {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+finestra_prova::finestra_prova(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     resize(pixel(4680), pixel(3195));
@@ -18,8 +18,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Text4->setGeometry(pixel(960), pixel(360), pixel(1815), pixel(495));
 }
 
-std::unique_ptr<Form1> crea_form1() {
-    return std::make_unique<Form1>();
+std::unique_ptr<finestra_prova> crea_finestra_prova() {
+    return std::make_unique<finestra_prova>();
 }
 
 }  // namespace pianopre
