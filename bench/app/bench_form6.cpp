@@ -44,7 +44,7 @@ void calcola(benchmark::State& stato) {
     Form6 finestra(lavoro, s, formato_regionale::italiano());
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) stato.SkipWithError("finestra non mostrata");
-    const controlli_form6& c = finestra.controlli();
+    const controlli_principali& c = finestra.controlli();
     c.casella_scala->setText("50");
     c.casella_larg_sogg->setText(QString::number(stato.range(0)));
     c.casella_alt_sogg->setText("5");

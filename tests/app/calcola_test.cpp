@@ -119,15 +119,15 @@ TEST(Calcola, ColoriDiAvviso) {
 
 TEST(Calcola, MessaggiDiErroreERecordIntatti) {
     struct caso {
-        QLineEdit* controlli_form6::*casella;
+        QLineEdit* controlli_principali::*casella;
         const char* testo;
         const char* messaggio;
     } casi[] = {
-        {&controlli_form6::casella_distanza, "",
+        {&controlli_principali::casella_distanza, "",
          "Errore 6. Occorre riempire tutte le caselle per ottenere il risultato."},
-        {&controlli_form6::casella_focale, "",
+        {&controlli_principali::casella_focale, "",
          "Errore 11: Divisione per zero. Controllare i dati inseriti"},
-        {&controlli_form6::casella_larg_sogg, "2,5 m",
+        {&controlli_principali::casella_larg_sogg, "2,5 m",
          "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o punto)."},
     };
     for (const auto& c : casi) {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QSet>
 
-#include "app/controlli_form6.h"
+#include "app/controlli_principali.h"
 #include "app/finestra_prova.h"
 #include "app/icona.h"
 #include "common/didascalia.h"
@@ -73,7 +73,7 @@ TEST(Icona, TrentaduePixelNeiSediciColoriSuFondoTrasparente) {
 TEST(Icona, LaFinestraPrincipaleLaPorta) {
     QWidget finestra;
     finestra.resize(767, 671);
-    crea_controlli_form6(&finestra);
+    crea_controlli_principali(&finestra);
     const QIcon i = finestra.windowIcon();
     ASSERT_FALSE(i.isNull());
     EXPECT_TRUE(i.availableSizes().contains(QSize(32, 32)));

@@ -50,7 +50,7 @@ TEST(Fotocamera, UsaRiempieLeCaselleNelFormatoRegionale) {
         commessa lavoro;
         servizi_finti servizi;
         Form6 finestra(lavoro, servizi, formato);
-        const controlli_form6& c = finestra.controlli();
+        const controlli_principali& c = finestra.controlli();
         auto* azione = finestra.findChild<QAction*>("azione_fotocamera");
         ASSERT_NE(azione, nullptr);
         scegli("Pieno formato 35,7 x 23,8 - 60 Mpx", [&] { azione->trigger(); });

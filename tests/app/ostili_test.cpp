@@ -53,12 +53,12 @@ QStringList testi_ostili() {
             "&"};
 }
 
-std::vector<QLineEdit*> caselle_ingresso(const controlli_form6& c) {
+std::vector<QLineEdit*> caselle_ingresso(const controlli_principali& c) {
     return {c.casella_focale,    c.casella_larg_neg, c.casella_alt_neg, c.casella_alt_sogg,
             c.casella_larg_sogg, c.casella_distanza, c.casella_scala,   c.casella_base};
 }
 
-std::vector<QLineEdit*> caselle_uscita(const controlli_form6& c) {
+std::vector<QLineEdit*> caselle_uscita(const controlli_principali& c) {
     return {c.casella_base,   c.uscita_num_foto, c.uscita_num_strisc, c.uscita_incl,
             c.uscita_sovrapp, c.uscita_ingrand,  c.uscita_prec_max,   c.uscita_prec_std};
 }

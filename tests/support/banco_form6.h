@@ -14,7 +14,7 @@ struct banco_form6 {
     modello& m = lavoro.disegno;
     servizi_finti servizi;
     Form6 finestra{lavoro, servizi, formato_regionale::italiano()};
-    const controlli_form6& c = finestra.controlli();
+    const controlli_principali& c = finestra.controlli();
 
     // The first worked example: focal length 100, negative 60 x 60 (start-up
     // texts), scale 50, object 20 x 5, distance 10.

@@ -27,7 +27,7 @@ Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale format
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
-    c_ = crea_controlli_form6(client);
+    c_ = crea_controlli_principali(client);
     setWindowIcon(icona_pianopre());
     testi_iniziali_ = {c_.casella_focale->text(),    c_.casella_larg_neg->text(),
                        c_.casella_alt_neg->text(),   c_.casella_alt_sogg->text(),

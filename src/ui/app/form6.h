@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "app/controlli_form6.h"
+#include "app/controlli_principali.h"
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
 #include "exchange/dxf_lettura.h"
@@ -33,7 +33,7 @@ public:
     Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
           QWidget* parent = nullptr);
 
-    const controlli_form6& controlli() const { return c_; }
+    const controlli_principali& controlli() const { return c_; }
 
     // "Fronte" wins over "Assonom.".
     tipo_vista modo_vista() const;
@@ -165,7 +165,7 @@ private:
     modello& modello_;  // the job's drawing
     servizi_utente& servizi_;
     formato_regionale formato_;
-    controlli_form6 c_;
+    controlli_principali c_;
     finestra_verifiche* verifiche_ = nullptr;  // made at its first opening
     std::optional<bool> piano_valido_;         // none before the first calculation
 };

@@ -1,15 +1,16 @@
-// Building one control of the main window from its row of the control table.
+// The main window's control table and the building of one control, under the
+// names the command line's bitmap export (app/riga_comando_calcolo.cpp)
+// includes and calls.
 #pragma once
 
-#include <QWidget>
+#include <span>
 
-#include "common/layout_form6_tabella.h"
+#include "common/layout_principale_widget.h"
 
 namespace pianopre {
 
-// Creates the control as a child of `contenitore`, named, placed, with its
-// text, tooltip, font and initial state. Shapes and labels are not stacked
-// here; the caller puts them behind the other controls.
-QWidget* crea_controllo(const voce_controllo& voce, QWidget* contenitore);
+inline std::span<const voce_controllo> tabella_form6() {
+    return tabella_principale();
+}
 
 }  // namespace pianopre

@@ -1,6 +1,6 @@
 // The main window's controls, from the picture area down the right-hand
 // column to the lower band of job, camera, plan and precision groups.
-#include "common/layout_form6_tabella.h"
+#include "common/layout_principale_tabella.h"
 
 namespace pianopre {
 
@@ -142,7 +142,7 @@ constexpr voce_controllo tabella[] = {
 
 }  // namespace
 
-std::span<const voce_controllo> tabella_form6() {
+std::span<const voce_controllo> tabella_principale() {
     return tabella;
 }
 

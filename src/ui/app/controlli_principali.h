@@ -11,7 +11,7 @@
 
 namespace pianopre {
 
-struct controlli_form6 {
+struct controlli_principali {
     area_disegno* area = nullptr;  // the picture
 
     // Input boxes.
@@ -63,6 +63,6 @@ struct controlli_form6 {
 // Creates every control of the main window inside `finestra` (whose client
 // area must be 767 x 671 pixels) with names, texts, tooltips, fonts, positions,
 // tab order and initial state, and returns the ones commands use.
-controlli_form6 crea_controlli_form6(QWidget* finestra);
+controlli_principali crea_controlli_principali(QWidget* finestra);
 
 }  // namespace pianopre

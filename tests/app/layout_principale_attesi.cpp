@@ -1,5 +1,5 @@
 // The main window's controls as the layout tests expect them.
-#include "layout_form6_attesi.h"
+#include "layout_principale_attesi.h"
 
 namespace pianopre::prova {
 
@@ -132,7 +132,7 @@ constexpr atteso righe[] = {
 
 }  // namespace
 
-std::span<const atteso> attesi_form6() {
+std::span<const atteso> attesi_principale() {
     return righe;
 }
 

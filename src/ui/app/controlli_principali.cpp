@@ -1,6 +1,6 @@
 // Creating the main window's controls from the control table: containers,
 // stacking, tab order, the instruction text, the icon and the first focus.
-#include "app/controlli_form6.h"
+#include "app/controlli_principali.h"
 
 #include <algorithm>
 #include <map>
@@ -12,8 +12,8 @@
 
 #include "app/icona.h"
 #include "common/didascalia.h"
-#include "common/layout_form6_tabella.h"
-#include "common/layout_form6_widget.h"
+#include "common/layout_principale_tabella.h"
+#include "common/layout_principale_widget.h"
 
 namespace pianopre {
 
@@ -43,7 +43,7 @@ T* prendi(const mappa_controlli& creati, const char* nome) {
 void metti_sfondo(const mappa_controlli& creati) {
     for (tipo_controllo t :
          {tipo_controllo::etichetta, tipo_controllo::etichetta_auto, tipo_controllo::riquadro}) {
-        for (const auto& v : tabella_form6()) {
+        for (const auto& v : tabella_principale()) {
             if (v.tipo == t && v.contenitore == nullptr) creati.at(v.nome)->lower();
         }
     }
@@ -56,8 +56,8 @@ void ordina_tab(std::vector<std::pair<int, QWidget*>> catena) {
     }
 }
 
-controlli_form6 raccogli(const mappa_controlli& m) {
-    controlli_form6 c;
+controlli_principali raccogli(const mappa_controlli& m) {
+    controlli_principali c;
     c.area = prendi<area_disegno>(m, "Picture1");
     c.casella_focale = prendi<QLineEdit>(m, "txt_foc");
     c.casella_larg_neg = prendi<QLineEdit>(m, "txt_xneg");
@@ -102,10 +102,10 @@ controlli_form6 raccogli(const mappa_controlli& m) {
 
 }  // namespace
 
-controlli_form6 crea_controlli_form6(QWidget* finestra) {
+controlli_principali crea_controlli_principali(QWidget* finestra) {
     mappa_controlli creati;
     std::vector<std::pair<int, QWidget*>> catena;
-    for (const auto& v : tabella_form6()) {
+    for (const auto& v : tabella_principale()) {
         QWidget* contenitore = v.contenitore != nullptr ? creati.at(v.contenitore) : finestra;
         QWidget* w = crea_controllo(v, contenitore);
         creati[v.nome] = w;
@@ -114,7 +114,7 @@ controlli_form6 crea_controlli_form6(QWidget* finestra) {
     metti_sfondo(creati);
     ordina_tab(std::move(catena));
 
-    controlli_form6 c = raccogli(creati);
+    controlli_principali c = raccogli(creati);
     imposta_didascalia(c.istruzioni, istruzioni);
     finestra->setWindowIcon(icona_pianopre());
     // The first control of the tab order has the focus when the window opens.

@@ -31,6 +31,6 @@ struct atteso {
     peso carattere;
 };
 
-std::span<const atteso> attesi_form6();
+std::span<const atteso> attesi_principale();
 
 }  // namespace pianopre::prova

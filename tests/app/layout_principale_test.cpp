@@ -18,14 +18,14 @@
 #include <map>
 #include <vector>
 
-#include "app/controlli_form6.h"
+#include "app/controlli_principali.h"
 #include "common/didascalia.h"
-#include "layout_form6_attesi.h"
+#include "layout_principale_attesi.h"
 
 namespace pianopre {
 namespace {
 
-using prova::attesi_form6;
+using prova::attesi_principale;
 using prova::atteso;
 using prova::genere;
 
@@ -71,7 +71,7 @@ QString testo_di(const QWidget* w) {
 // The focusable controls in the order of their tab numbers.
 std::vector<QString> catena_attesa() {
     std::vector<atteso> righe;
-    for (const auto& r : attesi_form6()) {
+    for (const auto& r : attesi_principale()) {
         if (r.tab >= 0 && focalizzabile(r.tipo)) righe.push_back(r);
     }
     std::ranges::sort(righe, {}, &atteso::tab);
@@ -80,12 +80,12 @@ std::vector<QString> catena_attesa() {
     return nomi;
 }
 
-class LayoutForm6 : public ::testing::Test {
+class LayoutPrincipale : public ::testing::Test {
 protected:
-    LayoutForm6() {
+    LayoutPrincipale() {
         finestra.setObjectName("Form6");
         finestra.resize(767, 671);
-        c = crea_controlli_form6(&finestra);
+        c = crea_controlli_principali(&finestra);
     }
 
     QWidget* cerca(const char* nome) {
@@ -96,16 +96,16 @@ protected:
 
     std::map<QString, QRect> geometrie() {
         std::map<QString, QRect> g;
-        for (const auto& r : attesi_form6()) g[r.nome] = cerca(r.nome)->geometry();
+        for (const auto& r : attesi_principale()) g[r.nome] = cerca(r.nome)->geometry();
         return g;
     }
 
     QWidget finestra;
-    controlli_form6 c;
+    controlli_principali c;
 };
 
-TEST_F(LayoutForm6, OgniControlloHaTipoTestiSuggerimentoEContenitore) {
-    for (const auto& r : attesi_form6()) {
+TEST_F(LayoutPrincipale, OgniControlloHaTipoTestiSuggerimentoEContenitore) {
+    for (const auto& r : attesi_principale()) {
         SCOPED_TRACE(r.nome);
         QWidget* w = cerca(r.nome);
         ASSERT_NE(w, nullptr);
@@ -117,8 +117,8 @@ TEST_F(LayoutForm6, OgniControlloHaTipoTestiSuggerimentoEContenitore) {
     }
 }
 
-TEST_F(LayoutForm6, PosizioniInPixelDalleMisureInTwip) {
-    for (const auto& r : attesi_form6()) {
+TEST_F(LayoutPrincipale, PosizioniInPixelDalleMisureInTwip) {
+    for (const auto& r : attesi_principale()) {
         SCOPED_TRACE(r.nome);
         const QRect g = cerca(r.nome)->geometry();
         EXPECT_EQ(g.topLeft(), QPoint(px(r.left), px(r.top)));
@@ -137,8 +137,8 @@ TEST_F(LayoutForm6, PosizioniInPixelDalleMisureInTwip) {
     }
 }
 
-TEST_F(LayoutForm6, CaratteriDelleFinestreDiDialogo) {
-    for (const auto& r : attesi_form6()) {
+TEST_F(LayoutPrincipale, CaratteriDelleFinestreDiDialogo) {
+    for (const auto& r : attesi_principale()) {
         if (r.tipo == genere::disegno) continue;
         SCOPED_TRACE(r.nome);
         const QFont f = cerca(r.nome)->font();
@@ -150,8 +150,8 @@ TEST_F(LayoutForm6, CaratteriDelleFinestreDiDialogo) {
     }
 }
 
-TEST_F(LayoutForm6, StatoInizialeDelleCaselleEtichetteESpunte) {
-    for (const auto& r : attesi_form6()) {
+TEST_F(LayoutPrincipale, StatoInizialeDelleCaselleEtichetteESpunte) {
+    for (const auto& r : attesi_principale()) {
         SCOPED_TRACE(r.nome);
         QWidget* w = cerca(r.nome);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -176,7 +176,7 @@ TEST_F(LayoutForm6, StatoInizialeDelleCaselleEtichetteESpunte) {
 
 // A box narrower than its text shows the text's start when the program writes
 // it, also after the user has typed into it; typing keeps the cursor at the end.
-TEST_F(LayoutForm6, UnTestoScrittoDalProgrammaSiVedeDallInizio) {
+TEST_F(LayoutPrincipale, UnTestoScrittoDalProgrammaSiVedeDallInizio) {
     const QString lungo = "4,52380952380952 4,52380952380952 4,52380952380952";
     for (QLineEdit* e : finestra.findChildren<QLineEdit*>()) {
         SCOPED_TRACE(e->objectName().toStdString());
@@ -193,7 +193,7 @@ TEST_F(LayoutForm6, UnTestoScrittoDalProgrammaSiVedeDallInizio) {
     }
 }
 
-TEST_F(LayoutForm6, NessunControlloOltreQuelliPrevisti) {
+TEST_F(LayoutPrincipale, NessunControlloOltreQuelliPrevisti) {
     QStringList nomi;
     for (QWidget* w : finestra.findChildren<QWidget*>()) {
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
@@ -201,13 +201,13 @@ TEST_F(LayoutForm6, NessunControlloOltreQuelliPrevisti) {
         }
     }
     QStringList attesi;
-    for (const auto& r : attesi_form6()) attesi << r.nome;
+    for (const auto& r : attesi_principale()) attesi << r.nome;
     nomi.sort();
     attesi.sort();
     EXPECT_EQ(nomi, attesi);
 }
 
-TEST_F(LayoutForm6, LeRigheDiIstruzioniSonoSeparateDaUnSoloRitornoACapo) {
+TEST_F(LayoutPrincipale, LeRigheDiIstruzioniSonoSeparateDaUnSoloRitornoACapo) {
     EXPECT_EQ(c.istruzioni, cerca("Label6"));
     const QStringList righe = didascalia(c.istruzioni).split('\r');
     ASSERT_EQ(righe.size(), 3);
@@ -215,7 +215,7 @@ TEST_F(LayoutForm6, LeRigheDiIstruzioniSonoSeparateDaUnSoloRitornoACapo) {
     EXPECT_EQ(c.istruzioni->text().split('\n'), righe);
 }
 
-TEST_F(LayoutForm6, IlGiroDelTabVisitaIControlliNellOrdineDeiNumeri) {
+TEST_F(LayoutPrincipale, IlGiroDelTabVisitaIControlliNellOrdineDeiNumeri) {
     std::vector<QString> attesa = catena_attesa();
     const auto inizio = std::ranges::find(attesa, QString("Txt_Larg_sogg"));
     ASSERT_NE(inizio, attesa.end());
@@ -230,7 +230,7 @@ TEST_F(LayoutForm6, IlGiroDelTabVisitaIControlliNellOrdineDeiNumeri) {
     EXPECT_EQ(vista, attesa);
 }
 
-TEST_F(LayoutForm6, AllaperturaIlFuocoEsuApriDxfEIlTabSegueLOrdine) {
+TEST_F(LayoutPrincipale, AllaperturaIlFuocoEsuApriDxfEIlTabSegueLOrdine) {
     finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&finestra));
     EXPECT_EQ(QApplication::focusWidget(), c.apri_dxf);
@@ -246,7 +246,7 @@ TEST_F(LayoutForm6, AllaperturaIlFuocoEsuApriDxfEIlTabSegueLOrdine) {
     EXPECT_EQ(vista, giro);
 }
 
-TEST_F(LayoutForm6, RidimensionareLasciaOgniControlloAlSuoPosto) {
+TEST_F(LayoutPrincipale, RidimensionareLasciaOgniControlloAlSuoPosto) {
     finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
     const auto prima = geometrie();
@@ -258,7 +258,7 @@ TEST_F(LayoutForm6, RidimensionareLasciaOgniControlloAlSuoPosto) {
     }
 }
 
-TEST_F(LayoutForm6, UnaFinestraPiuPiccolaNascondeCioCheStaOltreIlBordo) {
+TEST_F(LayoutPrincipale, UnaFinestraPiuPiccolaNascondeCioCheStaOltreIlBordo) {
     finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
     finestra.resize(400, 300);
@@ -271,8 +271,8 @@ TEST_F(LayoutForm6, UnaFinestraPiuPiccolaNascondeCioCheStaOltreIlBordo) {
 
 // What a click at the middle of a control reaches: the control itself, never
 // an outline box or a label lying over it.
-TEST_F(LayoutForm6, IRiquadriELeEtichetteNonCopronoIControlli) {
-    for (const auto& r : attesi_form6()) {
+TEST_F(LayoutPrincipale, IRiquadriELeEtichetteNonCopronoIControlli) {
+    for (const auto& r : attesi_principale()) {
         if (!focalizzabile(r.tipo)) continue;
         SCOPED_TRACE(r.nome);
         QWidget* w = cerca(r.nome);
@@ -284,8 +284,8 @@ TEST_F(LayoutForm6, IRiquadriELeEtichetteNonCopronoIControlli) {
     }
 }
 
-TEST_F(LayoutForm6, ITestiEntranoNeiLoroControlli) {
-    for (const auto& r : attesi_form6()) {
+TEST_F(LayoutPrincipale, ITestiEntranoNeiLoroControlli) {
+    for (const auto& r : attesi_principale()) {
         SCOPED_TRACE(r.nome);
         QWidget* w = cerca(r.nome);
         const QFontMetrics m(w->font());

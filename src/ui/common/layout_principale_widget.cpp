@@ -1,5 +1,5 @@
 // One control of the main window from its table row.
-#include "common/layout_form6_widget.h"
+#include "common/layout_principale_widget.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -32,6 +32,6 @@ struct voce_controllo {
 };
 
 // Rows in creation order: a frame comes before the controls it holds.
-std::span<const voce_controllo> tabella_form6();
+std::span<const voce_controllo> tabella_principale();
 
 }  // namespace pianopre
