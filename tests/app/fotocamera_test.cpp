@@ -9,7 +9,7 @@
 #include "common/percorsi.h"
 #include "dialogs/fotocamere_dialogo.h"
 #include "dialogs/verifiche_finestra.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -49,7 +49,7 @@ TEST(Fotocamera, UsaRiempieLeCaselleNelFormatoRegionale) {
                                              {formato_regionale::inglese(), "35.7"}}) {
         commessa lavoro;
         servizi_finti servizi;
-        Form6 finestra(lavoro, servizi, formato);
+        finestra_principale finestra(lavoro, servizi, formato);
         const controlli_principali& c = finestra.controlli();
         auto* azione = finestra.findChild<QAction*>("azione_fotocamera");
         ASSERT_NE(azione, nullptr);
@@ -106,7 +106,7 @@ TEST(Fotocamera, ListaDellUtenteSalvataEFileDanneggiato) {
 }
 
 TEST(Verifiche, SegueIlCalcoloEGliErrori) {
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.findChild<QAction*>("azione_verifiche")->trigger();
     auto* v = b.finestra.findChild<finestra_verifiche*>();
     ASSERT_NE(v, nullptr);

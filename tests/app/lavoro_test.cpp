@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/cartella_unica.h"
 
 namespace pianopre {
@@ -17,7 +17,7 @@ namespace {
 const QString titolo =
     "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici";
 
-struct banco_lavoro : banco_form6 {
+struct banco_lavoro : banco_finestra {
     std::filesystem::path cartella = prova::cartella_unica("pianopre-lavoro");
     ~banco_lavoro() { std::filesystem::remove_all(cartella); }
     QString file(const char* nome) const {

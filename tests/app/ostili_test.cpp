@@ -5,7 +5,7 @@
 
 #include <QRegularExpression>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 
 namespace pianopre {
 namespace {
@@ -72,7 +72,7 @@ bool messaggio_del_comando(const QString& evento) {
     return forme.match(evento).hasMatch();
 }
 
-void verifica_risultato_pulito(banco_form6& b, const QString& caso) {
+void verifica_risultato_pulito(banco_finestra& b, const QString& caso) {
     static const QRegularExpression non_numeri("nan|inf",
                                                QRegularExpression::CaseInsensitiveOption);
     for (const QLineEdit* c : caselle_uscita(b.c))
@@ -85,7 +85,7 @@ void verifica_risultato_pulito(banco_form6& b, const QString& caso) {
 }
 
 TEST(IngressiOstili, OgniCasellaOgniTesto) {
-    banco_form6 b;
+    banco_finestra b;
     const std::vector<QLineEdit*> caselle = caselle_ingresso(b.c);
     const QStringList testi = testi_ostili();
     ASSERT_EQ(testi.size(), 40);

@@ -12,7 +12,7 @@
 #include "dialogs/note_precisione.h"
 #include "info/testi_info.h"
 #include "stampa_qt.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -26,7 +26,7 @@ void clic_da_finestra(QWidget* finestra, QWidget* controllo) {
     QTest::mouseClick(finestra->windowHandle(), Qt::LeftButton, {}, centro);
 }
 
-struct banco_visibile : banco_form6 {
+struct banco_visibile : banco_finestra {
     banco_visibile() {
         finestra.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "stampa_qt.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 
 namespace pianopre {
 namespace {
@@ -52,7 +52,7 @@ struct stato {
     QImage immagine;
 };
 
-stato stato_di(banco_form6& b) {
+stato stato_di(banco_finestra& b) {
     return {b.c.fronte->isChecked(), b.c.assonometrica->isChecked(), b.c.area->scala(),
             rgb(b.c.area->immagine())};
 }
@@ -68,7 +68,7 @@ void uguale(const stato& a, const stato& b) {
 }
 
 // A calculated scheme shown in axonometric view, zoomed in.
-void prepara(banco_form6& b) {
+void prepara(banco_finestra& b) {
     b.esempio();
     b.calcola();
     b.clic(b.c.assonometrica);
@@ -78,7 +78,7 @@ void prepara(banco_form6& b) {
 }
 
 // What "Ridisegna" shows in a view.
-QImage vista_ridisegnata(banco_form6& b, bool fronte, bool assonometrica) {
+QImage vista_ridisegnata(banco_finestra& b, bool fronte, bool assonometrica) {
     b.c.fronte->setChecked(fronte);
     b.c.assonometrica->setChecked(assonometrica);
     b.clic(b.c.ridisegna);
@@ -91,7 +91,7 @@ QStringList file_in(const QTemporaryDir& d) {
 
 TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
     QTemporaryDir dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.lavoro.origine.x = 3;  // a moved scheme is exported where it is
     b.servizi.risposte.push_back(true);
@@ -122,7 +122,7 @@ TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
 
 TEST(SalvaBmp, OgniFileHaLaSuaVista) {
     QTemporaryDir dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(dir.filePath("v"));
@@ -144,7 +144,7 @@ TEST(SalvaBmp, OgniFileHaLaSuaVista) {
 TEST(SalvaBmp, ErroreFermaLaSequenza) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("basef.bmp"));
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(dir.filePath("base"));
@@ -163,7 +163,7 @@ TEST(SalvaBmp, ErroreFermaLaSequenza) {
 // A missing folder, in either path: the user is told which file.
 TEST(SalvaBmp, CartellaMancante) {
     QTemporaryDir dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte = {true, false};
     b.servizi.file = {dir.filePath("manca/base"), dir.filePath("manca/vista.bmp")};
@@ -182,7 +182,7 @@ TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
         ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
         vecchio.write("vecchio");
     }
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte = {true, true};
     b.servizi.file = {dir.filePath("casa.bmp"), dir.filePath("muro.BMP")};
@@ -200,7 +200,7 @@ TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
 
 TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
     QTemporaryDir dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     const stato prima = stato_di(b);
     b.servizi.file.push_back(dir.filePath("vista.bmp"));
@@ -214,7 +214,7 @@ TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
 
 TEST(SalvaBmp, AnnullaNonCambiaNulla) {
     QTemporaryDir dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     const stato prima = stato_di(b);
     b.servizi.risposte = {true, false};
@@ -228,7 +228,7 @@ TEST(SalvaBmp, AnnullaNonCambiaNulla) {
 }
 
 TEST(SalvaBmp, SenzaDisegnoNulla) {
-    banco_form6 b;
+    banco_finestra b;
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back("/tmp/non/usato");
     b.clic(b.c.salva_bmp);
@@ -240,7 +240,7 @@ TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
     QTemporaryDir dir;
     const QString corrente = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     const stato prima = stato_di(b);
     b.finestra.esporta_tre_viste();
@@ -261,7 +261,7 @@ TEST(EsportaTreViste, AnnullaTieneIBitmapScritti) {
     QTemporaryDir dir;
     const QString corrente = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.m.nome_disegno = "diretto";
     b.servizi.ferma_al_passo = 2;

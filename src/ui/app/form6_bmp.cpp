@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "base/errori.h"
 #include "picture/tre_viste.h"
 
@@ -54,7 +54,7 @@ private:
 // Only a drawing can be exported. Cancel in a file dialog comes before any
 // change, so it ends the command with nothing to undo. Any other failure is
 // told, naming the file when it is known.
-void Form6::comando_salva_bmp() {
+void finestra_principale::comando_salva_bmp() {
     if (!modello_.salva_tre_viste) return;
     QString nome;
     try {
@@ -91,7 +91,7 @@ void Form6::comando_salva_bmp() {
 // Each view is refitted, so zoom and pan are lost; the scheme origin stays.
 // A file that cannot be written throws errore_bitmap and stops the sequence
 // there. Without a drawing name there is nothing to name the files after.
-void Form6::esporta_tre_viste() {
+void finestra_principale::esporta_tre_viste() {
     if (modello_.nome_disegno.empty()) return;
     const QString base = QString::fromStdString(modello_.nome_disegno);
     const auto vista_con = [this](bool fronte, bool assonometrica) {

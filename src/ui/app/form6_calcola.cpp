@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <new>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "app/messaggio_errore.h"
 #include "base/errori.h"
 #include "base/testo_numeri.h"
@@ -30,7 +30,7 @@ const QColor rosso(255, 0, 0);
 
 }  // namespace
 
-void Form6::calcola() {
+void finestra_principale::calcola() {
     commessa_.blocca_base = c_.blocca_base->checkState() == Qt::Checked;
     commessa_.metrica = c_.metrica->checkState() != Qt::Unchecked;
     int numero = 0;
@@ -60,7 +60,7 @@ void Form6::calcola() {
     aggiorna_esportazione();  // a failed rebuild may have left the list empty or partial
 }
 
-caselle_lavoro Form6::leggi_caselle() const {
+caselle_lavoro finestra_principale::leggi_caselle() const {
     return {testo(c_.casella_focale),   testo(c_.casella_larg_neg),  testo(c_.casella_alt_neg),
             testo(c_.casella_alt_sogg), testo(c_.casella_larg_sogg), testo(c_.casella_distanza),
             testo(c_.casella_scala),    testo(c_.casella_base)};
@@ -68,7 +68,7 @@ caselle_lavoro Form6::leggi_caselle() const {
 
 // The boxes show what the calculation reached: nothing before the maximum
 // precision, then the plan with it, then the standard precision.
-void Form6::scrivi_risultati() {
+void finestra_principale::scrivi_risultati() {
     const commessa& j = commessa_;
     if (j.fase < fase_calcolo::precisione_max) return;
     const dati_presa& presa = j.presa;
@@ -88,7 +88,7 @@ void Form6::scrivi_risultati() {
 
 // The picture shows the new scheme fitted; the drawing has no name until a
 // file gives it one.
-void Form6::mostra_schema() {
+void finestra_principale::mostra_schema() {
     if (modello_.nome_disegno.empty()) modello_.nome_disegno = "prog1";
     c_.area->pulisci();
     ridis(adattamento::adatta);
@@ -96,7 +96,7 @@ void Form6::mostra_schema() {
 }
 
 // Red warns of an overlap outside 60..90 % and of an enlargement above 5.5.
-void Form6::colora_avvisi() {
+void finestra_principale::colora_avvisi() {
     const QColor normale = QApplication::palette().color(QPalette::Base);
     const dati_presa& presa = commessa_.presa;
     imposta_sfondo(c_.uscita_sovrapp, presa.sovrapp >= 60 && presa.sovrapp <= 90 ? normale : rosso);

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <new>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "base/errori.h"
 #include "exchange/file_scambio.h"
 #include "site/collocato.h"
@@ -27,7 +27,7 @@ QString con_estensione_dxf(const QString& nome) {
 
 }  // namespace
 
-void Form6::comando_salva_dxf() {
+void finestra_principale::comando_salva_dxf() {
     const auto scelto =
         servizi_.salva_file("*.dxf", QString::fromStdString(modello_.nome_disegno) + ".dxf");
     if (!scelto) return;
@@ -44,7 +44,7 @@ void Form6::comando_salva_dxf() {
     servizi_.messaggio("File: " + nome + " salvato.");
 }
 
-void Form6::comando_apri_dxf() {
+void finestra_principale::comando_apri_dxf() {
     const auto scelto = servizi_.apri_file("*.dxf", "*.dxf");
     if (!scelto) return;  // the lists stay as they were
     apri_dxf(*scelto);
@@ -53,13 +53,14 @@ void Form6::comando_apri_dxf() {
 // The drawing is read beside the current one, with its progress shown: a
 // Cancel leaves the current drawing as it was, while an error leaves what was
 // read so far, as a read straight into the lists always has.
-std::optional<esito_dxf> Form6::leggi_dxf_con_avanzamento(const QString& nome, modello& m) {
+std::optional<esito_dxf> finestra_principale::leggi_dxf_con_avanzamento(const QString& nome,
+                                                                        modello& m) {
     const std::filesystem::path p = percorso(nome);
     return leggi_file_dxf(p, m,
                           servizi_.avvia_avanzamento("Lettura di " + nome, dimensione_file(p)));
 }
 
-void Form6::apri_dxf(const QString& nome) {
+void finestra_principale::apri_dxf(const QString& nome) {
     modello letto;
     azzera_liste(letto);
     const auto prendi_letto = [&] {
@@ -92,13 +93,13 @@ void Form6::apri_dxf(const QString& nome) {
     aggiorna_esportazione();
 }
 
-void Form6::comando_apri_xyz() {
+void finestra_principale::comando_apri_xyz() {
     const auto scelto = servizi_.apri_file("*.xyz", "*.xyz");
     if (!scelto) return;
     apri_xyz(*scelto);
 }
 
-void Form6::apri_xyz(const QString& nome) {
+void finestra_principale::apri_xyz(const QString& nome) {
     if (nome.isEmpty()) {
         servizi_.beep();
         servizi_.messaggio("File non selezionato.Operazione annullata");

@@ -1,6 +1,6 @@
 // "Fotocamera..." and "Verifiche del piano": the camera chosen from the list
 // fills the boxes as if typed, and the checks window follows every calculation.
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "base/testo_numeri.h"
 #include "common/percorsi.h"
 #include "dialogs/fotocamere_dialogo.h"
@@ -8,7 +8,7 @@
 
 namespace pianopre {
 
-void Form6::comando_fotocamera() {
+void finestra_principale::comando_fotocamera() {
     finestra_fotocamere dialogo(percorso_fotocamere_predefinite(), percorso_fotocamere_utente(),
                                 servizi_, formato_, this);
     if (dialogo.exec() != QDialog::Accepted || !dialogo.scelta()) return;
@@ -16,7 +16,7 @@ void Form6::comando_fotocamera() {
 }
 
 // The sizes go into the boxes in the regional form; the pixels stay with the job.
-void Form6::usa_fotocamera(const voce_fotocamera& voce) {
+void finestra_principale::usa_fotocamera(const voce_fotocamera& voce) {
     const auto testo = [this](double x) {
         return QString::fromStdString(testo_generale(x, formato_));
     };
@@ -28,11 +28,11 @@ void Form6::usa_fotocamera(const voce_fotocamera& voce) {
     segna_modifiche();
 }
 
-void Form6::comando_verifiche() {
+void finestra_principale::comando_verifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new finestra_verifiche(commessa_, formato_, this);
         connect(verifiche_, &finestra_verifiche::impostazioni_cambiate, this,
-                &Form6::segna_modifiche);
+                &finestra_principale::segna_modifiche);
         verifiche_->move(frameGeometry().topRight() +
                          QPoint(8, 0));  // beside, not over the picture
         aggiorna_verifiche();
@@ -42,7 +42,7 @@ void Form6::comando_verifiche() {
     verifiche_->activateWindow();
 }
 
-void Form6::aggiorna_verifiche() {
+void finestra_principale::aggiorna_verifiche() {
     if (verifiche_ == nullptr) return;
     if (piano_valido_.value_or(false)) {
         verifiche_->piano_pronto();

@@ -11,7 +11,7 @@
 #include <QSettings>
 #include <new>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "exchange/file_scambio.h"
 
 namespace pianopre {
@@ -41,7 +41,7 @@ std::string utf8(const QLineEdit* casella) {
 
 }  // namespace
 
-dati_file_lavoro Form6::dati_attuali() const {
+dati_file_lavoro finestra_principale::dati_attuali() const {
     dati_file_lavoro d = dati_da_commessa(commessa_);
     d.caselle = {utf8(c_.casella_focale),   utf8(c_.casella_larg_neg),  utf8(c_.casella_alt_neg),
                  utf8(c_.casella_scala),    utf8(c_.casella_larg_sogg), utf8(c_.casella_alt_sogg),
@@ -56,7 +56,7 @@ dati_file_lavoro Form6::dati_attuali() const {
 
 // The job as its file would hold it, the view aside: moving about the
 // drawing is not a change of the job.
-std::string Form6::impronta_lavoro() const {
+std::string finestra_principale::impronta_lavoro() const {
     dati_file_lavoro d = dati_attuali();
     d.vista = tipo_vista::pianta;
     d.finestra.reset();
@@ -67,7 +67,7 @@ std::string Form6::impronta_lavoro() const {
     }
 }
 
-void Form6::aggiorna_titolo() {
+void finestra_principale::aggiorna_titolo() {
     if (file_lavoro_.isEmpty()) {
         setWindowTitle(titolo_programma);
         return;
@@ -77,20 +77,20 @@ void Form6::aggiorna_titolo() {
                    (cambiato ? "*" : ""));
 }
 
-void Form6::segna_modifiche() {
+void finestra_principale::segna_modifiche() {
     if (file_toccati_) aggiorna_titolo();
 }
 
 // Asked only once a job file was opened or saved in this run; true when the
 // command may go on.
-bool Form6::conferma_perdita() {
+bool finestra_principale::conferma_perdita() {
     if (!file_toccati_ || impronta_lavoro() == salvato_) return true;
     const auto risposta = servizi_.domanda_annulla("Salvare le modifiche al lavoro?");
     if (!risposta) return false;
     return !*risposta || comando_salva_lavoro();
 }
 
-void Form6::azzera_lavoro() {
+void finestra_principale::azzera_lavoro() {
     QLineEdit* caselle[] = {c_.casella_focale,   c_.casella_larg_neg,  c_.casella_alt_neg,
                             c_.casella_alt_sogg, c_.casella_larg_sogg, c_.casella_distanza,
                             c_.casella_scala,    c_.casella_base};
@@ -127,7 +127,7 @@ void Form6::azzera_lavoro() {
     ridis(adattamento::adatta);
 }
 
-void Form6::comando_nuovo() {
+void finestra_principale::comando_nuovo() {
     if (!conferma_perdita()) return;
     azzera_lavoro();
     file_lavoro_.clear();
@@ -135,12 +135,12 @@ void Form6::comando_nuovo() {
     aggiorna_titolo();
 }
 
-void Form6::comando_apri_lavoro() {
+void finestra_principale::comando_apri_lavoro() {
     const auto scelto = servizi_.apri_file("*.pianopre", "*.pianopre");
     if (scelto) apri_lavoro(*scelto);
 }
 
-void Form6::apri_lavoro(const QString& nome) {
+void finestra_principale::apri_lavoro(const QString& nome) {
     if (!conferma_perdita()) return;
     esito_lettura_lavoro esito;
     try {
@@ -198,12 +198,12 @@ void Form6::apri_lavoro(const QString& nome) {
     aggiorna_titolo();
 }
 
-bool Form6::comando_salva_lavoro() {
+bool finestra_principale::comando_salva_lavoro() {
     if (file_lavoro_.isEmpty()) return comando_salva_lavoro_con_nome();
     return salva_lavoro_in(file_lavoro_);
 }
 
-bool Form6::comando_salva_lavoro_con_nome() {
+bool finestra_principale::comando_salva_lavoro_con_nome() {
     const QString proposto =
         file_lavoro_.isEmpty() ? QStringLiteral("lavoro.pianopre") : file_lavoro_;
     const auto scelto = servizi_.salva_file("*.pianopre", proposto);
@@ -211,7 +211,7 @@ bool Form6::comando_salva_lavoro_con_nome() {
     return salva_lavoro_in(con_estensione_lavoro(*scelto));
 }
 
-bool Form6::salva_lavoro_in(const QString& nome) {
+bool finestra_principale::salva_lavoro_in(const QString& nome) {
     try {
         scrivi_file_lavoro(percorso(nome), dati_attuali());
     } catch (const std::exception& e) {
@@ -227,7 +227,7 @@ bool Form6::salva_lavoro_in(const QString& nome) {
     return true;
 }
 
-void Form6::ricorda_recente(const QString& nome) {
+void finestra_principale::ricorda_recente(const QString& nome) {
     QSettings impostazioni;
     QStringList recenti = impostazioni.value("lavori_recenti").toStringList();
     const QString assoluto = QFileInfo(nome).absoluteFilePath();
@@ -237,7 +237,7 @@ void Form6::ricorda_recente(const QString& nome) {
     impostazioni.setValue("lavori_recenti", recenti);
 }
 
-void Form6::aggiorna_recenti() {
+void finestra_principale::aggiorna_recenti() {
     menu_recenti_->clear();
     const QStringList recenti = QSettings().value("lavori_recenti").toStringList();
     for (int i = 0; i < recenti.size(); ++i) {
@@ -248,7 +248,7 @@ void Form6::aggiorna_recenti() {
     if (recenti.isEmpty()) menu_recenti_->addAction("(nessuno)")->setEnabled(false);
 }
 
-void Form6::apri_file(const QString& nome) {
+void finestra_principale::apri_file(const QString& nome) {
     const QString estensione = QFileInfo(nome).suffix().toLower();
     if (estensione == "pianopre") {
         apri_lavoro(nome);
@@ -272,18 +272,18 @@ QString file_trascinato(const QMimeData* dati) {
 }
 }  // namespace
 
-void Form6::dragEnterEvent(QDragEnterEvent* evento) {
+void finestra_principale::dragEnterEvent(QDragEnterEvent* evento) {
     if (!file_trascinato(evento->mimeData()).isEmpty()) evento->acceptProposedAction();
 }
 
-void Form6::dropEvent(QDropEvent* evento) {
+void finestra_principale::dropEvent(QDropEvent* evento) {
     const QString nome = file_trascinato(evento->mimeData());
     if (nome.isEmpty()) return;
     evento->acceptProposedAction();
     apri_file(nome);
 }
 
-void Form6::closeEvent(QCloseEvent* evento) {
+void finestra_principale::closeEvent(QCloseEvent* evento) {
     if (conferma_perdita()) {
         evento->accept();
     } else {

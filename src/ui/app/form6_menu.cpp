@@ -3,7 +3,7 @@
 #include <QActionGroup>
 #include <QMenuBar>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 
 namespace pianopre {
 
@@ -18,14 +18,14 @@ QAction* voce(QMenu* menu, const char* nome, const QString& testo, const QKeySeq
 
 }  // namespace
 
-void Form6::crea_menu() {
+void finestra_principale::crea_menu() {
     QMenu* lavoro = menuBar()->addMenu("&Lavoro");
     lavoro->setObjectName("menu_lavoro");
     connect(voce(lavoro, "azione_nuovo", "&Nuovo", QKeySequence::New), &QAction::triggered, this,
-            &Form6::comando_nuovo);
+            &finestra_principale::comando_nuovo);
     connect(voce(lavoro, "azione_apri_lavoro", "Apri &lavoro...",
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
-            &QAction::triggered, this, &Form6::comando_apri_lavoro);
+            &QAction::triggered, this, &finestra_principale::comando_apri_lavoro);
     connect(voce(lavoro, "azione_salva_lavoro", "Salva la&voro",
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, [this] { comando_salva_lavoro(); });
@@ -33,55 +33,56 @@ void Form6::crea_menu() {
             &QAction::triggered, this, [this] { comando_salva_lavoro_con_nome(); });
     menu_recenti_ = lavoro->addMenu("Lavori &recenti");
     menu_recenti_->setObjectName("menu_recenti");
-    connect(menu_recenti_, &QMenu::aboutToShow, this, &Form6::aggiorna_recenti);
+    connect(menu_recenti_, &QMenu::aboutToShow, this, &finestra_principale::aggiorna_recenti);
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
-            &QAction::triggered, this, &Form6::comando_apri_dxf);
+            &QAction::triggered, this, &finestra_principale::comando_apri_dxf);
     connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),
-            &QAction::triggered, this, &Form6::comando_salva_dxf);
+            &QAction::triggered, this, &finestra_principale::comando_salva_dxf);
     connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
-            &Form6::comando_apri_xyz);
+            &finestra_principale::comando_apri_xyz);
     connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
-            &Form6::comando_salva_bmp);
+            &finestra_principale::comando_salva_bmp);
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
-            this, &Form6::comando_apri_sito);
+            this, &finestra_principale::comando_apri_sito);
     connect(voce(lavoro, "azione_chiudi_sito", "&Chiudi disegno del sito"), &QAction::triggered,
-            this, &Form6::comando_chiudi_sito);
+            this, &finestra_principale::comando_chiudi_sito);
     connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
-            &Form6::comando_colloca);
+            &finestra_principale::comando_colloca);
     connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
-            this, &Form6::comando_esporta_csv);
+            this, &finestra_principale::comando_esporta_csv);
     connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
-            &Form6::comando_report_pdf);
+            &finestra_principale::comando_report_pdf);
     connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
-            this, &Form6::comando_stampa);
+            this, &finestra_principale::comando_stampa);
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, this, &Form6::comando_fotocamera);
+            &QAction::triggered, this, &finestra_principale::comando_fotocamera);
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
-            &QAction::triggered, this, &Form6::esci);
+            &QAction::triggered, this, &finestra_principale::esci);
 
     crea_menu_vista();
 
     QMenu* aiuto = menuBar()->addMenu("&?");
     aiuto->setObjectName("menu_aiuto");
     connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
-            &Form6::comando_note);
-    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this, &Form6::comando_info);
+            &finestra_principale::comando_note);
+    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
+            &finestra_principale::comando_info);
 
     // "Calcola -->" has its key but no menu item.
     auto* calcolo = new QAction("Calcola", this);
     calcolo->setObjectName("azione_calcola");
     calcolo->setShortcut(Qt::Key_F5);
     addAction(calcolo);
-    connect(calcolo, &QAction::triggered, this, &Form6::calcola);
+    connect(calcolo, &QAction::triggered, this, &finestra_principale::calcola);
 }
 
 // The three views are one choice: the item of the view shown is checked, and
 // choosing one ticks its box as a click on it would.
-void Form6::crea_menu_vista() {
+void finestra_principale::crea_menu_vista() {
     QMenu* vista = menuBar()->addMenu("&Vista");
     vista->setObjectName("menu_vista");
     auto* gruppo = new QActionGroup(this);
@@ -115,8 +116,9 @@ void Form6::crea_menu_vista() {
 
     vista->addSeparator();
     connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
-            &Form6::ridisegna);
-    connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this, &Form6::centra);
+            &finestra_principale::ridisegna);
+    connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this,
+            &finestra_principale::centra);
     connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn), &QAction::triggered,
             this, [this] { zoom(0.5); });
     connect(voce(vista, "azione_zoom_indietro", "Zoom &-", QKeySequence::ZoomOut),
@@ -124,9 +126,9 @@ void Form6::crea_menu_vista() {
     vista->addSeparator();
     connect(
         voce(vista, "azione_verifiche", "&Verifiche del piano", QKeySequence(Qt::CTRL | Qt::Key_L)),
-        &QAction::triggered, this, &Form6::comando_verifiche);
+        &QAction::triggered, this, &finestra_principale::comando_verifiche);
     connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
-            &QAction::triggered, this, &Form6::comando_stazioni);
+            &QAction::triggered, this, &finestra_principale::comando_stazioni);
 }
 
 }  // namespace pianopre

@@ -6,7 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "report/report.h"
 
 namespace pianopre {
@@ -25,7 +25,7 @@ std::filesystem::path percorso_pdf(const QString& nome) {
 
 }  // namespace
 
-bool Form6::piano_da_stampare() {
+bool finestra_principale::piano_da_stampare() {
     if (commessa_.fase == fase_calcolo::schema && piano_valido_.value_or(false)) return true;
     servizi_.messaggio("Errore: nessun piano da stampare: premere \"Calcola -->\".");
     return false;
@@ -33,7 +33,7 @@ bool Form6::piano_da_stampare() {
 
 // The page shows the boxes as they are; the job's name is its file's.
 template <class F>
-void Form6::con_contenuto_report(F&& usa) const {
+void finestra_principale::con_contenuto_report(F&& usa) const {
     const contenuto_report contenuto{
         commessa_,
         caselle_lavoro{latin1(c_.casella_focale), latin1(c_.casella_larg_neg),
@@ -48,7 +48,7 @@ void Form6::con_contenuto_report(F&& usa) const {
     usa(contenuto);
 }
 
-void Form6::comando_report_pdf() {
+void finestra_principale::comando_report_pdf() {
     if (!piano_da_stampare()) return;
     const QString proposto = file_lavoro_.isEmpty()
                                  ? QStringLiteral("piano.pdf")
@@ -71,7 +71,7 @@ void Form6::comando_report_pdf() {
     if (scritto) servizi_.messaggio("File: " + nome + " salvato.");
 }
 
-void Form6::comando_stampa() {
+void finestra_principale::comando_stampa() {
     if (!piano_da_stampare()) return;
     QPrinter stampante(QPrinter::HighResolution);
     QPrintDialog dialogo(&stampante, this);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "dialogs/collocazione_dialogo.h"
 #include "exchange/file_scambio.h"
 
@@ -28,7 +28,7 @@ bool e_vertice(const entita& e) {
 
 }  // namespace
 
-void Form6::comando_apri_sito() {
+void finestra_principale::comando_apri_sito() {
     const auto scelto = servizi_.apri_file("*.dxf", "*.dxf");
     if (!scelto) return;  // the site drawing stays as it was
     modello letto;
@@ -60,7 +60,7 @@ void Form6::comando_apri_sito() {
     segna_modifiche();
 }
 
-void Form6::comando_chiudi_sito() {
+void finestra_principale::comando_chiudi_sito() {
     commessa_.disegno_sito.lista_entita.azzera();
     commessa_.file_sito.clear();
     c_.area->pulisci();
@@ -68,7 +68,7 @@ void Form6::comando_chiudi_sito() {
     segna_modifiche();
 }
 
-void Form6::comando_colloca() {
+void finestra_principale::comando_colloca() {
     collocazione proposta = commessa_.sito;
     if (e_identita(proposta)) {
         // A job not placed yet offers the unit chosen last time.
@@ -78,7 +78,7 @@ void Form6::comando_colloca() {
     apri_dialogo_collocazione(proposta);
 }
 
-void Form6::apri_dialogo_collocazione(const collocazione& proposta) {
+void finestra_principale::apri_dialogo_collocazione(const collocazione& proposta) {
     finestra_collocazione dialogo(proposta, servizi_, formato_, this);
     if (dialogo.exec() != QDialog::Accepted || !dialogo.scelta()) return;
     QSettings().setValue("collocazione/unita",
@@ -90,7 +90,7 @@ void Form6::apri_dialogo_collocazione(const collocazione& proposta) {
     colloca(*dialogo.scelta());
 }
 
-void Form6::colloca(const collocazione& c) {
+void finestra_principale::colloca(const collocazione& c) {
     commessa_.sito = c;
     c_.area->pulisci();
     ridis(adattamento::adatta);
@@ -99,7 +99,7 @@ void Form6::colloca(const collocazione& c) {
 }
 
 // The clicks are taken in the plan view, where the picture shows East and North.
-void Form6::inizia_scelta(const collocazione& base) {
+void finestra_principale::inizia_scelta(const collocazione& base) {
     if (c_.fronte->isChecked()) c_.fronte->click();
     if (c_.assonometrica->isChecked()) c_.assonometrica->click();
     c_.area->pulisci();
@@ -112,7 +112,7 @@ void Form6::inizia_scelta(const collocazione& base) {
 
 // The vertex or point of the site drawing or the control point nearest to the
 // click within 8 pixels; the click itself when there is none.
-punto3 Form6::punto_agganciato(double u, double v) const {
+punto3 finestra_principale::punto_agganciato(double u, double v) const {
     const area_disegno& area = *c_.area;
     const QPointF clic = area.in_pixel(u, v);
     double migliore = aggancio_pixel * aggancio_pixel;
@@ -131,7 +131,7 @@ punto3 Form6::punto_agganciato(double u, double v) const {
     return scelto;
 }
 
-void Form6::clic_di_scelta(double u, double v) {
+void finestra_principale::clic_di_scelta(double u, double v) {
     const punto3 p = punto_agganciato(u, v);
     if (scelta_.passo == 1) {
         scelta_.a = p;

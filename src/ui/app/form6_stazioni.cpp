@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "dialogs/stazioni_finestra.h"
 #include "site/stazioni_csv.h"
 
@@ -54,7 +54,7 @@ std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
 
 }  // namespace
 
-void Form6::comando_stazioni() {
+void finestra_principale::comando_stazioni() {
     if (stazioni_ == nullptr) {
         stazioni_ = new finestra_stazioni(formato_, this);
         stazioni_->move(frameGeometry().bottomLeft() + QPoint(0, 8));
@@ -65,7 +65,7 @@ void Form6::comando_stazioni() {
     stazioni_->activateWindow();
 }
 
-void Form6::aggiorna_stazioni() {
+void finestra_principale::aggiorna_stazioni() {
     if (stazioni_ == nullptr || !stazioni_->isVisible()) return;
     stazioni_->mostra(stazioni_commessa(commessa_), modelli_commessa(commessa_),
                       commessa_.sito.unita, modello_.lista_punti.n_punti() > 0);
@@ -73,7 +73,7 @@ void Form6::aggiorna_stazioni() {
 
 // Models short of points are outlined in red in the front view, once control
 // points are loaded: without any, the view stays as it always was.
-std::vector<std::array<punto3, 4>> Form6::contorni_scarsi() const {
+std::vector<std::array<punto3, 4>> finestra_principale::contorni_scarsi() const {
     std::vector<std::array<punto3, 4>> contorni;
     if (modello_.lista_punti.n_punti() == 0) return contorni;
     for (const riga_modello& m : modelli_commessa(commessa_).righe) {
@@ -85,7 +85,7 @@ std::vector<std::array<punto3, 4>> Form6::contorni_scarsi() const {
     return contorni;
 }
 
-void Form6::comando_esporta_csv() {
+void finestra_principale::comando_esporta_csv() {
     if (commessa_.fase != fase_calcolo::schema) {
         servizi_.messaggio("Errore: nessun piano da esportare: premere \"Calcola -->\".");
         return;

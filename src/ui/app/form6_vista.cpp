@@ -2,7 +2,7 @@
 // buttons, dragging in the picture and the mouse wheel.
 #include <cstdlib>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 
 namespace pianopre {
 
@@ -11,7 +11,7 @@ constexpr double zoom_avanti = 0.5;
 constexpr double zoom_indietro = 2.0;
 }  // namespace
 
-void Form6::zoom(double fattore) {
+void finestra_principale::zoom(double fattore) {
     area_disegno& area = *c_.area;
     const auto nuova = zoom_centro(area.scala(), fattore);
     if (!nuova) return;  // the window would stop being usable: the step is ignored
@@ -21,7 +21,7 @@ void Form6::zoom(double fattore) {
     servizi_.beep();
 }
 
-void Form6::centra() {
+void finestra_principale::centra() {
     commessa_.origine = centra_schema(modello_.lista_entita);
     c_.area->pulisci();
     ridis(adattamento::adatta);
@@ -31,7 +31,7 @@ void Form6::centra() {
 
 // The scheme follows a displacement in the picture: in front view the picture's
 // vertical is the height, in plan view the depth.
-void Form6::sposta_schema(float dx, float dy) {
+void finestra_principale::sposta_schema(float dx, float dy) {
     if (c_.fronte->isChecked()) {
         commessa_.origine.x += dx;
         commessa_.origine.z += dy;
@@ -47,7 +47,7 @@ void Form6::sposta_schema(float dx, float dy) {
     aggiorna_stazioni();
 }
 
-void Form6::freccia_premuta(freccia direzione) {
+void finestra_principale::freccia_premuta(freccia direzione) {
     area_disegno& area = *c_.area;
     const passo_freccia passo = passo_di(area.scala(), direzione);
     if (c_.sposta_schema->isChecked()) {
@@ -59,14 +59,14 @@ void Form6::freccia_premuta(freccia direzione) {
     ridis(adattamento::mantieni);
 }
 
-void Form6::mouse_premuto(double u, double v, int pulsante) {
+void finestra_principale::mouse_premuto(double u, double v, int pulsante) {
     if (pulsante != Qt::LeftButton) return;
     x_premuto = static_cast<float>(u);
     y_premuto = static_cast<float>(v);
     premuto_ = true;
 }
 
-void Form6::mouse_rilasciato(double u, double v, int pulsante) {
+void finestra_principale::mouse_rilasciato(double u, double v, int pulsante) {
     if (pulsante != Qt::LeftButton || !premuto_) return;
     if (scelta_.passo != 0) {
         premuto_ = false;
@@ -88,7 +88,7 @@ void Form6::mouse_rilasciato(double u, double v, int pulsante) {
     servizi_.beep();
 }
 
-void Form6::rotella(double u, double v, int scatti) {
+void finestra_principale::rotella(double u, double v, int scatti) {
     area_disegno& area = *c_.area;
     finestra_vista f = area.scala();
     const double fattore = scatti > 0 ? zoom_avanti : zoom_indietro;

@@ -3,17 +3,17 @@
 
 #include <QTest>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "job/commessa.h"
 #include "support/servizi_finti.h"
 
 namespace pianopre {
 
-struct banco_form6 {
+struct banco_finestra {
     commessa lavoro;
     modello& m = lavoro.disegno;
     servizi_finti servizi;
-    Form6 finestra{lavoro, servizi, formato_regionale::italiano()};
+    finestra_principale finestra{lavoro, servizi, formato_regionale::italiano()};
     const controlli_principali& c = finestra.controlli();
 
     // The first worked example: focal length 100, negative 60 x 60 (start-up

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "common/servizi_utente.h"
 #include "job/commessa.h"
 
@@ -28,7 +28,7 @@ void avvio(benchmark::State& stato) {
     for (auto _ : stato) {
         commessa lavoro;
         servizi_muti s;
-        Form6 finestra(lavoro, s, formato_regionale::italiano());
+        finestra_principale finestra(lavoro, s, formato_regionale::italiano());
         finestra.show();
         benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(&finestra));
         QApplication::processEvents();
@@ -41,7 +41,7 @@ BENCHMARK(avvio)->Unit(benchmark::kMillisecond);
 void calcola(benchmark::State& stato) {
     commessa lavoro;
     servizi_muti s;
-    Form6 finestra(lavoro, s, formato_regionale::italiano());
+    finestra_principale finestra(lavoro, s, formato_regionale::italiano());
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) stato.SkipWithError("finestra non mostrata");
     const controlli_principali& c = finestra.controlli();

@@ -1,7 +1,7 @@
 // Views, zoom, centring, arrows and the mouse in the real window.
 #include <gtest/gtest.h>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 
 namespace pianopre {
 namespace {
@@ -13,14 +13,14 @@ void finestra_uguale(const finestra_vista& f, float l, float t, float w, float h
     EXPECT_FLOAT_EQ(f.height, h);
 }
 
-void trascina(banco_form6& b, double x0, double y0, double x1, double y1,
+void trascina(banco_finestra& b, double x0, double y0, double x1, double y1,
               int pulsante = Qt::LeftButton) {
     emit b.c.area->premuto(x0, y0, pulsante);
     emit b.c.area->rilasciato(x1, y1, pulsante);
 }
 
 TEST(Viste, FronteEAssonometriaSiEscludono) {
-    banco_form6 b;
+    banco_finestra b;
     b.clic(b.c.assonometrica);
     EXPECT_EQ(b.finestra.modo_vista(), tipo_vista::assonometrica);
     b.clic(b.c.fronte);
@@ -36,13 +36,13 @@ TEST(Viste, FronteEAssonometriaSiEscludono) {
 }
 
 TEST(Viste, RidisegnaRiadatta) {
-    banco_form6 b;
+    banco_finestra b;
     b.clic(b.c.ridisegna);
     finestra_uguale(b.c.area->scala(), -10.0f / 22, 10 + 10.0f / 22, 16.042781f, -10.909091f);
 }
 
 TEST(Zoom, PiuEMenoConIlBeep) {
-    banco_form6 b;
+    banco_finestra b;
     b.c.area->imposta_scala({0, 10, 16, -10});
     b.clic(b.c.zoom_avanti);
     finestra_uguale(b.c.area->scala(), 4, 7.5f, 8, -5);
@@ -59,7 +59,7 @@ TEST(Zoom, PiuEMenoConIlBeep) {
 }
 
 TEST(Centra, SchemaCalcolatoSenzaPuntiMarcati) {
-    banco_form6 b;
+    banco_finestra b;
     b.esempio();
     b.calcola();
     b.clic(b.c.centra);
@@ -75,7 +75,7 @@ TEST(Centra, SchemaCalcolatoSenzaPuntiMarcati) {
 }
 
 TEST(Mouse, TrascinamentoSpostaLaVista) {
-    banco_form6 b;
+    banco_finestra b;
     b.c.area->imposta_scala({0, 10, 16, -10});
     trascina(b, 2, 3, 5, 1);
     finestra_uguale(b.c.area->scala(), -3, 12, 16, -10);
@@ -90,7 +90,7 @@ TEST(Mouse, TrascinamentoSpostaLaVista) {
 }
 
 TEST(Mouse, RilascioSenzaPressioneIgnorato) {
-    banco_form6 b;
+    banco_finestra b;
     b.c.area->imposta_scala({0, 10, 16, -10});
     emit b.c.area->rilasciato(5, 5, Qt::LeftButton);
     finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
@@ -98,7 +98,7 @@ TEST(Mouse, RilascioSenzaPressioneIgnorato) {
 }
 
 TEST(Mouse, SpostaSchemaSecondoLaVista) {
-    banco_form6 b;
+    banco_finestra b;
     b.c.sposta_schema->setChecked(true);
     trascina(b, 2, 3, 5, 1);  // plan: x and y
     EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 3);
@@ -117,7 +117,7 @@ TEST(Mouse, SpostaSchemaSecondoLaVista) {
 }
 
 TEST(Frecce, UnQuartoDellaVistaODelloSchema) {
-    banco_form6 b;
+    banco_finestra b;
     b.c.area->imposta_scala({0, 10, 16, -10});
     b.clic(b.c.freccia_su);  // "^": the window goes up a quarter of its height
     finestra_uguale(b.c.area->scala(), 0, 12.5f, 16, -10);
@@ -136,7 +136,7 @@ TEST(Frecce, UnQuartoDellaVistaODelloSchema) {
 }
 
 TEST(Mouse, RotellaIngrandisceAttornoAlCursore) {
-    banco_form6 b;
+    banco_finestra b;
     b.c.area->imposta_scala({0, 10, 16, -10});
     emit b.c.area->rotella(4, 6, 1);
     const finestra_vista f = b.c.area->scala();
@@ -148,7 +148,7 @@ TEST(Mouse, RotellaIngrandisceAttornoAlCursore) {
 
 // Real mouse events arrive in drawing units through the picture's scale.
 TEST(Mouse, EventiRealiInCoordinateDelDisegno) {
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.show();
     b.c.area->imposta_scala({0, 42.3f, 62.3f, -42.3f});  // ten pixels a unit
     QTest::mousePress(b.c.area, Qt::LeftButton, {}, QPoint(101, 101));

@@ -1,5 +1,5 @@
 // The main window: start-up and the handlers of the view commands.
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -13,7 +13,8 @@ constexpr int larghezza_client = 767;  // 11505 twips
 constexpr int altezza_client = 671;    // 10065 twips
 }  // namespace
 
-Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato, QWidget* parent)
+finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servizi,
+                                         formato_regionale formato, QWidget* parent)
     : QMainWindow(parent),
       commessa_(lavoro),
       modello_(lavoro.disegno),
@@ -39,48 +40,48 @@ Form6::Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale format
     resize(larghezza_client, altezza_client + menuBar()->sizeHint().height());
 }
 
-void Form6::collega_comandi() {
-    connect(c_.esci, &QPushButton::clicked, this, &Form6::esci);
-    connect(c_.fronte, &QCheckBox::clicked, this, &Form6::clic_fronte);
-    connect(c_.assonometrica, &QCheckBox::clicked, this, &Form6::clic_assonometrica);
-    connect(c_.ridisegna, &QPushButton::clicked, this, &Form6::ridisegna);
-    connect(c_.calcola, &QPushButton::clicked, this, &Form6::calcola);
+void finestra_principale::collega_comandi() {
+    connect(c_.esci, &QPushButton::clicked, this, &finestra_principale::esci);
+    connect(c_.fronte, &QCheckBox::clicked, this, &finestra_principale::clic_fronte);
+    connect(c_.assonometrica, &QCheckBox::clicked, this, &finestra_principale::clic_assonometrica);
+    connect(c_.ridisegna, &QPushButton::clicked, this, &finestra_principale::ridisegna);
+    connect(c_.calcola, &QPushButton::clicked, this, &finestra_principale::calcola);
     connect(c_.zoom_avanti, &QPushButton::clicked, this, [this] { zoom(0.5); });
     connect(c_.zoom_indietro, &QPushButton::clicked, this, [this] { zoom(2.0); });
-    connect(c_.centra, &QPushButton::clicked, this, &Form6::centra);
+    connect(c_.centra, &QPushButton::clicked, this, &finestra_principale::centra);
     connect(c_.freccia_su, &QPushButton::clicked, this, [this] { freccia_premuta(freccia::su); });
     connect(c_.freccia_giu, &QPushButton::clicked, this, [this] { freccia_premuta(freccia::giu); });
     connect(c_.freccia_sinistra, &QPushButton::clicked, this,
             [this] { freccia_premuta(freccia::sinistra); });
     connect(c_.freccia_destra, &QPushButton::clicked, this,
             [this] { freccia_premuta(freccia::destra); });
-    connect(c_.area, &area_disegno::premuto, this, &Form6::mouse_premuto);
-    connect(c_.area, &area_disegno::rilasciato, this, &Form6::mouse_rilasciato);
-    connect(c_.area, &area_disegno::rotella, this, &Form6::rotella);
-    connect(c_.apri_dxf, &QPushButton::clicked, this, &Form6::comando_apri_dxf);
-    connect(c_.salva_dxf, &QPushButton::clicked, this, &Form6::comando_salva_dxf);
-    connect(c_.apri_xyz, &QPushButton::clicked, this, &Form6::comando_apri_xyz);
-    connect(c_.salva_bmp, &QPushButton::clicked, this, &Form6::comando_salva_bmp);
-    connect(c_.info, &QPushButton::clicked, this, &Form6::comando_info);
-    connect(c_.note, &QPushButton::clicked, this, &Form6::comando_note);
+    connect(c_.area, &area_disegno::premuto, this, &finestra_principale::mouse_premuto);
+    connect(c_.area, &area_disegno::rilasciato, this, &finestra_principale::mouse_rilasciato);
+    connect(c_.area, &area_disegno::rotella, this, &finestra_principale::rotella);
+    connect(c_.apri_dxf, &QPushButton::clicked, this, &finestra_principale::comando_apri_dxf);
+    connect(c_.salva_dxf, &QPushButton::clicked, this, &finestra_principale::comando_salva_dxf);
+    connect(c_.apri_xyz, &QPushButton::clicked, this, &finestra_principale::comando_apri_xyz);
+    connect(c_.salva_bmp, &QPushButton::clicked, this, &finestra_principale::comando_salva_bmp);
+    connect(c_.info, &QPushButton::clicked, this, &finestra_principale::comando_info);
+    connect(c_.note, &QPushButton::clicked, this, &finestra_principale::comando_note);
     // "Cancella PF" has nothing to delete: no control point is ever selected.
     for (QLineEdit* casella :
          {c_.casella_focale, c_.casella_larg_neg, c_.casella_alt_neg, c_.casella_alt_sogg,
           c_.casella_larg_sogg, c_.casella_distanza, c_.casella_scala, c_.casella_base})
-        connect(casella, &QLineEdit::textChanged, this, &Form6::segna_modifiche);
+        connect(casella, &QLineEdit::textChanged, this, &finestra_principale::segna_modifiche);
     for (QCheckBox* b : {c_.metrica, c_.blocca_base})
-        connect(b, &QCheckBox::toggled, this, &Form6::segna_modifiche);
+        connect(b, &QCheckBox::toggled, this, &finestra_principale::segna_modifiche);
 }
 
-void Form6::aggiorna_esportazione() {
+void finestra_principale::aggiorna_esportazione() {
     modello_.salva_tre_viste = modello_.lista_entita.n_entita() > 0;
 }
 
-tipo_vista Form6::modo_vista() const {
+tipo_vista finestra_principale::modo_vista() const {
     return pianopre::modo_vista(c_.fronte->isChecked(), c_.assonometrica->isChecked());
 }
 
-stato_vista Form6::vista() const {
+stato_vista finestra_principale::vista() const {
     stato_vista v;
     v.fronte = c_.fronte->isChecked();
     v.assonometrica = c_.assonometrica->isChecked();
@@ -93,13 +94,13 @@ stato_vista Form6::vista() const {
     return v;
 }
 
-void Form6::rappo_prop() {
+void finestra_principale::rappo_prop() {
     adatta_vista(*c_.area, modello_.lista_entita, vista());
 }
 
 // A drawing of a million entities and more takes a good part of a second to
 // draw: it shows its progress, and a Cancel leaves the picture as far as drawn.
-void Form6::ridis(adattamento rifai) {
+void finestra_principale::ridis(adattamento rifai) {
     constexpr std::int64_t entita_con_avanzamento = 1'000'000;
     const stato_vista v = vista();
     const std::int64_t totale = entita_da_disegnare(modello_.lista_entita, v);
@@ -113,7 +114,7 @@ void Form6::ridis(adattamento rifai) {
     pianopre::ridis(*c_.area, modello_.lista_entita, v, rifai, rapporto);
 }
 
-void Form6::esci() {
+void finestra_principale::esci() {
     // Asked only when a job file was opened or saved in this run and has changed.
     if (!conferma_perdita()) return;
     QApplication::exit(0);
@@ -121,15 +122,15 @@ void Form6::esci() {
 
 // Ticking one view clears the other; setChecked is not a click, so the clear
 // does not bounce back.
-void Form6::clic_fronte() {
+void finestra_principale::clic_fronte() {
     if (c_.assonometrica->isChecked()) c_.assonometrica->setChecked(false);
 }
 
-void Form6::clic_assonometrica() {
+void finestra_principale::clic_assonometrica() {
     if (c_.fronte->isChecked()) c_.fronte->setChecked(false);
 }
 
-void Form6::ridisegna() {
+void finestra_principale::ridisegna() {
     c_.area->pulisci();
     ridis(adattamento::adatta);
 }

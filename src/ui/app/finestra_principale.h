@@ -1,4 +1,5 @@
-// The main window: it shows a job, and has one handler per control.
+// finestra_principale: the main window. It shows a job, and has one handler
+// per control.
 #pragma once
 
 #include <QMainWindow>
@@ -20,7 +21,7 @@ class finestra_verifiche;
 class finestra_stazioni;
 struct voce_fotocamera;
 
-class Form6 : public QMainWindow {
+class finestra_principale : public QMainWindow {
     Q_OBJECT
 public:
     // Opens a job (.pianopre), a drawing (.dxf) or control points (.xyz).
@@ -30,8 +31,8 @@ public:
     // from its file.
     void segna_modifiche();
 
-    Form6(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
-          QWidget* parent = nullptr);
+    finestra_principale(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
+                        QWidget* parent = nullptr);
 
     const controlli_principali& controlli() const { return c_; }
 
@@ -41,9 +42,6 @@ public:
     void rappo_prop();
     // Draws the drawing, fitting the view first when asked. Does not clear the picture.
     void ridis(adattamento rifai);
-
-    // Called when the window is activated; there is nothing to refresh.
-    void riempi_dati() {}
 
     // Saves the plan, front and axonometric views as nome_disegno + "p.bmp",
     // "f.bmp", "a.bmp", then leaves the picture in plan view, fitted. Does
