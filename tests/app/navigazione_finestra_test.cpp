@@ -153,10 +153,10 @@ TEST(Mouse, EventiRealiInCoordinateDelDisegno) {
     b.c.area->imposta_scala({0, 42.3f, 62.3f, -42.3f});  // ten pixels a unit
     QTest::mousePress(b.c.area, Qt::LeftButton, {}, QPoint(101, 101));
     QTest::mouseRelease(b.c.area, Qt::LeftButton, {}, QPoint(131, 121));
-    EXPECT_NEAR(b.finestra.x_premuto, 10, 1e-4);
-    EXPECT_NEAR(b.finestra.y_premuto, 32.3, 1e-4);
-    EXPECT_NEAR(b.finestra.x_rilascio, 13, 1e-4);
-    EXPECT_NEAR(b.finestra.y_rilascio, 30.3, 1e-4);
+    EXPECT_NEAR(b.finestra.mouse().x_premuto, 10, 1e-4);
+    EXPECT_NEAR(b.finestra.mouse().y_premuto, 32.3, 1e-4);
+    EXPECT_NEAR(b.finestra.mouse().x_rilascio, 13, 1e-4);
+    EXPECT_NEAR(b.finestra.mouse().y_rilascio, 30.3, 1e-4);
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 #include <array>
 #include <optional>
 
+#include "app/collegamenti_finestra.h"
 #include "app/controlli_principali.h"
+#include "app/navigazione_finestra.h"
+#include "app/vista_disegno.h"
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
 #include "exchange/dxf_lettura.h"
@@ -37,11 +40,9 @@ public:
     const controlli_principali& controlli() const { return c_; }
 
     // "Fronte" wins over "Assonom.".
-    tipo_vista modo_vista() const;
-    // Fits the view window to the drawing.
-    void rappo_prop();
+    tipo_vista modo_vista() const { return vista_.modo_vista(); }
     // Draws the drawing, fitting the view first when asked. Does not clear the picture.
-    void ridis(adattamento rifai);
+    void ridis(adattamento rifai) { vista_.ridis(rifai); }
 
     // Saves the plan, front and axonometric views as nome_disegno + "p.bmp",
     // "f.bmp", "a.bmp", then leaves the picture in plan view, fitted. Does
@@ -49,22 +50,17 @@ public:
     // the sequence with an error that names it.
     void esporta_tre_viste();
 
-    // Last left-button press and acted-on release in the picture, drawing units.
-    float x_premuto = 0;
-    float y_premuto = 0;
-    float x_rilascio = 0;
-    float y_rilascio = 0;
+    // Where the left button was last pressed and released in the picture.
+    const posizioni_mouse& mouse() const { return navigazione_.mouse(); }
 
 private:
     void collega_comandi();
+    void collega_frecce_e_mouse();
     void crea_menu();
     void crea_menu_vista();
-    stato_vista vista() const;
+    stato_vista vista() const { return vista_.vista(); }
 
     void esci();
-    void clic_fronte();
-    void clic_assonometrica();
-    void ridisegna();
 
     // "Calcola -->" and its steps.
     void calcola();
@@ -72,16 +68,6 @@ private:
     void scrivi_risultati();
     void colora_avvisi();
     void mostra_schema();
-
-    // Zoom, centring, arrows, mouse.
-    void zoom(double fattore);
-    void centra();
-    void freccia_premuta(freccia direzione);
-    void sposta_schema(float dx, float dy);
-    void mouse_premuto(double u, double v, int pulsante);
-    void mouse_rilasciato(double u, double v, int pulsante);
-    void rotella(double u, double v, int scatti);
-    bool premuto_ = false;  // a left press happened in the picture
 
     // The three-view export is offered while there is a drawing.
     void aggiorna_esportazione();
@@ -143,7 +129,6 @@ private:
     // "Stazioni e punti" and "Esporta stazioni CSV...".
     void comando_stazioni();
     void aggiorna_stazioni();
-    std::vector<std::array<punto3, 4>> contorni_scarsi() const;
     void comando_esporta_csv();
     finestra_stazioni* stazioni_ = nullptr;  // made at its first opening
 
@@ -164,6 +149,9 @@ private:
     servizi_utente& servizi_;
     formato_regionale formato_;
     controlli_principali c_;
+    collegamenti_finestra collegamenti_;
+    vista_disegno vista_;
+    navigazione_finestra navigazione_;
     finestra_verifiche* verifiche_ = nullptr;  // made at its first opening
     std::optional<bool> piano_valido_;         // none before the first calculation
 };

@@ -115,14 +115,15 @@ void finestra_principale::crea_menu_vista() {
     connect(c_.assonometrica, &QCheckBox::toggled, this, segui);
 
     vista->addSeparator();
+    navigazione_finestra& n = navigazione_;
     connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
-            &finestra_principale::ridisegna);
+            [this] { vista_.ridisegna(); });
     connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this,
-            &finestra_principale::centra);
+            [&n] { n.centra(); });
     connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn), &QAction::triggered,
-            this, [this] { zoom(0.5); });
+            this, [&n] { n.zoom_avanti(); });
     connect(voce(vista, "azione_zoom_indietro", "Zoom &-", QKeySequence::ZoomOut),
-            &QAction::triggered, this, [this] { zoom(2.0); });
+            &QAction::triggered, this, [&n] { n.zoom_indietro(); });
     vista->addSeparator();
     connect(
         voce(vista, "azione_verifiche", "&Verifiche del piano", QKeySequence(Qt::CTRL | Qt::Key_L)),

@@ -71,20 +71,6 @@ void finestra_principale::aggiorna_stazioni() {
                       commessa_.sito.unita, modello_.lista_punti.n_punti() > 0);
 }
 
-// Models short of points are outlined in red in the front view, once control
-// points are loaded: without any, the view stays as it always was.
-std::vector<std::array<punto3, 4>> finestra_principale::contorni_scarsi() const {
-    std::vector<std::array<punto3, 4>> contorni;
-    if (modello_.lista_punti.n_punti() == 0) return contorni;
-    for (const riga_modello& m : modelli_commessa(commessa_).righe) {
-        if (!m.scarso()) continue;
-        const double y = m.y_facciata;
-        contorni.push_back({punto3{m.x_da, y, m.z_da}, punto3{m.x_a, y, m.z_da},
-                            punto3{m.x_a, y, m.z_a}, punto3{m.x_da, y, m.z_a}});
-    }
-    return contorni;
-}
-
 void finestra_principale::comando_esporta_csv() {
     if (commessa_.fase != fase_calcolo::schema) {
         servizi_.messaggio("Errore: nessun piano da esportare: premere \"Calcola -->\".");
