@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMenuBar>
 
+#include "app/comandi_info.h"
 #include "app/icona.h"
 
 namespace pianopre {
@@ -38,7 +39,16 @@ finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servi
       vista_(lavoro, servizi, c_),
       navigazione_(lavoro, servizi, c_, collegamenti_,
                    {[this] { return scelta_.passo != 0; },
-                    [this](double u, double v) { clic_di_scelta(u, v); }}) {
+                    [this](double u, double v) { clic_di_scelta(u, v); }}),
+      stazioni_(lavoro, servizi, formato, *this),
+      calcolo_(lavoro, servizi, formato, c_, collegamenti_, [this] { verifiche_.aggiorna(); }),
+      verifiche_(lavoro, formato, *this, collegamenti_, [this] { return calcolo_.piano_valido(); }),
+      fotocamera_(lavoro, servizi, formato, c_, *this, collegamenti_),
+      bmp_(lavoro, servizi, c_, [this] { return vista_.vista(); }),
+      report_(
+          lavoro, servizi, formato, c_, *this,
+          [this] { return calcolo_.piano_valido().value_or(false); },
+          [this] { return file_lavoro_; }) {
     setObjectName("Form6");
     setWindowTitle(
         "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici");
@@ -58,14 +68,14 @@ void finestra_principale::collega_comandi() {
     connect(c_.fronte, &QCheckBox::clicked, this, [this] { vista_.clic_fronte(); });
     connect(c_.assonometrica, &QCheckBox::clicked, this, [this] { vista_.clic_assonometrica(); });
     connect(c_.ridisegna, &QPushButton::clicked, this, [this] { vista_.ridisegna(); });
-    connect(c_.calcola, &QPushButton::clicked, this, &finestra_principale::calcola);
+    connect(c_.calcola, &QPushButton::clicked, this, [this] { calcolo_.calcola(); });
     collega_frecce_e_mouse();
     connect(c_.apri_dxf, &QPushButton::clicked, this, &finestra_principale::comando_apri_dxf);
     connect(c_.salva_dxf, &QPushButton::clicked, this, &finestra_principale::comando_salva_dxf);
     connect(c_.apri_xyz, &QPushButton::clicked, this, &finestra_principale::comando_apri_xyz);
-    connect(c_.salva_bmp, &QPushButton::clicked, this, &finestra_principale::comando_salva_bmp);
-    connect(c_.info, &QPushButton::clicked, this, &finestra_principale::comando_info);
-    connect(c_.note, &QPushButton::clicked, this, &finestra_principale::comando_note);
+    connect(c_.salva_bmp, &QPushButton::clicked, this, [this] { bmp_.comando_salva_bmp(); });
+    connect(c_.info, &QPushButton::clicked, this, [this] { mostra_informazioni(servizi_, this); });
+    connect(c_.note, &QPushButton::clicked, this, [this] { mostra_note_precisione(this); });
     // "Cancella PF" has nothing to delete: no control point is ever selected.
     for (QLineEdit* casella :
          {c_.casella_focale, c_.casella_larg_neg, c_.casella_alt_neg, c_.casella_alt_sogg,
@@ -92,10 +102,6 @@ void finestra_principale::collega_frecce_e_mouse() {
             [&n](double u, double v, int pulsante) { n.mouse_rilasciato(u, v, pulsante); });
     connect(c_.area, &area_disegno::rotella, this,
             [&n](double u, double v, int scatti) { n.rotella(u, v, scatti); });
-}
-
-void finestra_principale::aggiorna_esportazione() {
-    modello_.salva_tre_viste = modello_.lista_entita.n_entita() > 0;
 }
 
 void finestra_principale::esci() {

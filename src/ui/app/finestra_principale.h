@@ -7,6 +7,12 @@
 #include <optional>
 
 #include "app/collegamenti_finestra.h"
+#include "app/comandi_bmp.h"
+#include "app/comandi_calcolo.h"
+#include "app/comandi_fotocamera.h"
+#include "app/comandi_report.h"
+#include "app/comandi_stazioni.h"
+#include "app/comandi_verifiche.h"
 #include "app/controlli_principali.h"
 #include "app/navigazione_finestra.h"
 #include "app/vista_disegno.h"
@@ -19,10 +25,6 @@
 #include "view/navigazione.h"
 
 namespace pianopre {
-
-class finestra_verifiche;
-class finestra_stazioni;
-struct voce_fotocamera;
 
 class finestra_principale : public QMainWindow {
     Q_OBJECT
@@ -44,11 +46,8 @@ public:
     // Draws the drawing, fitting the view first when asked. Does not clear the picture.
     void ridis(adattamento rifai) { vista_.ridis(rifai); }
 
-    // Saves the plan, front and axonometric views as nome_disegno + "p.bmp",
-    // "f.bmp", "a.bmp", then leaves the picture in plan view, fitted. Does
-    // nothing while nome_disegno is empty; a file that cannot be written stops
-    // the sequence with an error that names it.
-    void esporta_tre_viste();
+    // The three views as bitmaps named after the drawing (see comandi_bmp).
+    void esporta_tre_viste() { bmp_.esporta_tre_viste(); }
 
     // Where the left button was last pressed and released in the picture.
     const posizioni_mouse& mouse() const { return navigazione_.mouse(); }
@@ -58,19 +57,13 @@ private:
     void collega_frecce_e_mouse();
     void crea_menu();
     void crea_menu_vista();
-    stato_vista vista() const { return vista_.vista(); }
 
     void esci();
 
-    // "Calcola -->" and its steps.
-    void calcola();
-    caselle_lavoro leggi_caselle() const;
-    void scrivi_risultati();
-    void colora_avvisi();
-    void mostra_schema();
-
-    // The three-view export is offered while there is a drawing.
-    void aggiorna_esportazione();
+    void calcola() { calcolo_.calcola(); }
+    void aggiorna_esportazione() { pianopre::aggiorna_esportazione(modello_); }
+    void aggiorna_verifiche() { verifiche_.aggiorna(); }
+    void aggiorna_stazioni() { stazioni_.aggiorna(); }
 
     // Drawing exchange: "Apri DXF", "Salva DXF", "Apri XYZ".
     void comando_apri_dxf();
@@ -105,12 +98,6 @@ private:
     void dropEvent(QDropEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
-    // "Fotocamera..." and "Verifiche del piano".
-    void comando_fotocamera();
-    void usa_fotocamera(const voce_fotocamera& voce);
-    void comando_verifiche();
-    void aggiorna_verifiche();
-
     // The site: its drawing, the placement, A and B chosen on the drawing.
     void comando_apri_sito();
     void comando_chiudi_sito();
@@ -126,24 +113,6 @@ private:
         punto3 a{0, 0, 0};
     } scelta_;
 
-    // "Stazioni e punti" and "Esporta stazioni CSV...".
-    void comando_stazioni();
-    void aggiorna_stazioni();
-    void comando_esporta_csv();
-    finestra_stazioni* stazioni_ = nullptr;  // made at its first opening
-
-    // "Esporta report PDF..." and "Stampa...".
-    bool piano_da_stampare();
-    template <class F>
-    void con_contenuto_report(F&& usa) const;
-    void comando_report_pdf();
-    void comando_stampa();
-
-    // "Salva BMP", "Info", "?".
-    void comando_salva_bmp();
-    void comando_info();
-    void comando_note();
-
     commessa& commessa_;
     modello& modello_;  // the job's drawing
     servizi_utente& servizi_;
@@ -152,8 +121,12 @@ private:
     collegamenti_finestra collegamenti_;
     vista_disegno vista_;
     navigazione_finestra navigazione_;
-    finestra_verifiche* verifiche_ = nullptr;  // made at its first opening
-    std::optional<bool> piano_valido_;         // none before the first calculation
+    comandi_stazioni stazioni_;
+    comandi_calcolo calcolo_;
+    comandi_verifiche verifiche_;
+    comandi_fotocamera fotocamera_;
+    comandi_bmp bmp_;
+    comandi_report report_;
 };
 
 }  // namespace pianopre

@@ -120,7 +120,7 @@ void finestra_principale::azzera_lavoro() {
     j.file_sito.clear();
     j.fase = fase_calcolo::nessuna;
     file_punti_.clear();
-    piano_valido_.reset();
+    calcolo_.dimentica();
     aggiorna_verifiche();
     aggiorna_esportazione();
     c_.area->pulisci();

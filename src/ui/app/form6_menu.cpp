@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenuBar>
 
+#include "app/comandi_info.h"
 #include "app/finestra_principale.h"
 
 namespace pianopre {
@@ -42,7 +43,7 @@ void finestra_principale::crea_menu() {
     connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
             &finestra_principale::comando_apri_xyz);
     connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
-            &finestra_principale::comando_salva_bmp);
+            [this] { bmp_.comando_salva_bmp(); });
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
             this, &finestra_principale::comando_apri_sito);
@@ -51,14 +52,14 @@ void finestra_principale::crea_menu() {
     connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
             &finestra_principale::comando_colloca);
     connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
-            this, &finestra_principale::comando_esporta_csv);
+            this, [this] { stazioni_.comando_esporta_csv(); });
     connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
-            &finestra_principale::comando_report_pdf);
+            [this] { report_.comando_report_pdf(); });
     connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
-            this, &finestra_principale::comando_stampa);
+            this, [this] { report_.comando_stampa(); });
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, this, &finestra_principale::comando_fotocamera);
+            &QAction::triggered, this, [this] { fotocamera_.comando_fotocamera(); });
     lavoro->addSeparator();
     connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &finestra_principale::esci);
@@ -68,16 +69,16 @@ void finestra_principale::crea_menu() {
     QMenu* aiuto = menuBar()->addMenu("&?");
     aiuto->setObjectName("menu_aiuto");
     connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
-            &finestra_principale::comando_note);
+            [this] { mostra_note_precisione(this); });
     connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
-            &finestra_principale::comando_info);
+            [this] { mostra_informazioni(servizi_, this); });
 
     // "Calcola -->" has its key but no menu item.
     auto* calcolo = new QAction("Calcola", this);
     calcolo->setObjectName("azione_calcola");
     calcolo->setShortcut(Qt::Key_F5);
     addAction(calcolo);
-    connect(calcolo, &QAction::triggered, this, &finestra_principale::calcola);
+    connect(calcolo, &QAction::triggered, this, [this] { calcolo_.calcola(); });
 }
 
 // The three views are one choice: the item of the view shown is checked, and
@@ -127,9 +128,9 @@ void finestra_principale::crea_menu_vista() {
     vista->addSeparator();
     connect(
         voce(vista, "azione_verifiche", "&Verifiche del piano", QKeySequence(Qt::CTRL | Qt::Key_L)),
-        &QAction::triggered, this, &finestra_principale::comando_verifiche);
+        &QAction::triggered, this, [this] { verifiche_.comando_verifiche(); });
     connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
-            &QAction::triggered, this, &finestra_principale::comando_stazioni);
+            &QAction::triggered, this, [this] { stazioni_.comando_stazioni(); });
 }
 
 }  // namespace pianopre

@@ -1,5 +1,7 @@
-// "Stazioni e punti" and "Esporta stazioni CSV...": the stations and stereo
-// models of the plan on the site, and the stake-out file for the field crew.
+// comandi_stazioni: the stations window below the main window, and the CSV
+// export with its columns and separators remembered from the last time.
+#include "app/comandi_stazioni.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -8,7 +10,6 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "app/finestra_principale.h"
 #include "dialogs/stazioni_finestra.h"
 #include "site/stazioni_csv.h"
 
@@ -54,29 +55,33 @@ std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
 
 }  // namespace
 
-void finestra_principale::comando_stazioni() {
+comandi_stazioni::comandi_stazioni(commessa& lavoro, servizi_utente& servizi,
+                                   formato_regionale formato, QWidget& finestra)
+    : commessa_(lavoro), servizi_(servizi), formato_(formato), finestra_(finestra) {}
+
+void comandi_stazioni::comando_stazioni() {
     if (stazioni_ == nullptr) {
-        stazioni_ = new finestra_stazioni(formato_, this);
-        stazioni_->move(frameGeometry().bottomLeft() + QPoint(0, 8));
+        stazioni_ = new finestra_stazioni(formato_, &finestra_);
+        stazioni_->move(finestra_.frameGeometry().bottomLeft() + QPoint(0, 8));
     }
     stazioni_->show();
-    aggiorna_stazioni();
+    aggiorna();
     stazioni_->raise();
     stazioni_->activateWindow();
 }
 
-void finestra_principale::aggiorna_stazioni() {
+void comandi_stazioni::aggiorna() {
     if (stazioni_ == nullptr || !stazioni_->isVisible()) return;
     stazioni_->mostra(stazioni_commessa(commessa_), modelli_commessa(commessa_),
-                      commessa_.sito.unita, modello_.lista_punti.n_punti() > 0);
+                      commessa_.sito.unita, commessa_.disegno.lista_punti.n_punti() > 0);
 }
 
-void finestra_principale::comando_esporta_csv() {
+void comandi_stazioni::comando_esporta_csv() {
     if (commessa_.fase != fase_calcolo::schema) {
         servizi_.messaggio("Errore: nessun piano da esportare: premere \"Calcola -->\".");
         return;
     }
-    const auto opzioni = chiedi_opzioni_csv(this);
+    const auto opzioni = chiedi_opzioni_csv(&finestra_);
     if (!opzioni) return;
     const auto scelto = servizi_.salva_file("*.csv", "stazioni.csv");
     if (!scelto) return;

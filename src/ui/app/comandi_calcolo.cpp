@@ -1,10 +1,13 @@
-// "Calcola -->": the boxes handed to the job's calculation, the results shown
-// as far as it got, the scheme drawn. One catch for the whole command.
+// comandi_calcolo: "Calcola -->" with one catch for the whole command, the
+// results written into the output boxes and the warnings coloured red.
+#include "app/comandi_calcolo.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <new>
+#include <utility>
 
-#include "app/finestra_principale.h"
+#include "app/comandi_bmp.h"
 #include "app/messaggio_errore.h"
 #include "base/errori.h"
 #include "base/testo_numeri.h"
@@ -28,39 +31,54 @@ void imposta_sfondo(QLineEdit* casella, const QColor& colore) {
 
 const QColor rosso(255, 0, 0);
 
+// The number of the error `passo` raised, 0 when it raised none.
+template <class F>
+int numero_errore(F&& passo) {
+    try {
+        passo();
+    } catch (const errore& e) {
+        return e.numero();
+    } catch (const std::bad_alloc&) {
+        return err_memoria;
+    }
+    return 0;
+}
+
 }  // namespace
 
-void finestra_principale::calcola() {
+comandi_calcolo::comandi_calcolo(commessa& lavoro, servizi_utente& servizi,
+                                 formato_regionale formato, const controlli_principali& c,
+                                 const collegamenti_finestra& collegamenti,
+                                 std::function<void()> calcolato)
+    : commessa_(lavoro),
+      servizi_(servizi),
+      formato_(formato),
+      c_(c),
+      collegamenti_(collegamenti),
+      calcolato_(std::move(calcolato)) {}
+
+void comandi_calcolo::calcola() {
     commessa_.blocca_base = c_.blocca_base->checkState() == Qt::Checked;
     commessa_.metrica = c_.metrica->checkState() != Qt::Unchecked;
-    int numero = 0;
-    try {
-        calcola_commessa(commessa_, leggi_caselle(), formato_);
-    } catch (const errore& e) {
-        numero = e.numero();
-    } catch (const std::bad_alloc&) {
-        numero = err_memoria;
-    }
+    int numero = numero_errore([&] { calcola_commessa(commessa_, leggi_caselle(), formato_); });
     if (!commessa_.blocca_base && c_.blocca_base->isChecked()) c_.blocca_base->setChecked(false);
-    try {
+    const int mostrando = numero_errore([&] {
         scrivi_risultati();
         if (commessa_.fase == fase_calcolo::schema) mostra_schema();
-    } catch (const errore& e) {
-        numero = e.numero();
-    } catch (const std::bad_alloc&) {
-        numero = err_memoria;
-    }
+    });
+    if (mostrando != 0) numero = mostrando;
     piano_valido_ = numero == 0;
-    aggiorna_verifiche();
-    aggiorna_stazioni();
+    calcolato_();
+    collegamenti_.aggiorna_stazioni();
     if (numero != 0) {
         servizi_.beep();
         servizi_.messaggio(messaggio_errore(numero));
     }
-    aggiorna_esportazione();  // a failed rebuild may have left the list empty or partial
+    // A failed rebuild may have left the list empty or partial.
+    aggiorna_esportazione(commessa_.disegno);
 }
 
-caselle_lavoro finestra_principale::leggi_caselle() const {
+caselle_lavoro comandi_calcolo::leggi_caselle() const {
     return {testo(c_.casella_focale),   testo(c_.casella_larg_neg),  testo(c_.casella_alt_neg),
             testo(c_.casella_alt_sogg), testo(c_.casella_larg_sogg), testo(c_.casella_distanza),
             testo(c_.casella_scala),    testo(c_.casella_base)};
@@ -68,7 +86,7 @@ caselle_lavoro finestra_principale::leggi_caselle() const {
 
 // The boxes show what the calculation reached: nothing before the maximum
 // precision, then the plan with it, then the standard precision.
-void finestra_principale::scrivi_risultati() {
+void comandi_calcolo::scrivi_risultati() {
     const commessa& j = commessa_;
     if (j.fase < fase_calcolo::precisione_max) return;
     const dati_presa& presa = j.presa;
@@ -88,15 +106,16 @@ void finestra_principale::scrivi_risultati() {
 
 // The picture shows the new scheme fitted; the drawing has no name until a
 // file gives it one.
-void finestra_principale::mostra_schema() {
-    if (modello_.nome_disegno.empty()) modello_.nome_disegno = "prog1";
+void comandi_calcolo::mostra_schema() {
+    modello& m = commessa_.disegno;
+    if (m.nome_disegno.empty()) m.nome_disegno = "prog1";
     c_.area->pulisci();
-    ridis(adattamento::adatta);
-    modello_.nome_disegno.clear();
+    collegamenti_.ridis(adattamento::adatta);
+    m.nome_disegno.clear();
 }
 
 // Red warns of an overlap outside 60..90 % and of an enlargement above 5.5.
-void finestra_principale::colora_avvisi() {
+void comandi_calcolo::colora_avvisi() {
     const QColor normale = QApplication::palette().color(QPalette::Base);
     const dati_presa& presa = commessa_.presa;
     imposta_sfondo(c_.uscita_sovrapp, presa.sovrapp >= 60 && presa.sovrapp <= 90 ? normale : rosso);
