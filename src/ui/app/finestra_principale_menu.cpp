@@ -1,5 +1,5 @@
-// The menu bar of the main window: every item runs the handler of its button
-// or check box, so the menus and the controls always do the same thing.
+// finestra_principale: the menu bar. Every item runs the command of its
+// button or check box, so the menus and the controls always do the same thing.
 #include <QActionGroup>
 #include <QMenuBar>
 
@@ -20,58 +20,9 @@ QAction* voce(QMenu* menu, const char* nome, const QString& testo, const QKeySeq
 }  // namespace
 
 void finestra_principale::crea_menu() {
-    QMenu* lavoro = menuBar()->addMenu("&Lavoro");
-    lavoro->setObjectName("menu_lavoro");
-    connect(voce(lavoro, "azione_nuovo", "&Nuovo", QKeySequence::New), &QAction::triggered, this,
-            &finestra_principale::comando_nuovo);
-    connect(voce(lavoro, "azione_apri_lavoro", "Apri &lavoro...",
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
-            &QAction::triggered, this, &finestra_principale::comando_apri_lavoro);
-    connect(voce(lavoro, "azione_salva_lavoro", "Salva la&voro",
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
-            &QAction::triggered, this, [this] { comando_salva_lavoro(); });
-    connect(voce(lavoro, "azione_salva_lavoro_con_nome", "Salva lavoro con n&ome..."),
-            &QAction::triggered, this, [this] { comando_salva_lavoro_con_nome(); });
-    menu_recenti_ = lavoro->addMenu("Lavori &recenti");
-    menu_recenti_->setObjectName("menu_recenti");
-    connect(menu_recenti_, &QMenu::aboutToShow, this, &finestra_principale::aggiorna_recenti);
-    lavoro->addSeparator();
-    connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
-            &QAction::triggered, this, &finestra_principale::comando_apri_dxf);
-    connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),
-            &QAction::triggered, this, &finestra_principale::comando_salva_dxf);
-    connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
-            &finestra_principale::comando_apri_xyz);
-    connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
-            [this] { bmp_.comando_salva_bmp(); });
-    lavoro->addSeparator();
-    connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
-            this, &finestra_principale::comando_apri_sito);
-    connect(voce(lavoro, "azione_chiudi_sito", "&Chiudi disegno del sito"), &QAction::triggered,
-            this, &finestra_principale::comando_chiudi_sito);
-    connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
-            &finestra_principale::comando_colloca);
-    connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
-            this, [this] { stazioni_.comando_esporta_csv(); });
-    connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
-            [this] { report_.comando_report_pdf(); });
-    connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
-            this, [this] { report_.comando_stampa(); });
-    lavoro->addSeparator();
-    connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, this, [this] { fotocamera_.comando_fotocamera(); });
-    lavoro->addSeparator();
-    connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
-            &QAction::triggered, this, &finestra_principale::esci);
-
+    crea_menu_lavoro();
     crea_menu_vista();
-
-    QMenu* aiuto = menuBar()->addMenu("&?");
-    aiuto->setObjectName("menu_aiuto");
-    connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
-            [this] { mostra_note_precisione(this); });
-    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
-            [this] { mostra_informazioni(servizi_, this); });
+    crea_menu_aiuto();
 
     // "Calcola -->" has its key but no menu item.
     auto* calcolo = new QAction("Calcola", this);
@@ -79,6 +30,60 @@ void finestra_principale::crea_menu() {
     calcolo->setShortcut(Qt::Key_F5);
     addAction(calcolo);
     connect(calcolo, &QAction::triggered, this, [this] { calcolo_.calcola(); });
+}
+
+void finestra_principale::crea_menu_lavoro() {
+    QMenu* lavoro = menuBar()->addMenu("&Lavoro");
+    lavoro->setObjectName("menu_lavoro");
+    comandi_lavoro& l = lavoro_;
+    connect(voce(lavoro, "azione_nuovo", "&Nuovo", QKeySequence::New), &QAction::triggered, this,
+            [&l] { l.comando_nuovo(); });
+    connect(voce(lavoro, "azione_apri_lavoro", "Apri &lavoro...",
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
+            &QAction::triggered, this, [&l] { l.comando_apri_lavoro(); });
+    connect(voce(lavoro, "azione_salva_lavoro", "Salva la&voro",
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, [&l] { l.comando_salva_lavoro(); });
+    connect(voce(lavoro, "azione_salva_lavoro_con_nome", "Salva lavoro con n&ome..."),
+            &QAction::triggered, this, [&l] { l.comando_salva_lavoro_con_nome(); });
+    QMenu* recenti = lavoro->addMenu("Lavori &recenti");
+    recenti->setObjectName("menu_recenti");
+    connect(recenti, &QMenu::aboutToShow, this, [&l, recenti] { l.riempi_recenti(recenti); });
+    lavoro->addSeparator();
+    crea_menu_file(lavoro);
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this, [this] { fotocamera_.comando_fotocamera(); });
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &finestra_principale::esci);
+}
+
+// The drawing, the bitmaps, the site and the printed plan, in the "Lavoro" menu.
+void finestra_principale::crea_menu_file(QMenu* lavoro) {
+    comandi_disegno& d = disegno_;
+    comandi_sito& s = sito_;
+    connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
+            &QAction::triggered, this, [&d] { d.comando_apri_dxf(); });
+    connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),
+            &QAction::triggered, this, [&d] { d.comando_salva_dxf(); });
+    connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
+            [&d] { d.comando_apri_xyz(); });
+    connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
+            [this] { bmp_.comando_salva_bmp(); });
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
+            this, [&s] { s.comando_apri_sito(); });
+    connect(voce(lavoro, "azione_chiudi_sito", "&Chiudi disegno del sito"), &QAction::triggered,
+            this, [&s] { s.comando_chiudi_sito(); });
+    connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
+            [&s] { s.comando_colloca(); });
+    connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
+            this, [this] { stazioni_.comando_esporta_csv(); });
+    connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
+            [this] { report_.comando_report_pdf(); });
+    connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
+            this, [this] { report_.comando_stampa(); });
 }
 
 // The three views are one choice: the item of the view shown is checked, and
@@ -116,6 +121,11 @@ void finestra_principale::crea_menu_vista() {
     connect(c_.assonometrica, &QCheckBox::toggled, this, segui);
 
     vista->addSeparator();
+    crea_menu_comandi_vista(vista);
+}
+
+// Redraw, centring, zoom and the two windows about the plan.
+void finestra_principale::crea_menu_comandi_vista(QMenu* vista) {
     navigazione_finestra& n = navigazione_;
     connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
             [this] { vista_.ridisegna(); });
@@ -131,6 +141,15 @@ void finestra_principale::crea_menu_vista() {
         &QAction::triggered, this, [this] { verifiche_.comando_verifiche(); });
     connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
             &QAction::triggered, this, [this] { stazioni_.comando_stazioni(); });
+}
+
+void finestra_principale::crea_menu_aiuto() {
+    QMenu* aiuto = menuBar()->addMenu("&?");
+    aiuto->setObjectName("menu_aiuto");
+    connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
+            [this] { mostra_note_precisione(this); });
+    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
+            [this] { mostra_informazioni(servizi_, this); });
 }
 
 }  // namespace pianopre

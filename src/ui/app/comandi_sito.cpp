@@ -1,25 +1,22 @@
-// The site: "Apri disegno del sito...", "Chiudi disegno del sito" and
-// "Colloca sul sito...", with A and B chosen by two clicks in the plan view
-// that snap to the nearest vertex or point within 8 pixels.
-#include <QFile>
+// comandi_sito: the site drawing read with its progress, the placement dialog
+// and the two clicks that give A and B.
+#include "app/comandi_sito.h"
+
 #include <QSettings>
 #include <cmath>
+#include <new>
 #include <numbers>
 
-#include "app/finestra_principale.h"
+#include "app/comandi_disegno.h"
+#include "base/errori.h"
+#include "common/percorsi.h"
 #include "dialogs/collocazione_dialogo.h"
-#include "exchange/file_scambio.h"
 
 namespace pianopre {
 
 namespace {
 
 constexpr double aggancio_pixel = 8;
-
-std::filesystem::path percorso_locale(const QString& nome) {
-    const QByteArray locale = QFile::encodeName(nome);
-    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
-}
 
 bool e_vertice(const entita& e) {
     return e.tipo == tipo_punto || e.tipo == tipo_inizio || e.tipo == tipo_vertice ||
@@ -28,22 +25,30 @@ bool e_vertice(const entita& e) {
 
 }  // namespace
 
-void finestra_principale::comando_apri_sito() {
+comandi_sito::comandi_sito(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
+                           const controlli_principali& c, QWidget& finestra,
+                           const collegamenti_finestra& collegamenti)
+    : commessa_(lavoro),
+      servizi_(servizi),
+      formato_(formato),
+      c_(c),
+      finestra_(finestra),
+      collegamenti_(collegamenti) {}
+
+void comandi_sito::ridisegna_adattato() {
+    c_.area->pulisci();
+    collegamenti_.ridis(adattamento::adatta);
+}
+
+void comandi_sito::comando_apri_sito() {
     const auto scelto = servizi_.apri_file("*.dxf", "*.dxf");
     if (!scelto) return;  // the site drawing stays as it was
     modello letto;
     try {
-        const std::optional<esito_dxf> risultato = leggi_dxf_con_avanzamento(*scelto, letto);
+        const std::optional<esito_dxf> risultato =
+            leggi_dxf_con_avanzamento(*scelto, letto, servizi_);
         if (!risultato) return;  // Cancel: the site drawing stays as it was
-        const esito_dxf& esito = *risultato;
-        if (esito.manca_layer) {
-            servizi_.beep();
-            servizi_.messaggio("Errore: Non ho trovato la sezione LAYER");
-        }
-        if (esito.manca_entita) {
-            servizi_.beep();
-            servizi_.messaggio("Errore: Non ho trovato la sezione entita");
-        }
+        dici_sezioni_mancanti(*risultato, servizi_);
     } catch (const errore& e) {
         servizi_.messaggio("Errore N.: " + QString::number(e.numero()) +
                            " aprendo il file: " + *scelto);
@@ -55,20 +60,18 @@ void finestra_principale::comando_apri_sito() {
     }
     commessa_.disegno_sito.lista_entita = std::move(letto.lista_entita);
     commessa_.file_sito = percorso_locale(*scelto).string();
-    c_.area->pulisci();
-    ridis(adattamento::adatta);
-    segna_modifiche();
+    ridisegna_adattato();
+    collegamenti_.modificato();
 }
 
-void finestra_principale::comando_chiudi_sito() {
+void comandi_sito::comando_chiudi_sito() {
     commessa_.disegno_sito.lista_entita.azzera();
     commessa_.file_sito.clear();
-    c_.area->pulisci();
-    ridis(adattamento::adatta);
-    segna_modifiche();
+    ridisegna_adattato();
+    collegamenti_.modificato();
 }
 
-void finestra_principale::comando_colloca() {
+void comandi_sito::comando_colloca() {
     collocazione proposta = commessa_.sito;
     if (e_identita(proposta)) {
         // A job not placed yet offers the unit chosen last time.
@@ -78,8 +81,8 @@ void finestra_principale::comando_colloca() {
     apri_dialogo_collocazione(proposta);
 }
 
-void finestra_principale::apri_dialogo_collocazione(const collocazione& proposta) {
-    finestra_collocazione dialogo(proposta, servizi_, formato_, this);
+void comandi_sito::apri_dialogo_collocazione(const collocazione& proposta) {
+    finestra_collocazione dialogo(proposta, servizi_, formato_, &finestra_);
     if (dialogo.exec() != QDialog::Accepted || !dialogo.scelta()) return;
     QSettings().setValue("collocazione/unita",
                          dialogo.scelta()->unita == unita_angolo::gon ? "gon" : "gradi");
@@ -90,20 +93,19 @@ void finestra_principale::apri_dialogo_collocazione(const collocazione& proposta
     colloca(*dialogo.scelta());
 }
 
-void finestra_principale::colloca(const collocazione& c) {
+void comandi_sito::colloca(const collocazione& c) {
     commessa_.sito = c;
-    c_.area->pulisci();
-    ridis(adattamento::adatta);
-    segna_modifiche();
-    aggiorna_stazioni();
+    ridisegna_adattato();
+    collegamenti_.modificato();
+    collegamenti_.aggiorna_stazioni();
 }
 
 // The clicks are taken in the plan view, where the picture shows East and North.
-void finestra_principale::inizia_scelta(const collocazione& base) {
+void comandi_sito::inizia_scelta(const collocazione& base) {
     if (c_.fronte->isChecked()) c_.fronte->click();
     if (c_.assonometrica->isChecked()) c_.assonometrica->click();
     c_.area->pulisci();
-    ridis(adattamento::mantieni);
+    collegamenti_.ridis(adattamento::mantieni);
     scelta_ = {base, 1, {}};
     servizi_.messaggio(
         "Fare clic sull'angolo A della facciata, poi su un secondo punto B della linea di "
@@ -112,7 +114,7 @@ void finestra_principale::inizia_scelta(const collocazione& base) {
 
 // The vertex or point of the site drawing or the control point nearest to the
 // click within 8 pixels; the click itself when there is none.
-punto3 finestra_principale::punto_agganciato(double u, double v) const {
+punto3 comandi_sito::punto_agganciato(double u, double v) const {
     const area_disegno& area = *c_.area;
     const QPointF clic = area.in_pixel(u, v);
     double migliore = aggancio_pixel * aggancio_pixel;
@@ -127,11 +129,11 @@ punto3 finestra_principale::punto_agganciato(double u, double v) const {
     };
     for (const entita& e : commessa_.disegno_sito.lista_entita.voci())
         if (e_vertice(e)) prova(e.x, e.y, e.z);
-    for (const punto_app& p : modello_.lista_punti.voci()) prova(p.x, p.y, p.z);
+    for (const punto_app& p : commessa_.disegno.lista_punti.voci()) prova(p.x, p.y, p.z);
     return scelto;
 }
 
-void finestra_principale::clic_di_scelta(double u, double v) {
+void comandi_sito::clic_di_scelta(double u, double v) {
     const punto3 p = punto_agganciato(u, v);
     if (scelta_.passo == 1) {
         scelta_.a = p;
