@@ -1,5 +1,6 @@
-// The controls of the main window that commands read and write. Every control
-// also carries its name as objectName, so tests find the rest by name.
+// controlli_principali: the controls of the main window that commands read and
+// write. Every control also carries its name as objectName, so tests find the
+// rest by name.
 #pragma once
 
 #include <QCheckBox>
