@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
 
 namespace pianopre {
@@ -26,7 +26,7 @@ std::filesystem::path disegno_da_200_mb(const std::filesystem::path& cartella) {
 TEST(Avanzamento, ApriDxfAnnullatoLasciaIlDisegno) {
     const prova::cartella_temporanea cartella;
     const auto file = disegno_da_200_mb(cartella);
-    banco_form6 b;
+    banco_finestra b;
     b.esempio();
     b.calcola();
     b.servizi.ferma_al_passo = 1;
@@ -44,7 +44,7 @@ TEST(Avanzamento, ApriDxfCompletoRiferisce) {
     const prova::cartella_temporanea cartella;
     std::ofstream(cartella / "piccolo.dxf")
         << "0\nSECTION\n2\nENTITIES\n0\nPOINT\n10\n1\n20\n2\n30\n3\n0\nENDSEC\n0\nEOF\n";
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.apri_file(QString::fromStdString((cartella / "piccolo.dxf").string()));
     EXPECT_EQ(b.m.lista_entita.n_entita(), 1);
     EXPECT_FALSE(b.servizi.passi.empty());
@@ -53,7 +53,7 @@ TEST(Avanzamento, ApriDxfCompletoRiferisce) {
 // "Ridisegna" of a drawing of a million points: the progress names the
 // drawing, and a Cancel at the first report leaves the rest undrawn.
 TEST(Avanzamento, RidisegnoGrandeAnnullato) {
-    banco_form6 b;
+    banco_finestra b;
     entita e;
     e.tipo = tipo_punto;
     for (int i = 0; i < 1'000'000; ++i) {

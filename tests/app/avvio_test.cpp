@@ -5,13 +5,13 @@
 #include <QTimer>
 
 #include "common/didascalia.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 
 namespace pianopre {
 namespace {
 
 TEST(Avvio, NienteCalcolatoNeDisegnato) {
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.finestra));
     EXPECT_EQ(didascalia(b.c.istruzioni),
@@ -34,7 +34,7 @@ TEST(Avvio, NienteCalcolatoNeDisegnato) {
 // "Esci" and the close box both end the event loop at once, nothing asked.
 TEST(Avvio, EsciEChiusuraTerminano) {
     {
-        banco_form6 b;
+        banco_finestra b;
         b.esempio();
         b.calcola();
         b.finestra.show();
@@ -44,7 +44,7 @@ TEST(Avvio, EsciEChiusuraTerminano) {
         EXPECT_TRUE(b.servizi.eventi.isEmpty());
     }
     {
-        banco_form6 b;
+        banco_finestra b;
         b.finestra.show();
         QTimer::singleShot(0, &b.finestra, [&b] { b.finestra.close(); });
         QTimer::singleShot(5000, [] { QApplication::exit(99); });

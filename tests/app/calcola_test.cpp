@@ -3,7 +3,7 @@
 
 #include <QPalette>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 
 namespace pianopre {
 namespace {
@@ -14,7 +14,7 @@ QColor sfondo(const QLineEdit* casella) {
 const QColor rosso(255, 0, 0);
 
 TEST(Calcola, EsempioCameraNonMetrica) {
-    banco_form6 b;
+    banco_finestra b;
     b.esempio();
     b.calcola();
     EXPECT_TRUE(b.servizi.eventi.isEmpty()) << b.servizi.eventi.join("; ").toStdString();
@@ -37,7 +37,7 @@ TEST(Calcola, EsempioCameraNonMetrica) {
 }
 
 TEST(Calcola, CameraMetricaEBaseBloccata) {
-    banco_form6 b;
+    banco_finestra b;
     b.esempio();
     b.c.metrica->setChecked(true);
     b.calcola();
@@ -56,7 +56,7 @@ TEST(Calcola, CameraMetricaEBaseBloccata) {
 // A lock without a base is released and the computed base is shown.
 TEST(Calcola, BloccoSenzaBaseRilasciato) {
     for (const char* base : {"", "0", "0,0"}) {
-        banco_form6 b;
+        banco_finestra b;
         b.esempio();
         b.c.blocca_base->setChecked(true);
         b.c.casella_base->setText(base);
@@ -69,7 +69,7 @@ TEST(Calcola, BloccoSenzaBaseRilasciato) {
 
 // The second click reads back the texts the first one wrote.
 TEST(Calcola, DueClicStessiRisultati) {
-    banco_form6 b;
+    banco_finestra b;
     b.esempio();
     b.c.blocca_base->setChecked(true);
     b.c.casella_base->setText("1,3");
@@ -103,7 +103,7 @@ TEST(Calcola, ColoriDiAvviso) {
         {"", "19", "11", false, true},      // 5.79
     };
     for (const auto& c : casi) {
-        banco_form6 b;
+        banco_finestra b;
         b.esempio();
         b.c.casella_scala->setText(c.scala);
         b.c.casella_distanza->setText(c.distanza);
@@ -119,19 +119,19 @@ TEST(Calcola, ColoriDiAvviso) {
 
 TEST(Calcola, MessaggiDiErroreERecordIntatti) {
     struct caso {
-        QLineEdit* controlli_form6::*casella;
+        QLineEdit* controlli_principali::*casella;
         const char* testo;
         const char* messaggio;
     } casi[] = {
-        {&controlli_form6::casella_distanza, "",
+        {&controlli_principali::casella_distanza, "",
          "Errore 6. Occorre riempire tutte le caselle per ottenere il risultato."},
-        {&controlli_form6::casella_focale, "",
+        {&controlli_principali::casella_focale, "",
          "Errore 11: Divisione per zero. Controllare i dati inseriti"},
-        {&controlli_form6::casella_larg_sogg, "2,5 m",
+        {&controlli_principali::casella_larg_sogg, "2,5 m",
          "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o punto)."},
     };
     for (const auto& c : casi) {
-        banco_form6 b;
+        banco_finestra b;
         b.esempio();
         b.calcola();
         const double foto = b.lavoro.presa.num_foto;
@@ -147,7 +147,7 @@ TEST(Calcola, MessaggiDiErroreERecordIntatti) {
 }
 
 TEST(Calcola, SoloLeCaselleDiPartenza) {
-    banco_form6 b;
+    banco_finestra b;
     b.calcola();
     EXPECT_EQ(b.servizi.messaggi(),
               QStringList({"messaggio:Errore 6. Occorre riempire tutte le caselle per ottenere il "

@@ -1,20 +1,20 @@
-// Form1, the program's icon and label captions with carriage returns.
+// The test-mode window, the program's icon and label captions with carriage returns.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
 
-#include "app/controlli_form6.h"
-#include "app/form1.h"
+#include "app/controlli_principali.h"
+#include "app/finestra_prova.h"
 #include "app/icona.h"
 #include "common/didascalia.h"
 
 namespace pianopre {
 namespace {
 
-TEST(Form1, UnaCasellaTestModeInUnaFinestraMaiMostrata) {
-    auto f = crea_form1();
+TEST(finestra_prova, UnaCasellaTestModeInUnaFinestraMaiMostrata) {
+    auto f = crea_finestra_prova();
     EXPECT_EQ(f->objectName(), "Form1");
     EXPECT_EQ(f->windowTitle(), "Form1");
     EXPECT_EQ(f->size(), QSize(4680 / 15, 3195 / 15));
@@ -73,7 +73,7 @@ TEST(Icona, TrentaduePixelNeiSediciColoriSuFondoTrasparente) {
 TEST(Icona, LaFinestraPrincipaleLaPorta) {
     QWidget finestra;
     finestra.resize(767, 671);
-    crea_controlli_form6(&finestra);
+    crea_controlli_principali(&finestra);
     const QIcon i = finestra.windowIcon();
     ASSERT_FALSE(i.isNull());
     EXPECT_TRUE(i.availableSizes().contains(QSize(32, 32)));

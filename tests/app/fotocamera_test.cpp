@@ -9,7 +9,7 @@
 #include "common/percorsi.h"
 #include "dialogs/fotocamere_dialogo.h"
 #include "dialogs/verifiche_finestra.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -49,8 +49,8 @@ TEST(Fotocamera, UsaRiempieLeCaselleNelFormatoRegionale) {
                                              {formato_regionale::inglese(), "35.7"}}) {
         commessa lavoro;
         servizi_finti servizi;
-        Form6 finestra(lavoro, servizi, formato);
-        const controlli_form6& c = finestra.controlli();
+        finestra_principale finestra(lavoro, servizi, formato);
+        const controlli_principali& c = finestra.controlli();
         auto* azione = finestra.findChild<QAction*>("azione_fotocamera");
         ASSERT_NE(azione, nullptr);
         scegli("Pieno formato 35,7 x 23,8 - 60 Mpx", [&] { azione->trigger(); });
@@ -106,7 +106,7 @@ TEST(Fotocamera, ListaDellUtenteSalvataEFileDanneggiato) {
 }
 
 TEST(Verifiche, SegueIlCalcoloEGliErrori) {
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.findChild<QAction*>("azione_verifiche")->trigger();
     auto* v = b.finestra.findChild<finestra_verifiche*>();
     ASSERT_NE(v, nullptr);

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
 
 namespace pianopre {
@@ -17,7 +17,7 @@ namespace {
 const QString titolo =
     "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici";
 
-struct banco_lavoro : banco_form6 {
+struct banco_lavoro : banco_finestra {
     prova::cartella_temporanea cartella;
     QString file(const char* nome) const {
         return QString::fromStdString((cartella / nome).string());

@@ -6,20 +6,20 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/modale.h"
 
 namespace pianopre {
 namespace {
 
-QAction* azione(banco_form6& b, const char* nome) {
+QAction* azione(banco_finestra& b, const char* nome) {
     auto* a = b.finestra.findChild<QAction*>(nome);
     EXPECT_NE(a, nullptr) << nome;
     return a;
 }
 
 TEST(Menu, AreaClientSottoLaBarra) {
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.finestra));
     const int barra = b.finestra.menuBar()->height();
@@ -32,7 +32,7 @@ TEST(Menu, AreaClientSottoLaBarra) {
 }
 
 TEST(Menu, VociDeiFileComeIPulsanti) {
-    banco_form6 b;
+    banco_finestra b;
     azione(b, "azione_apri_dxf")->trigger();
     azione(b, "azione_salva_dxf")->trigger();
     azione(b, "azione_apri_xyz")->trigger();
@@ -52,7 +52,7 @@ TEST(Menu, VociDeiFileComeIPulsanti) {
 }
 
 TEST(Menu, VisteEZoom) {
-    banco_form6 b;
+    banco_finestra b;
     b.esempio();
     b.calcola();
     azione(b, "azione_fronte")->trigger();
@@ -78,7 +78,7 @@ TEST(Menu, VisteEZoom) {
 }
 
 TEST(Menu, InfoNoteEdEsci) {
-    banco_form6 b;
+    banco_finestra b;
     b.finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.finestra));
     QStringList aperte;
@@ -89,7 +89,8 @@ TEST(Menu, InfoNoteEdEsci) {
         });
         azione(b, nome)->trigger();
     }
-    EXPECT_EQ(aperte, QStringList({"pianopre::frmAbout", "pianopre::Dialog"}));
+    EXPECT_EQ(aperte,
+              QStringList({"pianopre::dialogo_informazioni", "pianopre::dialogo_note_precisione"}));
     QTimer::singleShot(0, &b.finestra, [&b] { azione(b, "azione_esci")->trigger(); });
     QTimer::singleShot(5000, [] { QApplication::exit(99); });
     EXPECT_EQ(QApplication::exec(), 0);

@@ -5,7 +5,7 @@
 
 #include <QRegularExpression>
 
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 
 namespace pianopre {
 namespace {
@@ -53,12 +53,12 @@ QStringList testi_ostili() {
             "&"};
 }
 
-std::vector<QLineEdit*> caselle_ingresso(const controlli_form6& c) {
+std::vector<QLineEdit*> caselle_ingresso(const controlli_principali& c) {
     return {c.casella_focale,    c.casella_larg_neg, c.casella_alt_neg, c.casella_alt_sogg,
             c.casella_larg_sogg, c.casella_distanza, c.casella_scala,   c.casella_base};
 }
 
-std::vector<QLineEdit*> caselle_uscita(const controlli_form6& c) {
+std::vector<QLineEdit*> caselle_uscita(const controlli_principali& c) {
     return {c.casella_base,   c.uscita_num_foto, c.uscita_num_strisc, c.uscita_incl,
             c.uscita_sovrapp, c.uscita_ingrand,  c.uscita_prec_max,   c.uscita_prec_std};
 }
@@ -72,7 +72,7 @@ bool messaggio_del_comando(const QString& evento) {
     return forme.match(evento).hasMatch();
 }
 
-void verifica_risultato_pulito(banco_form6& b, const QString& caso) {
+void verifica_risultato_pulito(banco_finestra& b, const QString& caso) {
     static const QRegularExpression non_numeri("nan|inf",
                                                QRegularExpression::CaseInsensitiveOption);
     for (const QLineEdit* c : caselle_uscita(b.c))
@@ -85,7 +85,7 @@ void verifica_risultato_pulito(banco_form6& b, const QString& caso) {
 }
 
 TEST(IngressiOstili, OgniCasellaOgniTesto) {
-    banco_form6 b;
+    banco_finestra b;
     const std::vector<QLineEdit*> caselle = caselle_ingresso(b.c);
     const QStringList testi = testi_ostili();
     ASSERT_EQ(testi.size(), 40);

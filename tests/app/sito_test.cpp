@@ -7,7 +7,7 @@
 
 #include "dialogs/collocazione_dialogo.h"
 #include "exchange/file_scambio.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
 #include "support/modale.h"
 
@@ -20,7 +20,7 @@ std::string disegno_sito() {
            "1010\n21\n2017.320508075689\n31\n0\n0\nENDSEC\n0\nEOF\n";
 }
 
-struct banco_sito : banco_form6 {
+struct banco_sito : banco_finestra {
     prova::cartella_temporanea cartella;
     std::filesystem::path file = cartella / "sito.dxf";
     banco_sito() {

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "dialogs/stazioni_finestra.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
 #include "support/leggi_file.h"
 #include "support/modale.h"
@@ -16,7 +16,7 @@
 namespace pianopre {
 namespace {
 
-struct banco_stazioni : banco_form6 {
+struct banco_stazioni : banco_finestra {
     prova::cartella_temporanea cartella;
     banco_stazioni() {
         lavoro.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
@@ -111,7 +111,7 @@ TEST(Stazioni, ReportPdfDelPiano) {
     EXPECT_FALSE(std::filesystem::exists(b.cartella / "lungo.pdf"));
     EXPECT_EQ(b.servizi.messaggi().size(), messaggi);
 
-    banco_form6 vuoto;
+    banco_finestra vuoto;
     vuoto.finestra.findChild<QAction*>("azione_report_pdf")->trigger();
     EXPECT_TRUE(vuoto.servizi.messaggi().last().contains("nessun piano"));
     EXPECT_EQ(vuoto.servizi.eventi.filter("salva:").size(), 0);

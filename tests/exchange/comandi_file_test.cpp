@@ -6,7 +6,7 @@
 
 #include "exchange/dxf_scrittura.h"
 #include "exchange/file_scambio.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "supporto_scambio.h"
 
 namespace pianopre {
@@ -20,7 +20,7 @@ QString nome(const fs::path& p) {
     return QString::fromStdString(p.string());
 }
 
-struct banco : banco_form6 {
+struct banco : banco_finestra {
     void salva(const QString& file) {
         servizi.file.push_back(file);
         clic(c.salva_dxf);

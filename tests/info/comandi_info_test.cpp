@@ -12,7 +12,7 @@
 #include "dialogs/note_precisione.h"
 #include "info/testi_info.h"
 #include "stampa_qt.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -26,7 +26,7 @@ void clic_da_finestra(QWidget* finestra, QWidget* controllo) {
     QTest::mouseClick(finestra->windowHandle(), Qt::LeftButton, {}, centro);
 }
 
-struct banco_visibile : banco_form6 {
+struct banco_visibile : banco_finestra {
     banco_visibile() {
         finestra.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
@@ -47,7 +47,7 @@ TEST(Info, ModaleNuovaOgniVoltaEScartata) {
     QStringList visti;
     for (int volta = 0; volta < 2; ++volta) {
         quando_aperta([&](QWidget* w) {
-            auto* box = qobject_cast<frmAbout*>(w);
+            auto* box = qobject_cast<dialogo_informazioni*>(w);
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
             visti << box->windowTitle() << didascalia(box->lblVersion) << didascalia(box->Lbltitle);
@@ -57,7 +57,7 @@ TEST(Info, ModaleNuovaOgniVoltaEScartata) {
             QTest::mouseClick(box->CmdOK, Qt::LeftButton);
         });
         b.clic(b.c.info);
-        EXPECT_EQ(finestre_aperte("pianopre::frmAbout"), 0);
+        EXPECT_EQ(finestre_aperte("pianopre::dialogo_informazioni"), 0);
     }
     const QStringList attesi = {"Informazioni su pianopre", "Versione 1.0.0", "pianopre"};
     EXPECT_EQ(visti, attesi + attesi);
@@ -70,7 +70,7 @@ TEST(Note, ModaleNuovaOgniVoltaEScartata) {
     QStringList testi;
     for (int volta = 0; volta < 2; ++volta) {
         quando_aperta([&](QWidget* w) {
-            auto* d = qobject_cast<Dialog*>(w);
+            auto* d = qobject_cast<dialogo_note_precisione*>(w);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d->windowModality(), Qt::ApplicationModal);
             EXPECT_EQ(d->windowTitle(), "Informazioni sulla precisione");
@@ -83,7 +83,7 @@ TEST(Note, ModaleNuovaOgniVoltaEScartata) {
             }
         });
         b.clic(b.c.note);
-        EXPECT_EQ(finestre_aperte("pianopre::Dialog"), 0);
+        EXPECT_EQ(finestre_aperte("pianopre::dialogo_note_precisione"), 0);
     }
     const QString note = QString::fromStdString(testo_note());
     EXPECT_EQ(testi, QStringList({note, note}));

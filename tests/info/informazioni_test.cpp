@@ -29,9 +29,9 @@ struct controllo_atteso {
 
 const QString messaggio = "messaggio:Le informazioni sul sistema non sono attualmente disponibili.";
 
-TEST(frmAbout, FinestraFissaEModale) {
+TEST(dialogo_informazioni, FinestraFissaEModale) {
     servizi_finti s;
-    frmAbout box(s);
+    dialogo_informazioni box(s);
     EXPECT_EQ(box.objectName(), "frmAbout");
     EXPECT_EQ(box.windowTitle(), "Informazioni su pianopre");
     EXPECT_EQ(box.geometry(), twips(2340, 1935, 5730, 6495));
@@ -43,9 +43,9 @@ TEST(frmAbout, FinestraFissaEModale) {
     EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 9.75);
 }
 
-TEST(frmAbout, ControlliConTestiPostiECaratteri) {
+TEST(dialogo_informazioni, ControlliConTestiPostiECaratteri) {
     servizi_finti s;
-    frmAbout box(s);
+    dialogo_informazioni box(s);
     const controllo_atteso attesi[] = {
         {"Lbltitle", "QLabel", "pianopre", twips(1680, 240, 3885, 480), 8.25},
         {"lblVersion", "QLabel", "Versione 1.0.0", twips(1680, 780, 3885, 225), 8.25},
@@ -87,9 +87,9 @@ TEST(frmAbout, ControlliConTestiPostiECaratteri) {
     }
 }
 
-TEST(frmAbout, ImmagineELineeIncise) {
+TEST(dialogo_informazioni, ImmagineELineeIncise) {
     servizi_finti s;
-    frmAbout box(s);
+    dialogo_informazioni box(s);
     const QImage img = immagine_about();
     EXPECT_EQ(img.size(), QSize(60, 51));
     EXPECT_EQ(img.format(), QImage::Format_RGB888);
@@ -115,9 +115,9 @@ TEST(frmAbout, ImmagineELineeIncise) {
     EXPECT_EQ(sotto->palette().color(QPalette::Window), QColor(255, 255, 255));
 }
 
-TEST(frmAbout, OkEChiusuraChiudono) {
+TEST(dialogo_informazioni, OkEChiusuraChiudono) {
     servizi_finti s;
-    frmAbout box(s);
+    dialogo_informazioni box(s);
     box.show();
     EXPECT_TRUE(box.CmdOK->isVisible());
     EXPECT_FALSE(box.cmdSysInfo->isVisible());
@@ -125,7 +125,7 @@ TEST(frmAbout, OkEChiusuraChiudono) {
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), QDialog::Accepted);
 
-    frmAbout altro(s);
+    dialogo_informazioni altro(s);
     altro.show();
     altro.close();
     EXPECT_FALSE(altro.isVisible());
@@ -136,9 +136,9 @@ TEST(frmAbout, OkEChiusuraChiudono) {
 // The access key of the hidden button does nothing; the same key on the
 // button made visible starts the command, so the first half means something.
 // An access key clicks after a short animation, hence the waits.
-TEST(frmAbout, TastoDiAccessoNascostoInattivo) {
+TEST(dialogo_informazioni, TastoDiAccessoNascostoInattivo) {
     servizi_finti s;
-    frmAbout box(s);
+    dialogo_informazioni box(s);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
     QTest::keyClick(box.windowHandle(), Qt::Key_S, Qt::AltModifier);
@@ -157,7 +157,7 @@ TEST(StartSysInfo, PrimaChiaveAvviataOppureMessaggio) {
     registro_finto r;
     QStringList avviati;
     bool riesce = true;
-    frmAbout box(s, r, [&](const QString& p) {
+    dialogo_informazioni box(s, r, [&](const QString& p) {
         avviati << p;
         return riesce;
     });
@@ -176,11 +176,11 @@ TEST(StartSysInfo, PrimaChiaveAvviataOppureMessaggio) {
 // missing file fails to start.
 TEST(StartSysInfo, NessunRegistroOPercorsoInesistente) {
     servizi_finti s;
-    frmAbout box(s);
+    dialogo_informazioni box(s);
     box.StartSysInfo();
     registro_finto r;
     r.testo(chiave_msinfo, "PATH", "/manca/del/tutto/msinfo32");
-    frmAbout con_chiave(s, r);
+    dialogo_informazioni con_chiave(s, r);
     con_chiave.StartSysInfo();
     EXPECT_EQ(s.eventi, QStringList({messaggio, messaggio}));
 }
@@ -190,7 +190,7 @@ TEST(StartSysInfo, SecondaChiaveSenzaProgrammaNonAvviaNulla) {
     registro_finto r;
     r.testo(chiave_strumenti, "MSINFO", "/manca/cartella");
     int avvii = 0;
-    frmAbout box(s, r, [&](const QString&) {
+    dialogo_informazioni box(s, r, [&](const QString&) {
         ++avvii;
         return true;
     });

@@ -14,8 +14,8 @@ namespace {
 
 using prova::twips;
 
-TEST(Dialog, FinestraFissaEModale) {
-    Dialog d;
+TEST(dialogo_note_precisione, FinestraFissaEModale) {
+    dialogo_note_precisione d;
     EXPECT_EQ(d.objectName(), "Dialog");
     EXPECT_EQ(d.windowTitle(), "Informazioni sulla precisione");
     EXPECT_EQ(d.geometry(), twips(2760, 3750, 8445, 5895));
@@ -23,8 +23,8 @@ TEST(Dialog, FinestraFissaEModale) {
     EXPECT_EQ(d.windowModality(), Qt::ApplicationModal);
 }
 
-TEST(Dialog, NoteNellEtichetta) {
-    Dialog d;
+TEST(dialogo_note_precisione, NoteNellEtichetta) {
+    dialogo_note_precisione d;
     ASSERT_NE(d.Label1, nullptr);
     EXPECT_EQ(d.Label1->objectName(), "Label1");
     EXPECT_EQ(didascalia(d.Label1), QString::fromStdString(testo_note()));
@@ -45,8 +45,8 @@ TEST(Dialog, NoteNellEtichetta) {
     EXPECT_LE(d.Label1->heightForWidth(d.Label1->width()), d.Label1->height());
 }
 
-TEST(Dialog, PulsantiOkEAnnullaNascosto) {
-    Dialog d;
+TEST(dialogo_note_precisione, PulsantiOkEAnnullaNascosto) {
+    dialogo_note_precisione d;
     ASSERT_NE(d.OKButton, nullptr);
     ASSERT_NE(d.CancelButton, nullptr);
     EXPECT_EQ(d.OKButton->text(), "OK");
@@ -63,7 +63,7 @@ TEST(Dialog, PulsantiOkEAnnullaNascosto) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Accepted);
 
-    Dialog altro;
+    dialogo_note_precisione altro;
     altro.show();
     altro.close();
     EXPECT_FALSE(altro.isVisible());

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "stampa_qt.h"
-#include "support/banco_form6.h"
+#include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
 
 namespace pianopre {
@@ -52,7 +52,7 @@ struct stato {
     QImage immagine;
 };
 
-stato stato_di(banco_form6& b) {
+stato stato_di(banco_finestra& b) {
     return {b.c.fronte->isChecked(), b.c.assonometrica->isChecked(), b.c.area->scala(),
             rgb(b.c.area->immagine())};
 }
@@ -68,7 +68,7 @@ void uguale(const stato& a, const stato& b) {
 }
 
 // A calculated scheme shown in axonometric view, zoomed in.
-void prepara(banco_form6& b) {
+void prepara(banco_finestra& b) {
     b.esempio();
     b.calcola();
     b.clic(b.c.assonometrica);
@@ -78,7 +78,7 @@ void prepara(banco_form6& b) {
 }
 
 // What "Ridisegna" shows in a view.
-QImage vista_ridisegnata(banco_form6& b, bool fronte, bool assonometrica) {
+QImage vista_ridisegnata(banco_finestra& b, bool fronte, bool assonometrica) {
     b.c.fronte->setChecked(fronte);
     b.c.assonometrica->setChecked(assonometrica);
     b.clic(b.c.ridisegna);
@@ -97,7 +97,7 @@ QStringList file_in(const prova::cartella_temporanea& d) {
 
 TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
     prova::cartella_temporanea dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.lavoro.origine.x = 3;  // a moved scheme is exported where it is
     b.servizi.risposte.push_back(true);
@@ -128,7 +128,7 @@ TEST(SalvaBmp, TreVistePoiPiantaAdattata) {
 
 TEST(SalvaBmp, OgniFileHaLaSuaVista) {
     prova::cartella_temporanea dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(percorso_qt(dir / "v"));
@@ -150,7 +150,7 @@ TEST(SalvaBmp, OgniFileHaLaSuaVista) {
 TEST(SalvaBmp, ErroreFermaLaSequenza) {
     prova::cartella_temporanea dir;
     ASSERT_TRUE(std::filesystem::create_directory(dir / "basef.bmp"));
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back(percorso_qt(dir / "base"));
@@ -169,7 +169,7 @@ TEST(SalvaBmp, ErroreFermaLaSequenza) {
 // A missing folder, in either path: the user is told which file.
 TEST(SalvaBmp, CartellaMancante) {
     prova::cartella_temporanea dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte = {true, false};
     b.servizi.file = {percorso_qt(dir / "manca/base"), percorso_qt(dir / "manca/vista.bmp")};
@@ -188,7 +188,7 @@ TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
         ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
         vecchio.write("vecchio");
     }
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.servizi.risposte = {true, true};
     b.servizi.file = {percorso_qt(dir / "casa.bmp"), percorso_qt(dir / "muro.BMP")};
@@ -206,7 +206,7 @@ TEST(SalvaBmp, EstensioneTolta_NomeProposto_FileSostituiti) {
 
 TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
     prova::cartella_temporanea dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     const stato prima = stato_di(b);
     b.servizi.file.push_back(percorso_qt(dir / "vista.bmp"));
@@ -220,7 +220,7 @@ TEST(SalvaBmp, RispostaNoSalvaLaVistaCorrente) {
 
 TEST(SalvaBmp, AnnullaNonCambiaNulla) {
     prova::cartella_temporanea dir;
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     const stato prima = stato_di(b);
     b.servizi.risposte = {true, false};
@@ -234,7 +234,7 @@ TEST(SalvaBmp, AnnullaNonCambiaNulla) {
 }
 
 TEST(SalvaBmp, SenzaDisegnoNulla) {
-    banco_form6 b;
+    banco_finestra b;
     b.servizi.risposte.push_back(true);
     b.servizi.file.push_back("/tmp/non/usato");
     b.clic(b.c.salva_bmp);
@@ -246,7 +246,7 @@ TEST(EsportaTreViste, ConNomeScriveSenzaNomeNo) {
     prova::cartella_temporanea dir;
     const QString corrente = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(percorso_qt(dir)));
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     const stato prima = stato_di(b);
     b.finestra.esporta_tre_viste();
@@ -267,7 +267,7 @@ TEST(EsportaTreViste, AnnullaTieneIBitmapScritti) {
     prova::cartella_temporanea dir;
     const QString corrente = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(percorso_qt(dir)));
-    banco_form6 b;
+    banco_finestra b;
     prepara(b);
     b.m.nome_disegno = "diretto";
     b.servizi.ferma_al_passo = 2;

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <iostream>
 
-#include "app/form6.h"
+#include "app/finestra_principale.h"
 #include "app/regionale_qt.h"
 #include "app/riga_comando.h"
 #include "common/servizi_qt.h"
@@ -18,7 +18,8 @@ int finestra(int argc, char* argv[], const QString& file) {
     QApplication::setApplicationName("pianopre");
     pianopre::commessa lavoro;
     pianopre::servizi_qt servizi;
-    pianopre::Form6 finestra(lavoro, servizi, pianopre::formato_da_locale(QLocale::system()));
+    pianopre::finestra_principale finestra(lavoro, servizi,
+                                           pianopre::formato_da_locale(QLocale::system()));
     servizi.imposta_genitore(&finestra);
     finestra.show();
     if (!file.isEmpty()) finestra.apri_file(file);

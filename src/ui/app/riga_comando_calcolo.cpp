@@ -11,7 +11,7 @@
 #include "app/messaggio_errore.h"
 #include "app/riga_comando.h"
 #include "base/testo_numeri.h"
-#include "common/layout_form6_widget.h"
+#include "common/layout_principale_widget.h"
 #include "exchange/file_scambio.h"
 #include "job/file_lavoro.h"
 #include "job/risultati_uscita.h"

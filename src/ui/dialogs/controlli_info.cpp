@@ -5,7 +5,7 @@
 #include <QPalette>
 
 #include "common/aspetto.h"
-#include "common/layout_form6_widget.h"
+#include "common/layout_principale_widget.h"
 
 namespace pianopre {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "common/layout_form6_tabella.h"
+#include "common/layout_principale_tabella.h"
 
 namespace pianopre {
 

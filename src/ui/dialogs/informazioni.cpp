@@ -39,11 +39,11 @@ void testo_nero(QWidget* w) {
 
 }  // namespace
 
-frmAbout::frmAbout(servizi_utente& servizi, QWidget* parent)
-    : frmAbout(servizi, nessun_registro, {}, parent) {}
+dialogo_informazioni::dialogo_informazioni(servizi_utente& servizi, QWidget* parent)
+    : dialogo_informazioni(servizi, nessun_registro, {}, parent) {}
 
-frmAbout::frmAbout(servizi_utente& servizi, const registro& chiavi, avvio_programma avvia,
-                   QWidget* parent)
+dialogo_informazioni::dialogo_informazioni(servizi_utente& servizi, const registro& chiavi,
+                                           avvio_programma avvia, QWidget* parent)
     : QDialog(parent),
       servizi_(servizi),
       chiavi_(chiavi),
@@ -53,11 +53,11 @@ frmAbout::frmAbout(servizi_utente& servizi, const registro& chiavi, avvio_progra
     setFont(carattere_sistema(grande));
     crea_controlli();
     connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &dialogo_informazioni::StartSysInfo);
     carica();
 }
 
-void frmAbout::crea_controlli() {
+void dialogo_informazioni::crea_controlli() {
     const voce_info righe[] = {
         riga("Lbltitle", etichetta, "Progetto di presa Stereofotogrammetrico", 1680, 240, 3885, 480,
              piccolo),
@@ -97,13 +97,13 @@ void frmAbout::crea_controlli() {
 }
 
 // Runs at every opening: a new box is built each time.
-void frmAbout::carica() {
+void dialogo_informazioni::carica() {
     setWindowTitle(QString::fromStdString(titolo_about()));
     imposta_didascalia(lblVersion, QString::fromStdString(riga_versione()));
     imposta_didascalia(Lbltitle, QString::fromUtf8(titolo_applicazione));
 }
 
-void frmAbout::StartSysInfo() {
+void dialogo_informazioni::StartSysInfo() {
     const std::optional<std::string> percorso = percorso_sysinfo(chiavi_);
     if (percorso && avvia_(QString::fromLocal8Bit(*percorso))) return;
     servizi_.messaggio(QString::fromUtf8(messaggio_sysinfo));

@@ -1,6 +1,6 @@
-// frmAbout: the About box. Title, version, description, notice, terms of use
-// and contacts, an "OK" button, and a hidden command that would start the
-// system's information program.
+// dialogo_informazioni: the About box. Title, version, description, notice,
+// terms of use and contacts, an "OK" button, and a hidden command that would
+// start the system's information program.
 #pragma once
 
 #include <QDialog>
@@ -14,7 +14,7 @@
 
 namespace pianopre {
 
-class frmAbout : public QDialog {
+class dialogo_informazioni : public QDialog {
     Q_OBJECT
 public:
     // Starts a program without waiting for it; true when it started.
@@ -22,9 +22,9 @@ public:
 
     // Reads the system's registry (none on this platform); `avvia` defaults
     // to starting a separate process.
-    explicit frmAbout(servizi_utente& servizi, QWidget* parent = nullptr);
-    frmAbout(servizi_utente& servizi, const registro& chiavi, avvio_programma avvia = {},
-             QWidget* parent = nullptr);
+    explicit dialogo_informazioni(servizi_utente& servizi, QWidget* parent = nullptr);
+    dialogo_informazioni(servizi_utente& servizi, const registro& chiavi,
+                         avvio_programma avvia = {}, QWidget* parent = nullptr);
 
     // Starts the system-information program, or tells the user it is not available.
     void StartSysInfo();

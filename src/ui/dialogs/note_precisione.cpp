@@ -7,7 +7,7 @@
 
 namespace pianopre {
 
-Dialog::Dialog(QWidget* parent) : QDialog(parent) {
+dialogo_note_precisione::dialogo_note_precisione(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Dialog"));
     imposta_finestra_fissa(this, 2760, 3750, 8445, 5895);
     setWindowTitle(QStringLiteral("Informazioni sulla precisione"));

@@ -1,4 +1,5 @@
-// Dialog: the notes on the two precision values, a fixed text and "OK".
+// dialogo_note_precisione: the notes on the two precision values, a fixed
+// text and "OK".
 #pragma once
 
 #include <QDialog>
@@ -7,10 +8,10 @@
 
 namespace pianopre {
 
-class Dialog : public QDialog {
+class dialogo_note_precisione : public QDialog {
     Q_OBJECT
 public:
-    explicit Dialog(QWidget* parent = nullptr);
+    explicit dialogo_note_precisione(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
     QPushButton* OKButton = nullptr;

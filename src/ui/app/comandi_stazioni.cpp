@@ -1,0 +1,100 @@
+// comandi_stazioni: the stations window below the main window, and the CSV
+// export with its columns and separators remembered from the last time.
+#include "app/comandi_stazioni.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QSettings>
+
+#include "dialogs/stazioni_finestra.h"
+#include "job/stazioni_commessa.h"
+
+namespace pianopre {
+
+namespace {
+
+std::filesystem::path percorso_csv(const QString& nome) {
+    const QByteArray locale = QFile::encodeName(nome);
+    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
+}
+
+// The columns and separators of the file, remembered from the last export.
+std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
+    QDialog d(genitore);
+    d.setObjectName("opzioni_csv");
+    d.setWindowTitle("Esporta stazioni CSV");
+    auto* ordine = new QComboBox(&d);
+    ordine->setObjectName("ordine");
+    ordine->addItems({"PNEZD (punto, Nord, Est, quota, descrizione)",
+                      "PENZD (punto, Est, Nord, quota, descrizione)"});
+    auto* separatori = new QComboBox(&d);
+    separatori->setObjectName("separatori");
+    separatori->addItems({"virgola e punto decimale", "punto e virgola e virgola decimale"});
+    QSettings memoria;
+    ordine->setCurrentIndex(memoria.value("csv/ordine", 0).toInt() == 1 ? 1 : 0);
+    separatori->setCurrentIndex(memoria.value("csv/separatori", 0).toInt() == 1 ? 1 : 0);
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* campi = new QFormLayout(&d);
+    campi->addRow("Colonne:", ordine);
+    campi->addRow("Separatori:", separatori);
+    campi->addRow(pulsanti);
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    memoria.setValue("csv/ordine", ordine->currentIndex());
+    memoria.setValue("csv/separatori", separatori->currentIndex());
+    return opzioni_csv{ordine->currentIndex() == 1 ? ordine_colonne::penzd : ordine_colonne::pnezd,
+                       separatori->currentIndex() == 1 ? separatori_csv::puntovirgola_virgola
+                                                       : separatori_csv::virgola_punto};
+}
+
+}  // namespace
+
+comandi_stazioni::comandi_stazioni(commessa& lavoro, servizi_utente& servizi,
+                                   formato_regionale formato, QWidget& finestra)
+    : commessa_(lavoro), servizi_(servizi), formato_(formato), finestra_(finestra) {}
+
+void comandi_stazioni::comando_stazioni() {
+    if (stazioni_ == nullptr) {
+        stazioni_ = new finestra_stazioni(formato_, &finestra_);
+        stazioni_->move(finestra_.frameGeometry().bottomLeft() + QPoint(0, 8));
+    }
+    stazioni_->show();
+    aggiorna();
+    stazioni_->raise();
+    stazioni_->activateWindow();
+}
+
+void comandi_stazioni::aggiorna() {
+    if (stazioni_ == nullptr || !stazioni_->isVisible()) return;
+    stazioni_->mostra(stazioni_commessa(commessa_), modelli_commessa(commessa_),
+                      commessa_.sito.unita, commessa_.disegno.lista_punti.n_punti() > 0);
+}
+
+void comandi_stazioni::comando_esporta_csv() {
+    if (commessa_.fase != fase_calcolo::schema) {
+        servizi_.messaggio("Errore: nessun piano da esportare: premere \"Calcola -->\".");
+        return;
+    }
+    const auto opzioni = chiedi_opzioni_csv(&finestra_);
+    if (!opzioni) return;
+    const auto scelto = servizi_.salva_file("*.csv", "stazioni.csv");
+    if (!scelto) return;
+    QString nome = *scelto;
+    if (!nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
+    try {
+        esporta_stazioni_csv(percorso_csv(nome), commessa_, *opzioni);
+    } catch (const std::exception&) {
+        servizi_.beep();
+        servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
+        return;
+    }
+    servizi_.messaggio("File: " + nome + " salvato.");
+}
+
+}  // namespace pianopre

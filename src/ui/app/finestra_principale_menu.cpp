@@ -1,0 +1,155 @@
+// finestra_principale: the menu bar. Every item runs the command of its
+// button or check box, so the menus and the controls always do the same thing.
+#include <QActionGroup>
+#include <QMenuBar>
+
+#include "app/comandi_info.h"
+#include "app/finestra_principale.h"
+
+namespace pianopre {
+
+namespace {
+
+QAction* voce(QMenu* menu, const char* nome, const QString& testo, const QKeySequence& tasti = {}) {
+    QAction* a = menu->addAction(testo);
+    a->setObjectName(nome);
+    if (!tasti.isEmpty()) a->setShortcut(tasti);
+    return a;
+}
+
+}  // namespace
+
+void finestra_principale::crea_menu() {
+    crea_menu_lavoro();
+    crea_menu_vista();
+    crea_menu_aiuto();
+
+    // "Calcola -->" has its key but no menu item.
+    auto* calcolo = new QAction("Calcola", this);
+    calcolo->setObjectName("azione_calcola");
+    calcolo->setShortcut(Qt::Key_F5);
+    addAction(calcolo);
+    connect(calcolo, &QAction::triggered, this, [this] { calcolo_.calcola(); });
+}
+
+void finestra_principale::crea_menu_lavoro() {
+    QMenu* lavoro = menuBar()->addMenu("&Lavoro");
+    lavoro->setObjectName("menu_lavoro");
+    comandi_lavoro& l = lavoro_;
+    connect(voce(lavoro, "azione_nuovo", "&Nuovo", QKeySequence::New), &QAction::triggered, this,
+            [&l] { l.comando_nuovo(); });
+    connect(voce(lavoro, "azione_apri_lavoro", "Apri &lavoro...",
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
+            &QAction::triggered, this, [&l] { l.comando_apri_lavoro(); });
+    connect(voce(lavoro, "azione_salva_lavoro", "Salva la&voro",
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, [&l] { l.comando_salva_lavoro(); });
+    connect(voce(lavoro, "azione_salva_lavoro_con_nome", "Salva lavoro con n&ome..."),
+            &QAction::triggered, this, [&l] { l.comando_salva_lavoro_con_nome(); });
+    QMenu* recenti = lavoro->addMenu("Lavori &recenti");
+    recenti->setObjectName("menu_recenti");
+    connect(recenti, &QMenu::aboutToShow, this, [&l, recenti] { l.riempi_recenti(recenti); });
+    lavoro->addSeparator();
+    crea_menu_file(lavoro);
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this, [this] { fotocamera_.comando_fotocamera(); });
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &finestra_principale::esci);
+}
+
+// The drawing, the bitmaps, the site and the printed plan, in the "Lavoro" menu.
+void finestra_principale::crea_menu_file(QMenu* lavoro) {
+    comandi_disegno& d = disegno_;
+    comandi_sito& s = sito_;
+    connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
+            &QAction::triggered, this, [&d] { d.comando_apri_dxf(); });
+    connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),
+            &QAction::triggered, this, [&d] { d.comando_salva_dxf(); });
+    connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
+            [&d] { d.comando_apri_xyz(); });
+    connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
+            [this] { bmp_.comando_salva_bmp(); });
+    lavoro->addSeparator();
+    connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
+            this, [&s] { s.comando_apri_sito(); });
+    connect(voce(lavoro, "azione_chiudi_sito", "&Chiudi disegno del sito"), &QAction::triggered,
+            this, [&s] { s.comando_chiudi_sito(); });
+    connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
+            [&s] { s.comando_colloca(); });
+    connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
+            this, [this] { stazioni_.comando_esporta_csv(); });
+    connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
+            [this] { report_.comando_report_pdf(); });
+    connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
+            this, [this] { report_.comando_stampa(); });
+}
+
+// The three views are one choice: the item of the view shown is checked, and
+// choosing one ticks its box as a click on it would.
+void finestra_principale::crea_menu_vista() {
+    QMenu* vista = menuBar()->addMenu("&Vista");
+    vista->setObjectName("menu_vista");
+    auto* gruppo = new QActionGroup(this);
+    QAction* pianta = voce(vista, "azione_pianta", "&Pianta");
+    QAction* fronte = voce(vista, "azione_fronte", "&Fronte");
+    QAction* asso = voce(vista, "azione_assonometria", "&Assonometria");
+    for (QAction* a : {pianta, fronte, asso}) {
+        a->setCheckable(true);
+        gruppo->addAction(a);
+    }
+    pianta->setChecked(true);
+    connect(pianta, &QAction::triggered, this, [this] {
+        if (c_.fronte->isChecked()) c_.fronte->click();
+        if (c_.assonometrica->isChecked()) c_.assonometrica->click();
+    });
+    connect(fronte, &QAction::triggered, this, [this] {
+        if (!c_.fronte->isChecked()) c_.fronte->click();
+    });
+    connect(asso, &QAction::triggered, this, [this] {
+        if (!c_.assonometrica->isChecked()) c_.assonometrica->click();
+    });
+    const auto segui = [this, pianta, fronte, asso] {
+        const tipo_vista v = modo_vista();
+        (v == tipo_vista::fronte          ? fronte
+         : v == tipo_vista::assonometrica ? asso
+                                          : pianta)
+            ->setChecked(true);
+    };
+    connect(c_.fronte, &QCheckBox::toggled, this, segui);
+    connect(c_.assonometrica, &QCheckBox::toggled, this, segui);
+
+    vista->addSeparator();
+    crea_menu_comandi_vista(vista);
+}
+
+// Redraw, centring, zoom and the two windows about the plan.
+void finestra_principale::crea_menu_comandi_vista(QMenu* vista) {
+    navigazione_finestra& n = navigazione_;
+    connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
+            [this] { vista_.ridisegna(); });
+    connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this,
+            [&n] { n.centra(); });
+    connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn), &QAction::triggered,
+            this, [&n] { n.zoom_avanti(); });
+    connect(voce(vista, "azione_zoom_indietro", "Zoom &-", QKeySequence::ZoomOut),
+            &QAction::triggered, this, [&n] { n.zoom_indietro(); });
+    vista->addSeparator();
+    connect(
+        voce(vista, "azione_verifiche", "&Verifiche del piano", QKeySequence(Qt::CTRL | Qt::Key_L)),
+        &QAction::triggered, this, [this] { verifiche_.comando_verifiche(); });
+    connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
+            &QAction::triggered, this, [this] { stazioni_.comando_stazioni(); });
+}
+
+void finestra_principale::crea_menu_aiuto() {
+    QMenu* aiuto = menuBar()->addMenu("&?");
+    aiuto->setObjectName("menu_aiuto");
+    connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
+            [this] { mostra_note_precisione(this); });
+    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
+            [this] { mostra_informazioni(servizi_, this); });
+}
+
+}  // namespace pianopre
