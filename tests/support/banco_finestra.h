@@ -5,6 +5,7 @@
 
 #include "app/finestra_principale.h"
 #include "job/commessa.h"
+#include "support/esempio.h"
 #include "support/servizi_finti.h"
 
 namespace pianopre {
@@ -16,13 +17,17 @@ struct banco_finestra {
     finestra_principale finestra{lavoro, servizi, formato_regionale::italiano()};
     const controlli_principali& c = finestra.controlli();
 
-    // The first worked example: focal length 100, negative 60 x 60 (start-up
-    // texts), scale 50, object 20 x 5, distance 10.
+    // The first worked example typed into the eight boxes (the focal length and
+    // negative are the start-up texts, the base stays empty).
     void esempio() {
-        c.casella_scala->setText("50");
-        c.casella_larg_sogg->setText("20");
-        c.casella_alt_sogg->setText("5");
-        c.casella_distanza->setText("10");
+        const caselle_lavoro k = prova::caselle_esempio();
+        const std::pair<QLineEdit*, const std::string&> caselle[] = {
+            {c.casella_focale, k.focale},       {c.casella_larg_neg, k.larg_neg},
+            {c.casella_alt_neg, k.alt_neg},     {c.casella_alt_sogg, k.alt_sogg},
+            {c.casella_larg_sogg, k.larg_sogg}, {c.casella_distanza, k.distanza},
+            {c.casella_scala, k.scala},         {c.casella_base, k.base}};
+        for (const auto& [casella, testo] : caselle)
+            casella->setText(QString::fromStdString(testo));
     }
     void clic(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     void calcola() { clic(c.calcola); }
