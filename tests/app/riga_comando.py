@@ -13,11 +13,13 @@ digitale = os.path.join(esempi, "esempio_digitale.pianopre")
 ambiente = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
 ambiente["QT_QPA_PLATFORM"] = "xcb"  # the program must choose offscreen by itself
 ambiente["LC_ALL"] = "C"
+ambiente["LANGUAGE"] = "it"  # the texts in Italian unless a case asks otherwise
+ambiente["XDG_CONFIG_HOME"] = tempfile.mkdtemp(prefix="pianopre-config-")  # no saved language
 errori = []
 
 
-def esegui(*argomenti, cartella=None, lingua="C"):
-    env = dict(ambiente, LC_ALL=lingua)
+def esegui(*argomenti, cartella=None, lingua="C", testi="it"):
+    env = dict(ambiente, LC_ALL=lingua, LANGUAGE=testi)
     r = subprocess.run([programma, *argomenti], capture_output=True, text=True, cwd=cartella,
                        env=env, timeout=120)
     return r.returncode, r.stdout, r.stderr
@@ -107,6 +109,19 @@ verifica(rc == 0 and all(o in out for o in ("--calcola", "--json", "--dxf", "--c
                                                "--bmp", "--version")), out)
 rc, out, _ = esegui("--version")
 verifica(rc == 0 and out == "pianopre 1.0.0\n", out)
+
+# English: from the system's language or from --lingua, the same exit statuses,
+# the JSON the same bytes whatever the language.
+for argomenti, testi in ((["--help"], "en"), (["--help", "--lingua", "en"], "it")):
+    rc, out, _ = esegui(*argomenti, testi=testi)
+    verifica(rc == 0 and out.startswith("Usage:"), f"{argomenti} {testi}: {out}")
+rc, _, err = esegui("--bogus", testi="en_GB:it")
+verifica(rc == 2 and err.startswith("Error:"), f"inglese: {rc} {err}")
+rc, _, err = esegui("--lingua", "fr")
+verifica(rc == 2 and "fr" in err, f"lingua sconosciuta: {rc} {err}")
+json_it = esegui("--calcola", digitale, "--json")
+json_en = esegui("--calcola", digitale, "--json", "--lingua", "en")
+verifica(json_it[0] == 0 and json_it[1] == json_en[1], "JSON diverso tra le lingue")
 
 for e in errori:
     print("NON RIUSCITO:", e)

@@ -53,6 +53,7 @@ private:
     void crea_menu_vista();
     void crea_menu_comandi_vista(QMenu* vista);
     void crea_menu_aiuto();
+    void crea_menu_lingua(QMenu* aiuto);
     void esci();
 
     void dragEnterEvent(QDragEnterEvent* evento) override;

@@ -5,6 +5,7 @@
 
 #include "app/comandi_info.h"
 #include "app/finestra_principale.h"
+#include "common/lingua.h"
 
 namespace pianopre {
 
@@ -150,6 +151,35 @@ void finestra_principale::crea_menu_aiuto() {
             [this] { mostra_note_precisione(this); });
     connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
             [this] { mostra_informazioni(servizi_, this); });
+    crea_menu_lingua(aiuto);
+}
+
+// The language of the texts, in both languages so that anyone finds it; the
+// choice is kept and takes effect at the next start.
+void finestra_principale::crea_menu_lingua(QMenu* aiuto) {
+    aiuto->addSeparator();
+    QMenu* menu = aiuto->addMenu(QStringLiteral("&Lingua / Language"));
+    menu->setObjectName("menu_lingua");
+    QAction* nota = menu->addAction(tr("Vale dal prossimo avvio"));
+    nota->setObjectName("azione_lingua_nota");
+    nota->setEnabled(false);
+    auto* gruppo = new QActionGroup(menu);
+    const std::optional<lingua> salvata = lingua_salvata();
+    const struct {
+        const char* nome;
+        QString testo;
+        std::optional<lingua> scelta;
+    } voci[] = {
+        {"azione_lingua_italiano", QStringLiteral("Italiano"), lingua::italiano},
+        {"azione_lingua_inglese", QStringLiteral("English"), lingua::inglese},
+        {"azione_lingua_sistema", QStringLiteral("Come il sistema / As the system"), std::nullopt}};
+    for (const auto& v : voci) {
+        QAction* a = voce(menu, v.nome, v.testo);
+        a->setCheckable(true);
+        a->setChecked(v.scelta == salvata);
+        gruppo->addAction(a);
+        connect(a, &QAction::triggered, this, [scelta = v.scelta] { salva_lingua(scelta); });
+    }
 }
 
 }  // namespace pianopre

@@ -1,6 +1,7 @@
 // The command line's arguments, help and version.
 #include "app/riga_comando.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace pianopre {
@@ -16,7 +17,9 @@ riga_comando con(richiesta cosa) {
 riga_comando errata(const QString& problema) {
     riga_comando r;
     r.cosa = richiesta::errata;
-    r.problema = "Errore: " + problema + ". Usare pianopre --help per le opzioni.";
+    r.problema = QCoreApplication::translate("riga_comando",
+                                             "Errore: %1. Usare pianopre --help per le opzioni.")
+                     .arg(problema);
     return r;
 }
 
@@ -45,42 +48,65 @@ riga_comando leggi_riga_comando(const QStringList& argomenti) {
     QStringList posizionali;
     for (qsizetype i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
-        if (a == "--help" || a == "-h") return con(richiesta::aiuto);
-        if (a == "--version") return con(richiesta::versione);
+        if (a == "--help" || a == "-h" || a == "--version") {
+            // The help in the language asked anywhere on the line.
+            riga_comando testo = con(a == "--version" ? richiesta::versione : richiesta::aiuto);
+            const qsizetype l = argomenti.indexOf(QStringLiteral("--lingua"));
+            if (l >= 0 && l + 1 < argomenti.size())
+                testo.lingua_testi = lingua_da_codice(argomenti[l + 1]);
+            return testo;
+        }
         if (a == "--json") {
             r.json = solo_calcolo = true;
+        } else if (a == "--lingua") {
+            const QString codice = i + 1 < argomenti.size() ? argomenti[++i] : QString();
+            r.lingua_testi = lingua_da_codice(codice);
+            if (!r.lingua_testi)
+                return errata(QCoreApplication::translate("riga_comando",
+                                                          "lingua sconosciuta \"%1\" (it o en)")
+                                  .arg(codice));
         } else if (QString* campo = campo_file(r, a)) {
             if (i + 1 >= argomenti.size() || argomenti[i + 1].isEmpty())
-                return errata("manca il file dopo " + a);
-            if (!campo->isEmpty()) return errata("l'opzione " + a + " è ripetuta");
+                return errata(
+                    QCoreApplication::translate("riga_comando", "manca il file dopo %1").arg(a));
+            if (!campo->isEmpty())
+                return errata(
+                    QCoreApplication::translate("riga_comando", "l'opzione %1 è ripetuta").arg(a));
             *campo = argomenti[++i];
             if (a == "--calcola")
                 calcola = true;
             else
                 solo_calcolo = true;
         } else if (a.startsWith('-') && a != "-") {
-            return errata("opzione sconosciuta " + a);
+            return errata(
+                QCoreApplication::translate("riga_comando", "opzione sconosciuta %1").arg(a));
         } else {
             posizionali.append(a);
         }
     }
     if (calcola) {
-        if (!posizionali.isEmpty()) return errata("argomento in più " + posizionali.front());
+        if (!posizionali.isEmpty())
+            return errata(QCoreApplication::translate("riga_comando", "argomento in più %1")
+                              .arg(posizionali.front()));
         r.cosa = richiesta::calcola;
         return r;
     }
-    if (solo_calcolo) return errata("le opzioni di uscita valgono solo con --calcola");
+    if (solo_calcolo)
+        return errata(QCoreApplication::translate(
+            "riga_comando", "le opzioni di uscita valgono solo con --calcola"));
     if (posizionali.size() > 1)
-        return errata("un solo file da aprire, non " + QString::number(posizionali.size()));
+        return errata(QCoreApplication::translate("riga_comando", "un solo file da aprire, non %1")
+                          .arg(posizionali.size()));
     if (!posizionali.isEmpty()) r.file = posizionali.front();
     return r;
 }
 
 QString testo_aiuto() {
-    return QStringLiteral(
-        "Uso: pianopre [FILE]\n"
+    return QCoreApplication::translate(
+        "riga_comando",
+        "Uso: pianopre [--lingua it|en] [FILE]\n"
         "     pianopre --calcola LAVORO.pianopre [--json] [--dxf F.dxf] [--csv F.csv]\n"
-        "              [--pdf F.pdf] [--bmp BASE]\n"
+        "              [--pdf F.pdf] [--bmp BASE] [--lingua it|en]\n"
         "\n"
         "Senza opzioni apre la finestra; FILE può essere un lavoro (.pianopre), un\n"
         "disegno (.dxf) o dei punti di appoggio (.xyz).\n"
@@ -92,6 +118,9 @@ QString testo_aiuto() {
         "  --csv F.csv       esporta le stazioni e i punti di appoggio in CSV\n"
         "  --pdf F.pdf       salva il report del piano in PDF\n"
         "  --bmp BASE        salva le tre viste come BASEp.bmp, BASEf.bmp, BASEa.bmp\n"
+        "  --lingua it|en    testi in italiano o in inglese (altrimenti come il sistema\n"
+        "                    o come scelto nel menu \"?\"); i numeri seguono sempre il\n"
+        "                    formato regionale\n"
         "  --help, -h        mostra questo aiuto\n"
         "  --version         mostra la versione\n"
         "\n"

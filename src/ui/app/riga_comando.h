@@ -5,9 +5,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <ostream>
 
 #include "base/formato_regionale.h"
+#include "common/lingua.h"
 
 namespace pianopre {
 
@@ -20,8 +22,9 @@ struct riga_comando {
     QString dxf;
     QString csv;
     QString pdf;
-    QString bmp;       // base name of the three bitmaps
-    QString problema;  // for an errata line, the message
+    QString bmp;                         // base name of the three bitmaps
+    QString problema;                    // for an errata line, the message
+    std::optional<lingua> lingua_testi;  // --lingua it|en
 };
 
 // Exit statuses: done, failed, bad command line.
