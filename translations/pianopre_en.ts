@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>pianopre::dialogo_informazioni</name>
+    <message>
+        <source>Progetto di presa Stereofotogrammetrico</source>
+        <translation>Stereo-photogrammetric shooting plan</translation>
+    </message>
+    <message>
+        <source>Versione 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;System Info...</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::dialogo_note_precisione</name>
+    <message>
+        <source>Informazioni sulla precisione</source>
+        <translation>About the precision</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::finestra_principale</name>
     <message>
         <source>Vale dal prossimo avvio</source>
@@ -87,6 +125,113 @@ drawing (.dxf) or control points (.xyz).
 
 Exit status: 0 done, 1 error, 2 bad command line.
 </translation>
+    </message>
+</context>
+<context>
+    <name>testi_info</name>
+    <message>
+        <source>Il programma permette di calcolare, in base alla camera utilizzata, alle dimensioni dell&apos;oggetto, alla distanza di presa, il numero dei fotogrammi da scattare, il numero delle strisciate e la precisione teorica ottenibile dalla restituzione fotogrammetrica.</source>
+        <translation>From the camera used, the size of the object and the shooting distance, the program computes the number of frames to take, the number of strips and the theoretical precision the photogrammetric restitution can reach.</translation>
+    </message>
+    <message>
+        <source>Questo programma aiuta a progettare le prese stereofotogrammetriche. I valori calcolati sono stime teoriche: l&apos;operatore li verifica sul posto prima di scattare.</source>
+        <translation>This program helps to plan stereo-photogrammetric photography. The computed values are theoretical estimates: the operator checks them on site before shooting.</translation>
+    </message>
+    <message>
+        <source>Il programma è fornito così com&apos;è, senza garanzie di alcun tipo, esplicite o implicite.</source>
+        <translation>The program is provided as is, without warranties of any kind, express or implied.</translation>
+    </message>
+    <message>
+        <source>Chi lo usa risponde delle scelte fatte in base ai risultati calcolati.</source>
+        <translation>Users are responsible for the choices they make on the computed results.</translation>
+    </message>
+    <message>
+        <source>Può essere copiato e usato liberamente per studio e per lavoro.</source>
+        <translation>It may be freely copied and used for study and for work.</translation>
+    </message>
+    <message>
+        <source>Segnalazioni e suggerimenti sono graditi agli indirizzi qui sotto.</source>
+        <translation>Reports and suggestions are welcome at the addresses below.</translation>
+    </message>
+    <message>
+        <source>Le informazioni sul sistema non sono attualmente disponibili.</source>
+        <translation>System information is currently unavailable.</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Informazioni su %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Le precisioni calcolate si riferiscono all&apos;utilizzo di camere singole (non bicamere).</source>
+        <translation>The computed precisions refer to single cameras (not twin cameras).</translation>
+    </message>
+    <message>
+        <source>Il valore di sinistra indica la precisione massima ottenibile, quando siano </source>
+        <translation>The left value is the highest precision attainable when </translation>
+    </message>
+    <message>
+        <source>verificate le seguenti condizioni: </source>
+        <translation>the following conditions are met: </translation>
+    </message>
+    <message>
+        <source>- Uso di camera metrica con obiettivo calibrato;</source>
+        <translation>- a metric camera with a calibrated lens is used;</translation>
+    </message>
+    <message>
+        <source>- pellicola professionale ad elevata risoluzione;</source>
+        <translation>- professional high-resolution film;</translation>
+    </message>
+    <message>
+        <source>- precisione elevata sui punti di appoggio </source>
+        <translation>- high precision of the control points</translation>
+    </message>
+    <message>
+        <source> in proporzione alla scala di rappresentazione;</source>
+        <translation> in proportion to the restitution scale;</translation>
+    </message>
+    <message>
+        <source>- restituzione effettuata con strumento analitico di 1. ordine</source>
+        <translation>- restitution with a first-order analytical plotter</translation>
+    </message>
+    <message>
+        <source>Il valore di destra indica le precisioni ottenibili in condizioni di lavoro normali: </source>
+        <translation>The right value is the precision attainable under normal working conditions: </translation>
+    </message>
+    <message>
+        <source>- camere metriche o semimetriche</source>
+        <translation>- metric or semi-metric cameras</translation>
+    </message>
+    <message>
+        <source>- precisione sui punti d&apos;appoggio +/- 4 mm </source>
+        <translation>- control point precision +/- 4 mm </translation>
+    </message>
+    <message>
+        <source>- strumenti di restituzione analogici, analitici inferiori al 1. ordine, restitutori digitali. </source>
+        <translation>- analogue plotters, analytical plotters below first order, digital plotters. </translation>
+    </message>
+    <message>
+        <source>Entrambi i valori vengono aumentati se non si utilizzano camere metriche o semimetriche.</source>
+        <translation>Both values increase when the cameras are neither metric nor semi-metric.</translation>
+    </message>
+    <message>
+        <source>NOTA: Non si vuole sminuire la precisione dei restitutori digitali ponendoli tra le</source>
+        <translation>NOTE: Listing digital plotters among the</translation>
+    </message>
+    <message>
+        <source> le attrezzature che diminuiscono la precisione del risultato, ma il loro corretto utilizzo</source>
+        <translation> equipment that lowers the precision of the result does not belittle them, but their proper use</translation>
+    </message>
+    <message>
+        <source> dipende da fattori (risoluzione di acquisizione, scanner utilizzato,...)</source>
+        <translation> depends on factors (scanning resolution, scanner used,...)</translation>
+    </message>
+    <message>
+        <source> che questo applicativo in versione demo non gestisce.</source>
+        <translation> that this demo version of the program does not handle.</translation>
     </message>
 </context>
 </TS>
