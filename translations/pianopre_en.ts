@@ -40,10 +40,346 @@
     </message>
 </context>
 <context>
+    <name>pianopre::finestra_collocazione</name>
+    <message>
+        <source>Colloca sul sito</source>
+        <translation>Place on site</translation>
+    </message>
+    <message>
+        <source>Est dell&apos;angolo A (m):</source>
+        <translation>East of corner A (m):</translation>
+    </message>
+    <message>
+        <source>Nord dell&apos;angolo A (m):</source>
+        <translation>North of corner A (m):</translation>
+    </message>
+    <message>
+        <source>Quota del terreno in A (m):</source>
+        <translation>Ground elevation at A (m):</translation>
+    </message>
+    <message>
+        <source>Azimut della facciata da A:</source>
+        <translation>Azimuth of the façade from A:</translation>
+    </message>
+    <message>
+        <source>gradi</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>gon</source>
+        <translation>gon</translation>
+    </message>
+    <message>
+        <source>Unità degli angoli:</source>
+        <translation>Angle unit:</translation>
+    </message>
+    <message>
+        <source>L&apos;azimut si misura da Nord in senso orario; le stazioni stanno a destra di chi cammina da A lungo la facciata.</source>
+        <translation>The azimuth is measured clockwise from North; the stations lie on the right of someone walking from A along the façade.</translation>
+    </message>
+    <message>
+        <source>Scegli sul disegno</source>
+        <translation>Pick on the drawing</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Errore: valore non valido in &quot;%1&quot;.</source>
+        <translation>Error: invalid value in &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::finestra_fotocamere</name>
+    <message>
+        <source>Fotocamere</source>
+        <translation>Cameras</translation>
+    </message>
+    <message>
+        <source>Nome:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Larghezza sensore o negativo (mm):</source>
+        <translation>Sensor or negative width (mm):</translation>
+    </message>
+    <message>
+        <source>Altezza sensore o negativo (mm):</source>
+        <translation>Sensor or negative height (mm):</translation>
+    </message>
+    <message>
+        <source>Larghezza immagine (pixel):</source>
+        <translation>Image width (pixels):</translation>
+    </message>
+    <message>
+        <source>Altezza immagine (pixel):</source>
+        <translation>Image height (pixels):</translation>
+    </message>
+    <message>
+        <source>Scansione pellicola (µm, 0 se no):</source>
+        <translation>Film scan (µm, 0 if none):</translation>
+    </message>
+    <message>
+        <source>Focale (mm, facoltativa):</source>
+        <translation>Focal length (mm, optional):</translation>
+    </message>
+    <message>
+        <source>Metrica</source>
+        <translation>Metric</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Modifica</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Duplica</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Usa</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1
+Le fotocamere predefinite restano disponibili; al primo salvataggio il file sarà conservato come %2.bak</source>
+        <translation>%1
+The preset cameras stay available; at the first save the file will be kept as %2.bak</translation>
+    </message>
+    <message>
+        <source>Predefinita: si può duplicare, non modificare</source>
+        <translation>Preset: it can be duplicated, not changed</translation>
+    </message>
+    <message>
+        <source>Errore: valore non valido in &quot;%1&quot;.</source>
+        <translation>Error: invalid value in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Larghezza sensore o negativo</source>
+        <translation>Sensor or negative width</translation>
+    </message>
+    <message>
+        <source>Altezza sensore o negativo</source>
+        <translation>Sensor or negative height</translation>
+    </message>
+    <message>
+        <source>Larghezza immagine</source>
+        <translation>Image width</translation>
+    </message>
+    <message>
+        <source>Altezza immagine</source>
+        <translation>Image height</translation>
+    </message>
+    <message>
+        <source>Scansione pellicola</source>
+        <translation>Film scan</translation>
+    </message>
+    <message>
+        <source>Focale</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>%1 (copia)</source>
+        <translation>%1 (copy)</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::finestra_principale</name>
     <message>
         <source>Vale dal prossimo avvio</source>
         <translation>Takes effect at the next start</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::finestra_stazioni</name>
+    <message>
+        <source>Stazioni e punti</source>
+        <translation>Stations and points</translation>
+    </message>
+    <message>
+        <source>Stazioni di presa (coordinate del sito):</source>
+        <translation>Camera stations (site coordinates):</translation>
+    </message>
+    <message>
+        <source>Modelli stereoscopici e punti di appoggio:</source>
+        <translation>Stereo models and control points:</translation>
+    </message>
+    <message>
+        <source>Nessun piano calcolato: premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>No plan computed: press &quot;Calculate --&gt;&quot;.</translation>
+    </message>
+    <message>
+        <source>Nessun punto di appoggio caricato (Apri XYZ): %1 modelli senza punti.</source>
+        <translation>No control points loaded (Open XYZ): %1 models without points.</translation>
+    </message>
+    <message>
+        <source>Tutti i modelli hanno almeno 4 punti di appoggio.</source>
+        <translation>Every model has at least 4 control points.</translation>
+    </message>
+    <message>
+        <source>Modelli con meno di 4 punti di appoggio: %1.</source>
+        <translation>Models with fewer than 4 control points: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::finestra_verifiche</name>
+    <message>
+        <source>Tolleranza grafica (mm):</source>
+        <translation>Graphic tolerance (mm):</translation>
+    </message>
+    <message>
+        <source>Divisore GSD:</source>
+        <translation>GSD divisor:</translation>
+    </message>
+    <message>
+        <source>Precisione di misura (pixel):</source>
+        <translation>Measuring precision (pixels):</translation>
+    </message>
+    <message>
+        <source>Circolo di confusione (pixel):</source>
+        <translation>Circle of confusion (pixels):</translation>
+    </message>
+    <message>
+        <source>Lunghezza d&apos;onda (mm):</source>
+        <translation>Wavelength (mm):</translation>
+    </message>
+    <message>
+        <source>Profondità del rilievo (m):</source>
+        <translation>Relief depth (m):</translation>
+    </message>
+    <message>
+        <source>Verifiche del piano</source>
+        <translation>Plan checks</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Nessun piano calcolato: premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>No plan computed: press &quot;Calculate --&gt;&quot;.</translation>
+    </message>
+    <message>
+        <source>Errore: &quot;%1&quot; non è un numero.</source>
+        <translation>Error: &quot;%1&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Fotocamera: %1</source>
+        <translation>Camera: %1</translation>
+    </message>
+    <message>
+        <source>Dimensione del pixel non nota: scegliere una fotocamera (Lavoro &gt; Fotocamera...).</source>
+        <translation>Pixel size unknown: choose a camera (Job &gt; Camera...).</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::tabella_modelli_qt</name>
+    <message>
+        <source>Modello</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Lungo la facciata (m)</source>
+        <translation>Along the façade (m)</translation>
+    </message>
+    <message>
+        <source>In altezza (m)</source>
+        <translation>In height (m)</translation>
+    </message>
+    <message>
+        <source>Punti di appoggio</source>
+        <translation>Control points</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::tabella_stazioni</name>
+    <message>
+        <source>Azimut (gon)</source>
+        <translation>Azimuth (gon)</translation>
+    </message>
+    <message>
+        <source>Azimut (°)</source>
+        <translation>Azimuth (°)</translation>
+    </message>
+    <message>
+        <source>Stazione</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Striscia</source>
+        <translation>Strip</translation>
+    </message>
+    <message>
+        <source>Fotogramma</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Inclinazione (°)</source>
+        <translation>Tilt (°)</translation>
     </message>
 </context>
 <context>
