@@ -1,6 +1,9 @@
 // The texts of the information windows: the application's title and version,
 // the About box's description, notice, terms of use and contacts, and the
-// notes on the two precision values. Plain UTF-8 strings, no window needed.
+// notes on the two precision values. Plain UTF-8 strings, no window needed;
+// the functions give them in the user's language, the fixed texts are the
+// Italian ones, marked for translation in the context "testi_info" and passed
+// through traduci() where they are shown.
 #pragma once
 
 #include <string>
@@ -15,10 +18,10 @@ struct versione_programma {
     int revision = 0;
 };
 
-// "Versione 1.0.0": the three numbers in decimal, joined by points.
+// "Versione 1.0.0" ("Version 1.0.0"): the three numbers in decimal, joined by points.
 std::string riga_versione(const versione_programma& v = {});
 
-// "Informazioni su pianopre".
+// "Informazioni su pianopre" ("About pianopre").
 std::string titolo_about();
 
 // The About box's fixed texts.

@@ -78,4 +78,12 @@ void installa_lingua(QCoreApplication& app, lingua l) {
     imposta_traduttore(traduci_con_qt);
 }
 
+void rimuovi_lingua(QCoreApplication& app) {
+    for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    imposta_traduttore(nullptr);
+}
+
 }  // namespace pianopre

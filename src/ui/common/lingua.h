@@ -38,4 +38,8 @@ void salva_lingua(const std::optional<lingua>& scelta);
 // Italian texts only.
 void installa_lingua(QCoreApplication& app, lingua l);
 
+// Removes the translators installa_lingua installed; texts go back to the
+// Italian they are written in.
+void rimuovi_lingua(QCoreApplication& app);
+
 }  // namespace pianopre

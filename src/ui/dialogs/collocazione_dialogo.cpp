@@ -31,34 +31,34 @@ finestra_collocazione::finestra_collocazione(const collocazione& attuale, serviz
                                              formato_regionale formato, QWidget* genitore)
     : QDialog(genitore), servizi_(servizi), formato_(formato), unita_attuale_(attuale.unita) {
     setObjectName("finestra_collocazione");
-    setWindowTitle("Colloca sul sito");
+    setWindowTitle(tr("Colloca sul sito"));
     auto* campi = new QFormLayout;
     const auto campo = [&](QLineEdit*& c, const char* nome, const QString& etichetta, double v) {
         c = new QLineEdit(testo(v, formato_), this);
         c->setObjectName(nome);
         campi->addRow(etichetta, c);
     };
-    campo(est, "est", "Est dell'angolo A (m):", attuale.est);
-    campo(nord, "nord", "Nord dell'angolo A (m):", attuale.nord);
-    campo(quota, "quota", "Quota del terreno in A (m):", attuale.quota);
-    campo(azimut, "azimut", "Azimut della facciata da A:", attuale.azimut);
+    campo(est, "est", tr("Est dell'angolo A (m):"), attuale.est);
+    campo(nord, "nord", tr("Nord dell'angolo A (m):"), attuale.nord);
+    campo(quota, "quota", tr("Quota del terreno in A (m):"), attuale.quota);
+    campo(azimut, "azimut", tr("Azimut della facciata da A:"), attuale.azimut);
     unita = new QComboBox(this);
     unita->setObjectName("unita");
-    unita->addItems({"gradi", "gon"});
+    unita->addItems({tr("gradi"), tr("gon")});
     unita->setCurrentIndex(attuale.unita == unita_angolo::gon ? 1 : 0);
-    campi->addRow("Unità degli angoli:", unita);
+    campi->addRow(tr("Unità degli angoli:"), unita);
     auto* nota = new QLabel(
-        "L'azimut si misura da Nord in senso orario; le stazioni stanno a destra di chi "
-        "cammina da A lungo la facciata.",
+        tr("L'azimut si misura da Nord in senso orario; le stazioni stanno a destra di chi "
+           "cammina da A lungo la facciata."),
         this);
     nota->setWordWrap(true);
 
-    scegli = new QPushButton("Scegli sul disegno", this);
+    scegli = new QPushButton(tr("Scegli sul disegno"), this);
     scegli->setObjectName("scegli");
-    ok = new QPushButton("OK", this);
+    ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
     ok->setDefault(true);
-    auto* annulla = new QPushButton("Annulla", this);
+    auto* annulla = new QPushButton(tr("Annulla"), this);
     annulla->setObjectName("annulla");
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(scegli);
@@ -97,16 +97,16 @@ std::optional<collocazione> finestra_collocazione::leggi() {
     const struct {
         QLineEdit* campo;
         double* valore;
-        const char* nome;
-    } campi[] = {{est, &c.est, "Est"},
-                 {nord, &c.nord, "Nord"},
-                 {quota, &c.quota, "Quota"},
-                 {azimut, &c.azimut, "Azimut"}};
+        QString nome;
+    } campi[] = {{est, &c.est, tr("Est")},
+                 {nord, &c.nord, tr("Nord")},
+                 {quota, &c.quota, tr("Quota")},
+                 {azimut, &c.azimut, tr("Azimut")}};
     for (const auto& x : campi) {
         const auto v = numero_di(x.campo, formato_);
         if (v) *x.valore = *v;
         if (!v || std::abs(*v) > 1e9) {
-            servizi_.messaggio(QString("Errore: valore non valido in \"%1\".").arg(x.nome));
+            servizi_.messaggio(tr("Errore: valore non valido in \"%1\".").arg(x.nome));
             return std::nullopt;
         }
     }

@@ -1,6 +1,7 @@
 // Fixed dialogs and their controls from table rows.
 #include "dialogs/controlli_info.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPalette>
 
@@ -22,7 +23,12 @@ void imposta_finestra_fissa(QDialog* finestra, int left, int top, int width, int
 }
 
 QWidget* crea_controllo_info(const voce_info& v, QWidget* finestra) {
-    QWidget* w = crea_controllo(v.voce, finestra);
+    const QByteArray testo = v.contesto != nullptr
+                                 ? QCoreApplication::translate(v.contesto, v.voce.testo).toUtf8()
+                                 : QByteArray(v.voce.testo);
+    voce_controllo voce = v.voce;
+    voce.testo = testo.constData();
+    QWidget* w = crea_controllo(voce, finestra);
     w->setFont(carattere_sistema(v.punti));
     return w;
 }

@@ -41,7 +41,7 @@ finestra_fotocamere::finestra_fotocamere(const QString& file_predefinite,
                                          formato_regionale formato, QWidget* genitore)
     : QDialog(genitore), file_utente_(file_utente), servizi_(servizi), formato_(formato) {
     setObjectName("finestra_fotocamere");
-    setWindowTitle("Fotocamere");
+    setWindowTitle(tr("Fotocamere"));
     setModal(true);
     crea_controlli();
     carica(file_predefinite);
@@ -59,14 +59,14 @@ void finestra_fotocamere::crea_controlli() {
         c->setObjectName(nome_oggetto);
         campi->addRow(etichetta, c);
     };
-    campo(nome, "nome", "Nome:");
-    campo(larghezza_mm, "larghezza_mm", "Larghezza sensore o negativo (mm):");
-    campo(altezza_mm, "altezza_mm", "Altezza sensore o negativo (mm):");
-    campo(larghezza_px, "larghezza_px", "Larghezza immagine (pixel):");
-    campo(altezza_px, "altezza_px", "Altezza immagine (pixel):");
-    campo(scansione_um, "scansione_um", "Scansione pellicola (µm, 0 se no):");
-    campo(focale_mm, "focale_mm", "Focale (mm, facoltativa):");
-    metrica = new QCheckBox("Metrica", this);
+    campo(nome, "nome", tr("Nome:"));
+    campo(larghezza_mm, "larghezza_mm", tr("Larghezza sensore o negativo (mm):"));
+    campo(altezza_mm, "altezza_mm", tr("Altezza sensore o negativo (mm):"));
+    campo(larghezza_px, "larghezza_px", tr("Larghezza immagine (pixel):"));
+    campo(altezza_px, "altezza_px", tr("Altezza immagine (pixel):"));
+    campo(scansione_um, "scansione_um", tr("Scansione pellicola (µm, 0 se no):"));
+    campo(focale_mm, "focale_mm", tr("Focale (mm, facoltativa):"));
+    metrica = new QCheckBox(tr("Metrica"), this);
     metrica->setObjectName("metrica");
     campi->addRow(QString(), metrica);
 
@@ -76,13 +76,13 @@ void finestra_fotocamere::crea_controlli() {
         p->setObjectName(nome_oggetto);
         pulsanti->addWidget(p);
     };
-    pulsante(aggiungi, "aggiungi", "Aggiungi");
-    pulsante(modifica, "modifica", "Modifica");
-    pulsante(duplica, "duplica", "Duplica");
-    pulsante(elimina, "elimina", "Elimina");
+    pulsante(aggiungi, "aggiungi", tr("Aggiungi"));
+    pulsante(modifica, "modifica", tr("Modifica"));
+    pulsante(duplica, "duplica", tr("Duplica"));
+    pulsante(elimina, "elimina", tr("Elimina"));
     pulsanti->addStretch();
-    pulsante(usa, "usa", "Usa");
-    auto* chiudi = new QPushButton("Chiudi", this);
+    pulsante(usa, "usa", tr("Usa"));
+    auto* chiudi = new QPushButton(tr("Chiudi"), this);
     chiudi->setObjectName("chiudi");
     pulsanti->addWidget(chiudi);
     usa->setDefault(true);
@@ -115,10 +115,9 @@ void finestra_fotocamere::carica(const QString& file_predefinite) {
         utente_ = leggi_file_fotocamere(percorso(file_utente_));
     } catch (const errore_fotocamere& e) {
         utente_danneggiato_ = true;
-        servizi_.messaggio(QString::fromStdString(e.what()) +
-                           "\nLe fotocamere predefinite restano disponibili; al primo "
-                           "salvataggio il file sarà conservato come " +
-                           file_utente_ + ".bak");
+        servizi_.messaggio(tr("%1\nLe fotocamere predefinite restano disponibili; al primo "
+                              "salvataggio il file sarà conservato come %2.bak")
+                               .arg(QString::fromStdString(e.what()), file_utente_));
     }
 }
 
@@ -129,7 +128,7 @@ void finestra_fotocamere::riempi_elenco(int riga) {
         QFont f = voce->font();
         f.setItalic(true);
         voce->setFont(f);
-        voce->setToolTip("Predefinita: si può duplicare, non modificare");
+        voce->setToolTip(tr("Predefinita: si può duplicare, non modificare"));
     }
     for (const voce_fotocamera& v : utente_) elenco->addItem(QString::fromStdString(v.nome));
     if (elenco->count() > 0) elenco->setCurrentRow(std::clamp(riga, 0, elenco->count() - 1));
@@ -166,25 +165,25 @@ std::optional<voce_fotocamera> finestra_fotocamere::leggi_campi() {
     voce_fotocamera v;
     v.nome = nome->text().trimmed().toStdString();
     const auto errore_campo = [&](const QString& campo) {
-        servizi_.messaggio("Errore: valore non valido in \"" + campo + "\".");
+        servizi_.messaggio(tr("Errore: valore non valido in \"%1\".").arg(campo));
         return std::nullopt;
     };
-    if (v.nome.empty()) return errore_campo("Nome");
+    if (v.nome.empty()) return errore_campo(tr("Nome"));
     const auto mm = numero_di(larghezza_mm, formato_);
-    if (!mm || *mm <= 0) return errore_campo("Larghezza sensore o negativo");
+    if (!mm || *mm <= 0) return errore_campo(tr("Larghezza sensore o negativo"));
     const auto mh = numero_di(altezza_mm, formato_);
-    if (!mh || *mh <= 0) return errore_campo("Altezza sensore o negativo");
+    if (!mh || *mh <= 0) return errore_campo(tr("Altezza sensore o negativo"));
     const auto px = numero_di(larghezza_px, formato_);
     if (!px || *px < 0 || *px > 1e6 || *px != std::floor(*px))
-        return errore_campo("Larghezza immagine");
+        return errore_campo(tr("Larghezza immagine"));
     const auto ph = numero_di(altezza_px, formato_);
     if (!ph || *ph < 0 || *ph > 1e6 || *ph != std::floor(*ph))
-        return errore_campo("Altezza immagine");
+        return errore_campo(tr("Altezza immagine"));
     const auto scan = numero_di(scansione_um, formato_);
-    if (!scan || *scan < 0) return errore_campo("Scansione pellicola");
+    if (!scan || *scan < 0) return errore_campo(tr("Scansione pellicola"));
     if (!focale_mm->text().trimmed().isEmpty()) {
         const auto f = numero_di(focale_mm, formato_);
-        if (!f || *f <= 0) return errore_campo("Focale");
+        if (!f || *f <= 0) return errore_campo(tr("Focale"));
         v.focale_mm = *f;
     }
     v.larghezza_mm = *mm;
@@ -234,7 +233,7 @@ void finestra_fotocamere::comando_duplica() {
     const std::size_t i = static_cast<std::size_t>(riga);
     voce_fotocamera v =
         i < predefinite_.size() ? predefinite_[i] : utente_[i - predefinite_.size()];
-    v.nome += " (copia)";
+    v.nome = tr("%1 (copia)").arg(QString::fromStdString(v.nome)).toStdString();
     utente_.push_back(v);
     if (!salva_utente()) utente_.pop_back();
     riempi_elenco(static_cast<int>(predefinite_.size() + utente_.size()) - 1);

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QProcess>
 
+#include "base/traduzione.h"
 #include "common/aspetto.h"
 #include "common/didascalia.h"
 #include "dialogs/controlli_info.h"
@@ -26,9 +27,12 @@ bool avvia_processo(const QString& percorso) {
     return QProcess::startDetached(percorso, {});
 }
 
+constexpr const char* contesto = "pianopre::dialogo_informazioni";
+constexpr const char* contesto_testi = "testi_info";  // the core's texts
+
 voce_info riga(const char* nome, tipo_controllo tipo, const char* testo, int l, int t, int w, int h,
-               double punti = grande) {
-    return riga_info(nome, tipo, testo, l, t, w, h, punti);
+               double punti = grande, const char* dove = contesto) {
+    return riga_info(nome, tipo, testo, l, t, w, h, punti, dove);
 }
 
 void testo_nero(QWidget* w) {
@@ -59,19 +63,32 @@ dialogo_informazioni::dialogo_informazioni(servizi_utente& servizi, const regist
 
 void dialogo_informazioni::crea_controlli() {
     const voce_info righe[] = {
-        riga("Lbltitle", etichetta, "Progetto di presa Stereofotogrammetrico", 1680, 240, 3885, 480,
-             piccolo),
-        riga("lblVersion", etichetta, "Versione 1.0", 1680, 780, 3885, 225, piccolo),
-        riga("lblDescription", etichetta, testo_descrizione, 1680, 1125, 3885, 1170, piccolo),
-        riga("lblDisclaimer", etichetta, testo_avvertenza, 255, 2640, 3990, 1185),
-        riga("CmdOK", pulsante, "OK", 4440, 2640, 1215, 375),
-        riga("cmdSysInfo", pulsante, "&System Info...", 4440, 3075, 1245, 345, piccolo),
-        riga("Label3", etichetta, testo_condizioni[0], 240, 3840, 5295, 615),
-        riga("Label6", etichetta, testo_condizioni[1], 240, 4320, 5055, 495),
-        riga("Label5", etichetta, testo_condizioni[2], 240, 4800, 5175, 495),
-        riga("Label4", etichetta, testo_condizioni[3], 240, 5280, 5175, 495),
-        riga("Label1", etichetta, indirizzo_web, 2160, 5760, 1455, 375, 12),
-        riga("Label2", etichetta, indirizzo_posta, 1920, 6120, 1815, 255),
+        riga("Lbltitle", etichetta,
+             QT_TRANSLATE_NOOP("pianopre::dialogo_informazioni",
+                               "Progetto di presa Stereofotogrammetrico"),
+             1680, 240, 3885, 480, piccolo),
+        riga("lblVersion", etichetta,
+             QT_TRANSLATE_NOOP("pianopre::dialogo_informazioni", "Versione 1.0"), 1680, 780, 3885,
+             225, piccolo),
+        riga("lblDescription", etichetta, testo_descrizione, 1680, 1125, 3885, 1170, piccolo,
+             contesto_testi),
+        riga("lblDisclaimer", etichetta, testo_avvertenza, 255, 2640, 3990, 1185, grande,
+             contesto_testi),
+        riga("CmdOK", pulsante, QT_TRANSLATE_NOOP("pianopre::dialogo_informazioni", "OK"), 4440,
+             2640, 1215, 375),
+        riga("cmdSysInfo", pulsante,
+             QT_TRANSLATE_NOOP("pianopre::dialogo_informazioni", "&System Info..."), 4440, 3075,
+             1245, 345, piccolo),
+        riga("Label3", etichetta, testo_condizioni[0], 240, 3840, 5295, 615, grande,
+             contesto_testi),
+        riga("Label6", etichetta, testo_condizioni[1], 240, 4320, 5055, 495, grande,
+             contesto_testi),
+        riga("Label5", etichetta, testo_condizioni[2], 240, 4800, 5175, 495, grande,
+             contesto_testi),
+        riga("Label4", etichetta, testo_condizioni[3], 240, 5280, 5175, 495, grande,
+             contesto_testi),
+        riga("Label1", etichetta, indirizzo_web, 2160, 5760, 1455, 375, 12, nullptr),
+        riga("Label2", etichetta, indirizzo_posta, 1920, 6120, 1815, 255, grande, nullptr),
     };
     for (const voce_info& r : righe) crea_controllo_info(r, this);
 
@@ -106,7 +123,7 @@ void dialogo_informazioni::carica() {
 void dialogo_informazioni::StartSysInfo() {
     const std::optional<std::string> percorso = percorso_sysinfo(chiavi_);
     if (percorso && avvia_(QString::fromLocal8Bit(*percorso))) return;
-    servizi_.messaggio(QString::fromUtf8(messaggio_sysinfo));
+    servizi_.messaggio(QString::fromStdString(traduci(contesto_testi, messaggio_sysinfo)));
 }
 
 }  // namespace pianopre

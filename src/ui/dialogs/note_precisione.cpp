@@ -10,12 +10,19 @@ namespace pianopre {
 dialogo_note_precisione::dialogo_note_precisione(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Dialog"));
     imposta_finestra_fissa(this, 2760, 3750, 8445, 5895);
-    setWindowTitle(QStringLiteral("Informazioni sulla precisione"));
+    setWindowTitle(tr("Informazioni sulla precisione"));
     using enum tipo_controllo;
+    const char* const contesto = "pianopre::dialogo_note_precisione";
     const voce_info righe[] = {
-        riga_info("Label1", etichetta, "Info", 120, 240, 8175, 5175, 9.75),
-        riga_info("OKButton", pulsante, "OK", 3600, 5520, 1215, 375, 8.25),
-        riga_info("CancelButton", pulsante, "Annulla", 4560, 2040, 1215, 375, 8.25),
+        riga_info("Label1", etichetta,
+                  QT_TRANSLATE_NOOP("pianopre::dialogo_note_precisione", "Info"), 120, 240, 8175,
+                  5175, 9.75, contesto),
+        riga_info("OKButton", pulsante,
+                  QT_TRANSLATE_NOOP("pianopre::dialogo_note_precisione", "OK"), 3600, 5520, 1215,
+                  375, 8.25, contesto),
+        riga_info("CancelButton", pulsante,
+                  QT_TRANSLATE_NOOP("pianopre::dialogo_note_precisione", "Annulla"), 4560, 2040,
+                  1215, 375, 8.25, contesto),
     };
     for (const voce_info& r : righe) crea_controllo_info(r, this);
     Label1 = findChild<QLabel*>(QStringLiteral("Label1"));

@@ -79,9 +79,10 @@ QVariant tabella_stazioni::data(const QModelIndex& indice, int ruolo) const {
 
 QVariant tabella_stazioni::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
     if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
-    const QString azimut = unita_ == unita_angolo::gon ? "Azimut (gon)" : "Azimut (°)";
-    const QString titoli[] = {"Stazione", "Striscia", "Fotogramma", "Est",
-                              "Nord",     "Quota",    azimut,       "Inclinazione (°)"};
+    const QString azimut = unita_ == unita_angolo::gon ? tr("Azimut (gon)") : tr("Azimut (°)");
+    const QString titoli[] = {
+        tr("Stazione"), tr("Striscia"), tr("Fotogramma"), tr("Est"),
+        tr("Nord"),     tr("Quota"),    azimut,           tr("Inclinazione (°)")};
     return sezione >= 0 && sezione < 8 ? titoli[sezione] : QString();
 }
 
@@ -112,15 +113,15 @@ QVariant tabella_modelli_qt::data(const QModelIndex& indice, int ruolo) const {
 
 QVariant tabella_modelli_qt::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
     if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
-    const QString titoli[] = {"Modello", "Lungo la facciata (m)", "In altezza (m)",
-                              "Punti di appoggio", "Esito"};
+    const QString titoli[] = {tr("Modello"), tr("Lungo la facciata (m)"), tr("In altezza (m)"),
+                              tr("Punti di appoggio"), tr("Esito")};
     return sezione >= 0 && sezione < 5 ? titoli[sezione] : QString();
 }
 
 finestra_stazioni::finestra_stazioni(formato_regionale formato, QWidget* genitore)
     : QWidget(genitore, Qt::Window) {
     setObjectName("finestra_stazioni");
-    setWindowTitle("Stazioni e punti");
+    setWindowTitle(tr("Stazioni e punti"));
     stazioni = new tabella_stazioni(formato, this);
     modelli = new tabella_modelli_qt(formato, this);
     vista_stazioni = nuova_vista(stazioni, "stazioni", this);
@@ -128,9 +129,9 @@ finestra_stazioni::finestra_stazioni(formato_regionale formato, QWidget* genitor
     riepilogo = new QLabel(this);
     riepilogo->setObjectName("riepilogo");
     auto* tutto = new QVBoxLayout(this);
-    tutto->addWidget(new QLabel("Stazioni di presa (coordinate del sito):", this));
+    tutto->addWidget(new QLabel(tr("Stazioni di presa (coordinate del sito):"), this));
     tutto->addWidget(vista_stazioni, 3);
-    tutto->addWidget(new QLabel("Modelli stereoscopici e punti di appoggio:", this));
+    tutto->addWidget(new QLabel(tr("Modelli stereoscopici e punti di appoggio:"), this));
     tutto->addWidget(vista_modelli, 2);
     tutto->addWidget(riepilogo);
     resize(860, 560);
@@ -145,14 +146,15 @@ void finestra_stazioni::mostra(std::vector<riga_stazione> righe, tabella_modelli
     vista_stazioni->resizeColumnsToContents();
     vista_modelli->resizeColumnsToContents();
     if (vuota) {
-        riepilogo->setText("Nessun piano calcolato: premere \"Calcola -->\".");
+        riepilogo->setText(tr("Nessun piano calcolato: premere \"Calcola -->\"."));
     } else if (!con_punti) {
-        riepilogo->setText("Nessun punto di appoggio caricato (Apri XYZ): " +
-                           QString::number(scarsi) + " modelli senza punti.");
-    } else {
         riepilogo->setText(
-            scarsi == 0 ? QString("Tutti i modelli hanno almeno 4 punti di appoggio.")
-                        : QString("Modelli con meno di 4 punti di appoggio: %1.").arg(scarsi));
+            tr("Nessun punto di appoggio caricato (Apri XYZ): %1 modelli senza punti.")
+                .arg(scarsi));
+    } else {
+        riepilogo->setText(scarsi == 0
+                               ? tr("Tutti i modelli hanno almeno 4 punti di appoggio.")
+                               : tr("Modelli con meno di 4 punti di appoggio: %1.").arg(scarsi));
     }
 }
 

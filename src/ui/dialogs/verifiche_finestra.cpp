@@ -23,14 +23,21 @@ struct campo_impostazione {
 
 const campo_impostazione campi[] = {
     {"tolleranza_grafica",
-     "Tolleranza grafica (mm):", &impostazioni_verifiche::tolleranza_grafica_mm},
-    {"divisore_gsd", "Divisore GSD:", &impostazioni_verifiche::divisore_gsd},
-    {"precisione_px", "Precisione di misura (pixel):", &impostazioni_verifiche::precisione_px},
+     QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Tolleranza grafica (mm):"),
+     &impostazioni_verifiche::tolleranza_grafica_mm},
+    {"divisore_gsd", QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Divisore GSD:"),
+     &impostazioni_verifiche::divisore_gsd},
+    {"precisione_px",
+     QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Precisione di misura (pixel):"),
+     &impostazioni_verifiche::precisione_px},
     {"circolo_confusione",
-     "Circolo di confusione (pixel):", &impostazioni_verifiche::circolo_confusione_px},
-    {"lunghezza_onda", "Lunghezza d'onda (mm):", &impostazioni_verifiche::lunghezza_onda_mm},
+     QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Circolo di confusione (pixel):"),
+     &impostazioni_verifiche::circolo_confusione_px},
+    {"lunghezza_onda", QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Lunghezza d'onda (mm):"),
+     &impostazioni_verifiche::lunghezza_onda_mm},
     {"profondita_rilievo",
-     "Profondità del rilievo (m):", &impostazioni_verifiche::profondita_rilievo_m},
+     QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Profondità del rilievo (m):"),
+     &impostazioni_verifiche::profondita_rilievo_m},
 };
 
 QColor colore_esito(esito_verifica e) {
@@ -57,10 +64,10 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
                                        QWidget* genitore)
     : QWidget(genitore, Qt::Window), commessa_(lavoro), formato_(formato) {
     setObjectName("finestra_verifiche");
-    setWindowTitle("Verifiche del piano");
+    setWindowTitle(tr("Verifiche del piano"));
     auto* griglia = new QGridLayout;
     for (std::size_t i = 0; i < impostazioni.size(); ++i) {
-        auto* etichetta = new QLabel(campi[i].etichetta, this);
+        auto* etichetta = new QLabel(tr(campi[i].etichetta), this);
         impostazioni[i] = new QLineEdit(this);
         impostazioni[i]->setObjectName(campi[i].nome);
         impostazioni[i]->setMaximumWidth(90);
@@ -76,7 +83,7 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
     stato->setWordWrap(true);
     tabella = new QTableWidget(0, 4, this);
     tabella->setObjectName("tabella");
-    tabella->setHorizontalHeaderLabels({"Verifica", "Valore", "Limite", "Esito"});
+    tabella->setHorizontalHeaderLabels({tr("Verifica"), tr("Valore"), tr("Limite"), tr("Esito")});
     tabella->verticalHeader()->hide();
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -87,7 +94,7 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
     tutto->addWidget(tabella);
     resize(980, 420);
     mostra_impostazioni();
-    piano_assente("Nessun piano calcolato: premere \"Calcola -->\".");
+    piano_assente(tr("Nessun piano calcolato: premere \"Calcola -->\"."));
 }
 
 void finestra_verifiche::mostra_impostazioni() {
@@ -104,7 +111,7 @@ void finestra_verifiche::leggi_impostazioni() {
         const auto v = leggi_numero_esatto(
             std::string_view(t.constData(), static_cast<std::size_t>(t.size())), formato_);
         if (!v) {
-            stato->setText(QString("Errore: \"%1\" non è un numero.").arg(campi[i].etichetta));
+            stato->setText(tr("Errore: \"%1\" non è un numero.").arg(tr(campi[i].etichetta)));
             return;
         }
         nuove.*campi[i].valore = *v;
@@ -142,9 +149,9 @@ void finestra_verifiche::riempi() {
         return;
     }
     stato->setText(dimensione_pixel(commessa_.camera, commessa_.sensore)
-                       ? QString("Fotocamera: %1").arg(q(commessa_.sensore.nome))
-                       : QString("Dimensione del pixel non nota: scegliere una fotocamera "
-                                 "(Lavoro > Fotocamera...)."));
+                       ? tr("Fotocamera: %1").arg(q(commessa_.sensore.nome))
+                       : tr("Dimensione del pixel non nota: scegliere una fotocamera "
+                            "(Lavoro > Fotocamera...)."));
     tabella->setRowCount(static_cast<int>(righe.size()));
     for (int r = 0; r < tabella->rowCount(); ++r) {
         const riga_verifica& riga = righe[static_cast<std::size_t>(r)];
