@@ -283,6 +283,261 @@
     </message>
 </context>
 <context>
+    <name>report</name>
+    <message>
+        <source>Lavoro: %1  (tabelle, seguito)</source>
+        <translation>Job: %1  (tables, continued)</translation>
+    </message>
+    <message>
+        <source>Progetto di presa - %1</source>
+        <translation>Shooting plan - %1</translation>
+    </message>
+    <message>
+        <source>il PDF non si può comporre</source>
+        <translation>the PDF cannot be composed</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>non indicata</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>Lunghezza focale</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>Sensore</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Negativo</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Immagine</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixel</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>non nota</source>
+        <translation>not known</translation>
+    </message>
+    <message>
+        <source>Scansione</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>n/d</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Metrica</source>
+        <translation>Metric</translation>
+    </message>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>%1 (bloccata)</source>
+        <translation>%1 (locked)</translation>
+    </message>
+    <message>
+        <source>Scala di restituzione 1:</source>
+        <translation>Restitution scale 1:</translation>
+    </message>
+    <message>
+        <source>Larghezza soggetto (m)</source>
+        <translation>Object width (m)</translation>
+    </message>
+    <message>
+        <source>Altezza del soggetto (m)</source>
+        <translation>Object height (m)</translation>
+    </message>
+    <message>
+        <source>Distanza di presa (m)</source>
+        <translation>Shooting distance (m)</translation>
+    </message>
+    <message>
+        <source>Lunghezza focale (mm)</source>
+        <translation>Focal length (mm)</translation>
+    </message>
+    <message>
+        <source>Larghezza negativo (mm)</source>
+        <translation>Negative width (mm)</translation>
+    </message>
+    <message>
+        <source>Altezza negativo (mm)</source>
+        <translation>Negative height (mm)</translation>
+    </message>
+    <message>
+        <source>Base di presa (m)</source>
+        <translation>Base (m)</translation>
+    </message>
+    <message>
+        <source>Numero fotogrammi</source>
+        <translation>Number of frames</translation>
+    </message>
+    <message>
+        <source>Numero strisciate</source>
+        <translation>Number of strips</translation>
+    </message>
+    <message>
+        <source>Inclinazione camera (°)</source>
+        <translation>Camera tilt (°)</translation>
+    </message>
+    <message>
+        <source>Sovrapposizione %</source>
+        <translation>Overlap %</translation>
+    </message>
+    <message>
+        <source>Numero di ingrandimenti</source>
+        <translation>Enlargement</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z max (mm)</source>
+        <translation>Precision X / Z max (mm)</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z min (mm)</source>
+        <translation>Precision X / Z min (mm)</translation>
+    </message>
+    <message>
+        <source>Precisione col pixel (mm)</source>
+        <translation>Precision from pixel (mm)</translation>
+    </message>
+    <message>
+        <source>TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici</source>
+        <translation>TE.C.L.A. srl - Stereophotogrammetric Shooting Plan for Architectural Surveys</translation>
+    </message>
+    <message>
+        <source>Lavoro: %1    Data: %2    %3    %4</source>
+        <translation>Job: %1    Date: %2    %3    %4</translation>
+    </message>
+    <message>
+        <source>pianopre - Versione %1</source>
+        <translation>pianopre - Version %1</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Fotocamera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Dati del lavoro</source>
+        <translation>Job data</translation>
+    </message>
+    <message>
+        <source>Progetto di presa</source>
+        <translation>Shooting plan</translation>
+    </message>
+    <message>
+        <source>Verifiche del piano</source>
+        <translation>Plan checks</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Stazione</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Inclinaz. (°)</source>
+        <translation>Tilt (°)</translation>
+    </message>
+    <message>
+        <source>h (m)</source>
+        <translation>h (m)</translation>
+    </message>
+    <message>
+        <source>Modello</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Stazioni (%1)</source>
+        <translation>Stations (%1)</translation>
+    </message>
+    <message>
+        <source>Modelli stereoscopici (%1, scarsi %2)</source>
+        <translation>Stereo models (%1, %2 short of points)</translation>
+    </message>
+    <message>
+        <source>Nessuna stazione: calcolare il piano.</source>
+        <translation>No stations: compute the plan.</translation>
+    </message>
+    <message>
+        <source>Le tabelle continuano a pagina %1.</source>
+        <translation>The tables continue on page %1.</translation>
+    </message>
+    <message>
+        <source>scala 1:%1</source>
+        <translation>scale 1:%1</translation>
+    </message>
+    <message>
+        <source>Prospetto</source>
+        <translation>Front view</translation>
+    </message>
+    <message>
+        <source>Pianta</source>
+        <translation>Plan view</translation>
+    </message>
+    <message>
+        <source>Nessuno schema calcolato</source>
+        <translation>No scheme computed</translation>
+    </message>
+</context>
+<context>
     <name>riga_comando</name>
     <message>
         <source>Errore: %1. Usare pianopre --help per le opzioni.</source>
