@@ -2,6 +2,280 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>errori</name>
+    <message>
+        <source>Errore %1</source>
+        <translation>Error %1</translation>
+    </message>
+</context>
+<context>
+    <name>esiti</name>
+    <message>
+        <source>n/d</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Attenzione</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Non soddisfatto</source>
+        <translation>Not met</translation>
+    </message>
+</context>
+<context>
+    <name>file_lavoro</name>
+    <message>
+        <source>Errore: il disegno del sito &quot;%1&quot; del lavoro &quot;%2&quot; non c&apos;è più: il lavoro si apre senza.</source>
+        <translation>Error: the site drawing &quot;%1&quot; of the job &quot;%2&quot; is no longer there: the job opens without it.</translation>
+    </message>
+    <message>
+        <source>deve essere &quot;gradi&quot; o &quot;gon&quot;</source>
+        <translation>must be &quot;gradi&quot; or &quot;gon&quot;</translation>
+    </message>
+    <message>
+        <source>deve essere un elenco di %1 numeri</source>
+        <translation>must be a list of %1 numbers</translation>
+    </message>
+    <message>
+        <source>ha un numero fuori dall&apos;intervallo ±%1</source>
+        <translation>has a number outside the range ±%1</translation>
+    </message>
+    <message>
+        <source>deve essere &quot;pianta&quot;, &quot;fronte&quot; o &quot;assonometria&quot;</source>
+        <translation>must be &quot;pianta&quot;, &quot;fronte&quot; or &quot;assonometria&quot;</translation>
+    </message>
+    <message>
+        <source>deve avere larghezza e altezza non nulle</source>
+        <translation>must have a width and height other than zero</translation>
+    </message>
+    <message>
+        <source>ha più di %1 punti</source>
+        <translation>has more than %1 points</translation>
+    </message>
+    <message>
+        <source>punto %1 di &quot;punti.elenco&quot;</source>
+        <translation>point %1 of &quot;punti.elenco&quot;</translation>
+    </message>
+    <message>
+        <source>%1 non è un oggetto</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>non è un lavoro di pianopre (manca &quot;formato&quot;)</source>
+        <translation>is not a pianopre job (&quot;formato&quot; is missing)</translation>
+    </message>
+    <message>
+        <source>non è un lavoro di pianopre (&quot;formato&quot; non è &quot;pianopre-lavoro&quot;)</source>
+        <translation>is not a pianopre job (&quot;formato&quot; is not &quot;pianopre-lavoro&quot;)</translation>
+    </message>
+    <message>
+        <source>manca &quot;versione&quot;</source>
+        <translation>&quot;versione&quot; is missing</translation>
+    </message>
+    <message>
+        <source>deve essere un numero intero positivo</source>
+        <translation>must be a positive whole number</translation>
+    </message>
+    <message>
+        <source>Il lavoro &quot;%1&quot; è stato scritto da una versione più recente (versione %2): apro ciò che conosco.</source>
+        <translation>The job &quot;%1&quot; was written by a newer version (version %2): opening what this version knows.</translation>
+    </message>
+    <message>
+        <source>Errore: impossibile salvare il file: %1 (%2).</source>
+        <translation>Error: cannot save the file: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>un testo o un percorso non è UTF-8 valido</source>
+        <translation>a text or a path is not valid UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>file_testo</name>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>non si trova un nome per il file temporaneo</source>
+        <translation>no name is free for the temporary file</translation>
+    </message>
+    <message>
+        <source>il collegamento non porta a un file</source>
+        <translation>the link does not lead to a file</translation>
+    </message>
+    <message>
+        <source>la cartella non è scrivibile</source>
+        <translation>the folder is not writable</translation>
+    </message>
+    <message>
+        <source>la scrittura non è riuscita</source>
+        <translation>writing failed</translation>
+    </message>
+    <message>
+        <source>non si può sostituire</source>
+        <translation>cannot be replaced</translation>
+    </message>
+    <message>
+        <source>non esiste</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>is not a file</translation>
+    </message>
+    <message>
+        <source>non si può leggere</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>è troppo grande (oltre %1)</source>
+        <translation>is too large (over %1)</translation>
+    </message>
+    <message>
+        <source>non si può aprire</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message>
+        <source>la cartella non si può creare</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>is a folder</translation>
+    </message>
+</context>
+<context>
+    <name>fotocamere</name>
+    <message>
+        <source>fotocamera %1 (&quot;%2&quot;)</source>
+        <translation>camera %1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>fotocamera %1</source>
+        <translation>camera %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; deve essere maggiore di 0 e al più %2</source>
+        <translation>&quot;%1&quot; must be greater than 0 and at most %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; deve essere tra 0 e %2</source>
+        <translation>&quot;%1&quot; must be between 0 and %2</translation>
+    </message>
+    <message>
+        <source>il nome è vuoto</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>manca</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>deve essere tra 0 e %1</source>
+        <translation>must be between 0 and %1</translation>
+    </message>
+    <message>
+        <source>fotocamera %1, &quot;%2&quot; %3</source>
+        <translation>camera %1, &quot;%2&quot; %3</translation>
+    </message>
+    <message>
+        <source>la fotocamera %1 non è un oggetto</source>
+        <translation>camera %1 is not an object</translation>
+    </message>
+    <message>
+        <source>manca l&apos;elenco &quot;fotocamere&quot;</source>
+        <translation>the list &quot;fotocamere&quot; is missing</translation>
+    </message>
+    <message>
+        <source>&quot;fotocamere&quot; non è un elenco</source>
+        <translation>&quot;fotocamere&quot; is not a list</translation>
+    </message>
+    <message>
+        <source>un nome non è testo UTF-8 valido</source>
+        <translation>a name is not valid UTF-8 text</translation>
+    </message>
+</context>
+<context>
+    <name>lettura_json</name>
+    <message>
+        <source>Errore: file &quot;%1&quot;: %2.</source>
+        <translation>Error: file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>riga %1, colonna %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>non è un testo JSON valido (%1)</source>
+        <translation>is not valid JSON text (%1)</translation>
+    </message>
+    <message>
+        <source>contiene un numero fuori scala</source>
+        <translation>holds a number out of range</translation>
+    </message>
+    <message>
+        <source>non è un testo JSON valido</source>
+        <translation>is not valid JSON text</translation>
+    </message>
+    <message>
+        <source>deve essere un oggetto</source>
+        <translation>must be an object</translation>
+    </message>
+    <message>
+        <source>deve essere un elenco</source>
+        <translation>must be a list</translation>
+    </message>
+    <message>
+        <source>deve essere un testo</source>
+        <translation>must be a text</translation>
+    </message>
+    <message>
+        <source>è troppo lungo (oltre %1 byte)</source>
+        <translation>is too long (over %1 bytes)</translation>
+    </message>
+    <message>
+        <source>deve essere true o false</source>
+        <translation>must be true or false</translation>
+    </message>
+    <message>
+        <source>deve essere un numero</source>
+        <translation>must be a number</translation>
+    </message>
+    <message>
+        <source>deve essere tra -%1 e %2</source>
+        <translation>must be between -%1 and %2</translation>
+    </message>
+    <message>
+        <source>Errore: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>non va bene: %1</source>
+        <translation>is not valid: %1</translation>
+    </message>
+    <message>
+        <source>deve essere un numero intero</source>
+        <translation>must be a whole number</translation>
+    </message>
+    <message>
+        <source>deve essere al più %1</source>
+        <translation>must be at most %1</translation>
+    </message>
+    <message>
+        <source>non contiene un oggetto JSON</source>
+        <translation>does not hold a JSON object</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::dialogo_informazioni</name>
     <message>
         <source>Progetto di presa Stereofotogrammetrico</source>
@@ -383,6 +657,261 @@ The preset cameras stay available; at the first save the file will be kept as %2
     </message>
 </context>
 <context>
+    <name>report</name>
+    <message>
+        <source>Lavoro: %1  (tabelle, seguito)</source>
+        <translation>Job: %1  (tables, continued)</translation>
+    </message>
+    <message>
+        <source>Progetto di presa - %1</source>
+        <translation>Shooting plan - %1</translation>
+    </message>
+    <message>
+        <source>il PDF non si può comporre</source>
+        <translation>the PDF cannot be composed</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>non indicata</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>Lunghezza focale</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>Sensore</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Negativo</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Immagine</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixel</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>non nota</source>
+        <translation>not known</translation>
+    </message>
+    <message>
+        <source>Scansione</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>n/d</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Metrica</source>
+        <translation>Metric</translation>
+    </message>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>%1 (bloccata)</source>
+        <translation>%1 (locked)</translation>
+    </message>
+    <message>
+        <source>Scala di restituzione 1:</source>
+        <translation>Restitution scale 1:</translation>
+    </message>
+    <message>
+        <source>Larghezza soggetto (m)</source>
+        <translation>Object width (m)</translation>
+    </message>
+    <message>
+        <source>Altezza del soggetto (m)</source>
+        <translation>Object height (m)</translation>
+    </message>
+    <message>
+        <source>Distanza di presa (m)</source>
+        <translation>Shooting distance (m)</translation>
+    </message>
+    <message>
+        <source>Lunghezza focale (mm)</source>
+        <translation>Focal length (mm)</translation>
+    </message>
+    <message>
+        <source>Larghezza negativo (mm)</source>
+        <translation>Negative width (mm)</translation>
+    </message>
+    <message>
+        <source>Altezza negativo (mm)</source>
+        <translation>Negative height (mm)</translation>
+    </message>
+    <message>
+        <source>Base di presa (m)</source>
+        <translation>Base (m)</translation>
+    </message>
+    <message>
+        <source>Numero fotogrammi</source>
+        <translation>Number of frames</translation>
+    </message>
+    <message>
+        <source>Numero strisciate</source>
+        <translation>Number of strips</translation>
+    </message>
+    <message>
+        <source>Inclinazione camera (°)</source>
+        <translation>Camera tilt (°)</translation>
+    </message>
+    <message>
+        <source>Sovrapposizione %</source>
+        <translation>Overlap %</translation>
+    </message>
+    <message>
+        <source>Numero di ingrandimenti</source>
+        <translation>Enlargement</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z max (mm)</source>
+        <translation>Precision X / Z max (mm)</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z min (mm)</source>
+        <translation>Precision X / Z min (mm)</translation>
+    </message>
+    <message>
+        <source>Precisione col pixel (mm)</source>
+        <translation>Precision from pixel (mm)</translation>
+    </message>
+    <message>
+        <source>TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici</source>
+        <translation>TE.C.L.A. srl - Stereophotogrammetric Shooting Plan for Architectural Surveys</translation>
+    </message>
+    <message>
+        <source>Lavoro: %1    Data: %2    %3    %4</source>
+        <translation>Job: %1    Date: %2    %3    %4</translation>
+    </message>
+    <message>
+        <source>pianopre - Versione %1</source>
+        <translation>pianopre - Version %1</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Fotocamera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Dati del lavoro</source>
+        <translation>Job data</translation>
+    </message>
+    <message>
+        <source>Progetto di presa</source>
+        <translation>Shooting plan</translation>
+    </message>
+    <message>
+        <source>Verifiche del piano</source>
+        <translation>Plan checks</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Stazione</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Inclinaz. (°)</source>
+        <translation>Tilt (°)</translation>
+    </message>
+    <message>
+        <source>h (m)</source>
+        <translation>h (m)</translation>
+    </message>
+    <message>
+        <source>Modello</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Stazioni (%1)</source>
+        <translation>Stations (%1)</translation>
+    </message>
+    <message>
+        <source>Modelli stereoscopici (%1, scarsi %2)</source>
+        <translation>Stereo models (%1, %2 short of points)</translation>
+    </message>
+    <message>
+        <source>Nessuna stazione: calcolare il piano.</source>
+        <translation>No stations: compute the plan.</translation>
+    </message>
+    <message>
+        <source>Le tabelle continuano a pagina %1.</source>
+        <translation>The tables continue on page %1.</translation>
+    </message>
+    <message>
+        <source>scala 1:%1</source>
+        <translation>scale 1:%1</translation>
+    </message>
+    <message>
+        <source>Prospetto</source>
+        <translation>Front view</translation>
+    </message>
+    <message>
+        <source>Pianta</source>
+        <translation>Plan view</translation>
+    </message>
+    <message>
+        <source>Nessuno schema calcolato</source>
+        <translation>No scheme computed</translation>
+    </message>
+</context>
+<context>
     <name>riga_comando</name>
     <message>
         <source>Errore: %1. Usare pianopre --help per le opzioni.</source>
@@ -461,6 +990,52 @@ drawing (.dxf) or control points (.xyz).
 
 Exit status: 0 done, 1 error, 2 bad command line.
 </translation>
+    </message>
+</context>
+<context>
+    <name>risultati</name>
+    <message>
+        <source>Dimensione del pixel non nota: le verifiche che ne dipendono mancano.</source>
+        <translation>Pixel size not known: the checks that depend on it are missing.</translation>
+    </message>
+    <message>
+        <source>Base di presa: %1</source>
+        <translation>Base: %1</translation>
+    </message>
+    <message>
+        <source>Numero fotogrammi: %1</source>
+        <translation>Number of frames: %1</translation>
+    </message>
+    <message>
+        <source>Numero strisciate: %1</source>
+        <translation>Number of strips: %1</translation>
+    </message>
+    <message>
+        <source>Inclinazione camera: %1</source>
+        <translation>Camera tilt: %1</translation>
+    </message>
+    <message>
+        <source>Sovrapposizione %: %1</source>
+        <translation>Overlap %: %1</translation>
+    </message>
+    <message>
+        <source>Numero di ingrandimenti: %1</source>
+        <translation>Enlargement: %1</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z max: %1</source>
+        <translation>Precision X / Z max: %1</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z min: %1</source>
+        <translation>Precision X / Z min: %1</translation>
+    </message>
+</context>
+<context>
+    <name>salvataggio</name>
+    <message>
+        <source>Errore: impossibile salvare il file: %1</source>
+        <translation>Error: cannot save the file: %1</translation>
     </message>
 </context>
 <context>
@@ -568,6 +1143,173 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source> che questo applicativo in versione demo non gestisce.</source>
         <translation> that this demo version of the program does not handle.</translation>
+    </message>
+</context>
+<context>
+    <name>verifiche</name>
+    <message>
+        <source>Dimensione del pixel</source>
+        <translation>Pixel size</translation>
+    </message>
+    <message>
+        <source>p = larghezza del negativo / larghezza dell&apos;immagine in pixel; per la pellicola scansionata, p = risoluzione di scansione</source>
+        <translation>p = negative width / image width in pixels; for scanned film, p = scan resolution</translation>
+    </message>
+    <message>
+        <source>%1 verticale, %2 orizzontale</source>
+        <translation>%1 vertical, %2 horizontal</translation>
+    </message>
+    <message>
+        <source>GSD al bordo superiore</source>
+        <translation>GSD at the upper edge</translation>
+    </message>
+    <message>
+        <source>≤ %1 (tolleranza %2 / %3)</source>
+        <translation>≤ %1 (tolerance %2 / %3)</translation>
+    </message>
+    <message>
+        <source>α = atan((h/2) / f), θ = τ + α; verticale = p · 1000 D · cos²α / (f · cos²θ); orizzontale = p · 1000 D · cos α / (f · cos θ); richiesto = %1 mm · scala / %2</source>
+        <translation>α = atan((h/2) / f), θ = τ + α; vertical = p · 1000 D · cos²α / (f · cos²θ); horizontal = p · 1000 D · cos α / (f · cos θ); required = %1 mm · scale / %2</translation>
+    </message>
+    <message>
+        <source>Rapporto base/distanza</source>
+        <translation>Base-to-distance ratio</translation>
+    </message>
+    <message>
+        <source>da 1:4 a 1:15</source>
+        <translation>1:4 to 1:15</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z col pixel</source>
+        <translation>Precision X / Z (pixel)</translation>
+    </message>
+    <message>
+        <source>Messa a fuoco</source>
+        <translation>Focus distance</translation>
+    </message>
+    <message>
+        <source>nitido da %1 a %2</source>
+        <translation>sharp from %1 to %2</translation>
+    </message>
+    <message>
+        <source>s* = 2 R min R max / (R min + R max); distanze lungo l&apos;asse dei bordi del fotogramma z(a) = D cos a / cos(a + τ), a = ±α; R min = la minore − %1 di rilievo, R max = la maggiore</source>
+        <translation>s* = 2 R min R max / (R min + R max); distances along the axis to the frame edges z(a) = D cos a / cos(a + τ), a = ±α; R min = the nearer − %1 of relief, R max = the farther</translation>
+    </message>
+    <message>
+        <source>oltre f/32</source>
+        <translation>beyond f/32</translation>
+    </message>
+    <message>
+        <source>%1 (minimo %2)</source>
+        <translation>%1 (minimum %2)</translation>
+    </message>
+    <message>
+        <source>fino a %1 per la diffrazione</source>
+        <translation>up to %1 for diffraction</translation>
+    </message>
+    <message>
+        <source>%1: allontanarsi o usare una focale più corta</source>
+        <translation>%1: move back or use a shorter focal length</translation>
+    </message>
+    <message>
+        <source>Diaframma</source>
+        <translation>Aperture</translation>
+    </message>
+    <message>
+        <source>GSD al centro</source>
+        <translation>GSD at the centre</translation>
+    </message>
+    <message>
+        <source>Distanza massima per il GSD</source>
+        <translation>Max distance for the GSD</translation>
+    </message>
+    <message>
+        <source>D max = GSD richiesto · f / p / 1000</source>
+        <translation>D max = required GSD · f / p / 1000</translation>
+    </message>
+    <message>
+        <source>Errore: %1 deve essere un numero maggiore di zero.</source>
+        <translation>Error: %1 must be a number greater than zero.</translation>
+    </message>
+    <message>
+        <source>Errore: %1 deve essere un numero non negativo.</source>
+        <translation>Error: %1 must be a non-negative number.</translation>
+    </message>
+    <message>
+        <source>la focale</source>
+        <translation>the focal length</translation>
+    </message>
+    <message>
+        <source>la larghezza del negativo</source>
+        <translation>the negative width</translation>
+    </message>
+    <message>
+        <source>l&apos;altezza del negativo</source>
+        <translation>the negative height</translation>
+    </message>
+    <message>
+        <source>la distanza di presa</source>
+        <translation>the shooting distance</translation>
+    </message>
+    <message>
+        <source>la base di presa</source>
+        <translation>the base</translation>
+    </message>
+    <message>
+        <source>la scala di restituzione</source>
+        <translation>the restitution scale</translation>
+    </message>
+    <message>
+        <source>l&apos;inclinazione</source>
+        <translation>the tilt</translation>
+    </message>
+    <message>
+        <source>Errore: la profondità del rilievo raggiunge la fotocamera: deve essere minore della distanza dal bordo più vicino del fotogramma.</source>
+        <translation>Error: the relief depth reaches the camera: it must be less than the distance to the nearest edge of the frame.</translation>
+    </message>
+    <message>
+        <source>la tolleranza grafica</source>
+        <translation>the graphic tolerance</translation>
+    </message>
+    <message>
+        <source>il divisore del GSD</source>
+        <translation>the GSD divisor</translation>
+    </message>
+    <message>
+        <source>la precisione di misura</source>
+        <translation>the measuring precision</translation>
+    </message>
+    <message>
+        <source>il circolo di confusione</source>
+        <translation>the circle of confusion</translation>
+    </message>
+    <message>
+        <source>la lunghezza d&apos;onda</source>
+        <translation>the wavelength</translation>
+    </message>
+    <message>
+        <source>la profondità del rilievo</source>
+        <translation>the relief depth</translation>
+    </message>
+    <message>
+        <source>la larghezza dell&apos;immagine in pixel</source>
+        <translation>the image width in pixels</translation>
+    </message>
+    <message>
+        <source>l&apos;altezza dell&apos;immagine in pixel</source>
+        <translation>the image height in pixels</translation>
+    </message>
+    <message>
+        <source>la risoluzione di scansione</source>
+        <translation>the scan resolution</translation>
+    </message>
+    <message>
+        <source>Errore: con questa inclinazione il fotogramma non incontra la facciata.</source>
+        <translation>Error: with this tilt the frame does not meet the façade.</translation>
+    </message>
+    <message>
+        <source>Errore: le verifiche danno valori fuori scala: controllare i dati e le impostazioni.</source>
+        <translation>Error: the checks give values out of range: check the data and the settings.</translation>
     </message>
 </context>
 </TS>

@@ -4,13 +4,17 @@
 // previous file.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QProcess>
+#include <QTranslator>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <sstream>
 
 #include "base/testo_numeri.h"
+#include "base/traduzione.h"
+#include "common/lingua.h"
 #include "job/stazioni_commessa.h"
 #include "report/report.h"
 #include "scheme/modello.h"
@@ -59,11 +63,18 @@ std::string riga_con(const std::string& testo, const std::string& chiave) {
 std::vector<std::string> attesi(const contenuto_report& r) {
     const caselle_lavoro& k = r.caselle;
     const risultati_mostrati& m = r.risultati;
-    std::vector<std::string> t{k.focale,    k.larg_neg,    k.alt_neg,       k.alt_sogg,
-                               k.larg_sogg, k.distanza,    k.scala,         k.base,
-                               m.num_foto,  m.num_strisc,  m.incl,          m.sovrapp,
-                               m.ingrand,   m.prec_max,    m.prec_std,      r.nome_lavoro,
-                               r.data,      "Pagina 1 di", "Versione 1.0.0"};
+    std::vector<std::string> t{k.focale,      k.larg_neg, k.alt_neg, k.alt_sogg, k.larg_sogg,
+                               k.distanza,    k.scala,    k.base,    m.num_foto, m.num_strisc,
+                               m.incl,        m.sovrapp,  m.ingrand, m.prec_max, m.prec_std,
+                               r.nome_lavoro, r.data};
+    // The footer in the language installed.
+    t.push_back(QCoreApplication::translate("report", "Pagina %1 di %2")
+                    .arg(1)
+                    .arg(QString())
+                    .trimmed()
+                    .toStdString());
+    t.push_back(
+        QCoreApplication::translate("report", "pianopre - Versione %1").arg("1.0.0").toStdString());
     return t;
 }
 
@@ -92,9 +103,9 @@ void controlla_pdf(const std::string& pdf_grezzo, const contenuto_report& r) {
     }
     for (const riga_modello& m : modelli_commessa(c).righe) {
         const std::string riga = riga_con(pdf, m.stazione_1 + " / " + m.stazione_2);
-        EXPECT_NE(riga.find(std::string(" ") + std::to_string(m.punti) + " " +
-                            std::string(testo_esito(m.esito))),
-                  std::string::npos)
+        EXPECT_NE(
+            riga.find(std::string(" ") + std::to_string(m.punti) + " " + esito_mostrato(m.esito)),
+            std::string::npos)
             << m.stazione_1 << ": " << riga;
     }
 }
@@ -157,6 +168,52 @@ TEST(report, camera_digitale_collocata_con_punti) {
                                         formato_regionale::italiano())),
               std::string::npos)
         << pixel;
+}
+
+// English for as long as it lives; Italian again afterwards, as the other
+// tests of this program expect.
+class in_inglese {
+public:
+    in_inglese() { installa_lingua(*QCoreApplication::instance(), lingua::inglese); }
+    ~in_inglese() {
+        for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+        imposta_traduttore(nullptr);
+    }
+};
+
+// The same page in English: its captions, the checks and the verdicts in
+// English, none of the Italian ones left; the numbers as before.
+TEST(report, in_inglese) {
+    commessa c;
+    c.sensore = {"", 6000, 4000, 0};
+    const caselle_lavoro caselle{"35", "36", "24", "8", "30", "12", "100", ""};
+    calcola_commessa(c, caselle, formato_regionale::italiano());
+    ASSERT_EQ(c.fase, fase_calcolo::schema);
+    const prova::cartella_temporanea cartella;
+    std::string pdf;
+    {
+        const in_inglese inglese;
+        const contenuto_report r = contenuto(c, caselle);
+        esporta_report_pdf(cartella / "en.pdf", r);
+        pdf = testo_pdf(cartella / "en.pdf");
+        controlla_pdf(pdf, r);
+    }
+    pdf = compatto(pdf);
+    for (const char* t :
+         {"Stereophotogrammetric Shooting Plan", "Job: prova.pianopre", "Date: 08/12/2026",
+          "Page 1 of 1", "Version 1.0.0", "Camera", "Job data", "Shooting plan", "Plan checks",
+          "Verdict", "Number of frames", "Restitution scale 1:", "Base-to-distance ratio",
+          "Stations (", "Stereo models (", "Elevation", "Plan view", "Front view", "scale 1:"})
+        EXPECT_NE(pdf.find(t), std::string::npos) << t;
+    for (const char* t : {"Progetto di presa", "Lavoro:", "Pagina", "Versione", "Fotocamera",
+                          "Verifiche", "Esito", "Numero", "Rapporto", "Stazioni", "Modelli",
+                          "Pianta", "Prospetto", "scala", "Attenzione", "soddisfatto", "n/d"})
+        EXPECT_EQ(pdf.find(t), std::string::npos) << t;
+    EXPECT_NE(riga_con(pdf, "Pixel size").find(" µm"), std::string::npos);
+    EXPECT_EQ(esito_mostrato(esito_modello::attenzione), "Attenzione");
 }
 
 // A folder in the way, or a file where a folder should be: the message names

@@ -5,11 +5,14 @@
 #include <cmath>
 #include <string>
 
+#include "base/segnaposti.h"
+#include "base/traduzione.h"
+
 namespace pianopre {
 
 namespace {
 std::string testo_errore(int numero) {
-    return "Errore " + std::to_string(numero);
+    return inserisci(traduci("errori", "Errore %1"), {std::to_string(numero)});
 }
 }  // namespace
 

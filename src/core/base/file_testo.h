@@ -1,6 +1,6 @@
 // Whole text files: reading one with a size limit, and the atomic save that
 // never leaves a half-written file in place of a good one. Failures carry the
-// file and the problem in plain Italian; the caller words the message.
+// file and the problem in the user's language; the caller words the message.
 #pragma once
 
 #include <cstdint>

@@ -1,19 +1,22 @@
-// The checks table in Italian: values rounded for reading, regional numbers,
-// the formula of each row for its tooltip.
+// The checks table in the user's language: values rounded for reading,
+// regional numbers, the formula of each row for its tooltip.
 #include <cmath>
 
+#include "base/segnaposti.h"
 #include "base/testo_numeri.h"
+#include "base/traduzione.h"
 #include "calc/verifiche.h"
 
 namespace pianopre {
 
 namespace {
 
-const std::string non_disponibile = "n/d";
+const char* const non_disponibile = TESTO_DA_TRADURRE("esiti", "n/d");
 
 class testi {
 public:
-    explicit testi(const formato_regionale& f) : formato_(f) {}
+    explicit testi(const formato_regionale& f)
+        : formato_(f), nd_(traduci("esiti", non_disponibile)) {}
 
     // x rounded to `decimali` places in the general form ("0,859", "1:4,17").
     std::string num(double x, int decimali) const {
@@ -23,55 +26,60 @@ public:
     }
     std::string mm(double x) const { return num(x, 3) + " mm"; }
     std::string m(double x) const { return num(x, 2) + " m"; }
-    std::string mm(const std::optional<double>& x) const { return x ? mm(*x) : non_disponibile; }
-    std::string m(const std::optional<double>& x) const { return x ? m(*x) : non_disponibile; }
+    std::string mm(const std::optional<double>& x) const { return x ? mm(*x) : nd_; }
+    std::string m(const std::optional<double>& x) const { return x ? m(*x) : nd_; }
     std::string diaframma(double n) const { return "f/" + num(n, 1); }
+    const std::string& nd() const { return nd_; }
 
 private:
     formato_regionale formato_;
+    std::string nd_;
 };
 
 riga_verifica riga(std::string nome, std::string valore, std::string limite, std::string formula,
                    std::optional<esito_verifica> esito = std::nullopt) {
     return {std::move(nome),    std::move(valore),
-            std::move(limite),  esito ? testo_esito(*esito) : std::string(),
+            std::move(limite),  esito ? esito_mostrato(*esito) : std::string(),
             std::move(formula), esito};
 }
 
 riga_verifica riga_pixel(const risultato_verifiche& r, const testi& t) {
-    return riga("Dimensione del pixel",
-                r.pixel_mm ? t.num(*r.pixel_mm * 1000.0, 2) + " µm" : non_disponibile, "",
-                "p = larghezza del negativo / larghezza dell'immagine in pixel; per la pellicola "
-                "scansionata, p = risoluzione di scansione");
+    return riga(traduci("verifiche", "Dimensione del pixel"),
+                r.pixel_mm ? t.num(*r.pixel_mm * 1000.0, 2) + " µm" : t.nd(), "",
+                traduci("verifiche",
+                        "p = larghezza del negativo / larghezza dell'immagine in pixel; per la "
+                        "pellicola scansionata, p = risoluzione di scansione"));
 }
 
 riga_verifica riga_gsd(const risultato_verifiche& r, const impostazioni_verifiche& imp,
                        const testi& t) {
-    std::string valore = non_disponibile;
+    std::string valore = t.nd();
     if (r.gsd_peggiore_v_mm && r.gsd_peggiore_h_mm)
-        valore = t.mm(*r.gsd_peggiore_v_mm) + " verticale, " + t.mm(*r.gsd_peggiore_h_mm) +
-                 " orizzontale";
-    return riga("GSD al bordo superiore", valore,
-                "≤ " + t.mm(r.gsd_richiesto_mm) + " (tolleranza " + t.mm(r.tolleranza_mm) + " / " +
-                    t.num(imp.divisore_gsd, 2) + ")",
-                "α = atan((h/2) / f), θ = τ + α; verticale = p · 1000 D · cos²α / (f · cos²θ); "
-                "orizzontale = p · 1000 D · cos α / (f · cos θ); richiesto = " +
-                    t.num(imp.tolleranza_grafica_mm, 3) + " mm · scala / " +
-                    t.num(imp.divisore_gsd, 2),
-                r.gsd);
+        valore = inserisci(traduci("verifiche", "%1 verticale, %2 orizzontale"),
+                           {t.mm(*r.gsd_peggiore_v_mm), t.mm(*r.gsd_peggiore_h_mm)});
+    return riga(
+        traduci("verifiche", "GSD al bordo superiore"), valore,
+        inserisci(traduci("verifiche", "≤ %1 (tolleranza %2 / %3)"),
+                  {t.mm(r.gsd_richiesto_mm), t.mm(r.tolleranza_mm), t.num(imp.divisore_gsd, 2)}),
+        inserisci(traduci("verifiche",
+                          "α = atan((h/2) / f), θ = τ + α; verticale = p · 1000 D · cos²α "
+                          "/ (f · cos²θ); orizzontale = p · 1000 D · cos α / (f · cos θ); "
+                          "richiesto = %1 mm · scala / %2"),
+                  {t.num(imp.tolleranza_grafica_mm, 3), t.num(imp.divisore_gsd, 2)}),
+        r.gsd);
 }
 
 riga_verifica riga_base(const risultato_verifiche& r, const testi& t) {
-    return riga("Rapporto base/distanza", "1:" + t.num(r.rapporto_bd, 2), "da 1:4 a 1:15",
-                "B/D = 1 : (D / B)", r.base_distanza);
+    return riga(traduci("verifiche", "Rapporto base/distanza"), "1:" + t.num(r.rapporto_bd, 2),
+                traduci("verifiche", "da 1:4 a 1:15"), "B/D = 1 : (D / B)", r.base_distanza);
 }
 
 riga_verifica riga_precisione(const risultato_verifiche& r, const impostazioni_verifiche& imp,
                               const testi& t) {
-    std::string valore = non_disponibile;
+    std::string valore = t.nd();
     if (r.sigma_x_mm && r.sigma_z_mm)
         valore = t.num(*r.sigma_x_mm, 3) + " / " + t.mm(*r.sigma_z_mm);
-    return riga("Precisione X / Z col pixel", valore, "",
+    return riga(traduci("verifiche", "Precisione X / Z col pixel"), valore, "",
                 "s = " + t.num(imp.precisione_px, 3) +
                     " · p; σZ = (1000 D)² · √2 · s / (1000 B · f); "
                     "σX = √((1000 D / f · s)² + ((w/2) / f · σZ)²)");
@@ -79,23 +87,31 @@ riga_verifica riga_precisione(const risultato_verifiche& r, const impostazioni_v
 
 riga_verifica riga_fuoco(const risultato_verifiche& r, const impostazioni_verifiche& imp,
                          const testi& t) {
-    return riga("Messa a fuoco", t.m(r.fuoco_m),
-                "nitido da " + t.m(r.r_min_m) + " a " + t.m(r.r_max_m),
-                "s* = 2 R min R max / (R min + R max); distanze lungo l'asse dei bordi del "
-                "fotogramma z(a) = D cos a / cos(a + τ), a = ±α; R min = la minore − " +
-                    t.m(imp.profondita_rilievo_m) + " di rilievo, R max = la maggiore");
+    return riga(
+        traduci("verifiche", "Messa a fuoco"), t.m(r.fuoco_m),
+        inserisci(traduci("verifiche", "nitido da %1 a %2"), {t.m(r.r_min_m), t.m(r.r_max_m)}),
+        inserisci(traduci("verifiche",
+                          "s* = 2 R min R max / (R min + R max); distanze lungo l'asse "
+                          "dei bordi del fotogramma z(a) = D cos a / cos(a + τ), a = ±α; "
+                          "R min = la minore − %1 di rilievo, R max = la maggiore"),
+                  {t.m(imp.profondita_rilievo_m)}));
 }
 
 riga_verifica riga_diaframma(const risultato_verifiche& r, const impostazioni_verifiche& imp,
                              const testi& t) {
-    std::string valore = r.n_consigliato ? t.diaframma(*r.n_consigliato) : "oltre f/32";
-    valore += " (minimo " + t.diaframma(r.n_min) + ")";
-    std::string limite = non_disponibile;
-    if (r.n_max) limite = "fino a " + t.diaframma(*r.n_max) + " per la diffrazione";
+    const std::string consigliato =
+        r.n_consigliato ? t.diaframma(*r.n_consigliato) : traduci("verifiche", "oltre f/32");
+    const std::string valore =
+        inserisci(traduci("verifiche", "%1 (minimo %2)"), {consigliato, t.diaframma(r.n_min)});
+    std::string limite = t.nd();
+    if (r.n_max)
+        limite = inserisci(traduci("verifiche", "fino a %1 per la diffrazione"),
+                           {t.diaframma(*r.n_max)});
     if (r.profondita == esito_verifica::attenzione)
-        limite += ": allontanarsi o usare una focale più corta";
+        limite = inserisci(traduci("verifiche", "%1: allontanarsi o usare una focale più corta"),
+                           {limite});
     const std::string c = r.pixel_mm ? t.num(imp.circolo_confusione_px, 2) + " · p" : t.mm(0.03);
-    return riga("Diaframma", valore, limite,
+    return riga(traduci("verifiche", "Diaframma"), valore, limite,
                 "N min = f² (R max − R min) / (2 c R min R max), c = " + c + "; N max = 2 p / (" +
                     t.num(2.44, 2) + " λ), λ = " + t.num(imp.lunghezza_onda_mm, 6) + " mm",
                 r.profondita);
@@ -106,15 +122,19 @@ riga_verifica riga_diaframma(const risultato_verifiche& r, const impostazioni_ve
 std::string testo_esito(esito_verifica e) {
     switch (e) {
         case esito_verifica::ok:
-            return "OK";
+            return TESTO_DA_TRADURRE("esiti", "OK");
         case esito_verifica::attenzione:
-            return "Attenzione";
+            return TESTO_DA_TRADURRE("esiti", "Attenzione");
         case esito_verifica::non_soddisfatto:
-            return "Non soddisfatto";
+            return TESTO_DA_TRADURRE("esiti", "Non soddisfatto");
         case esito_verifica::non_disponibile:
             break;
     }
     return non_disponibile;
+}
+
+std::string esito_mostrato(esito_verifica e) {
+    return traduci("esiti", testo_esito(e).c_str());
 }
 
 std::vector<riga_verifica> righe_verifiche(const risultato_verifiche& r,
@@ -122,10 +142,11 @@ std::vector<riga_verifica> righe_verifiche(const risultato_verifiche& r,
                                            const formato_regionale& formato) {
     const testi t(formato);
     return {riga_pixel(r, t),
-            riga("GSD al centro", t.mm(r.gsd_centro_mm), "", "GSD = p · 1000 D / f"),
+            riga(traduci("verifiche", "GSD al centro"), t.mm(r.gsd_centro_mm), "",
+                 "GSD = p · 1000 D / f"),
             riga_gsd(r, imp, t),
-            riga("Distanza massima per il GSD", t.m(r.dist_max_gsd_m), "",
-                 "D max = GSD richiesto · f / p / 1000"),
+            riga(traduci("verifiche", "Distanza massima per il GSD"), t.m(r.dist_max_gsd_m), "",
+                 traduci("verifiche", "D max = GSD richiesto · f / p / 1000")),
             riga_base(r, t),
             riga_precisione(r, imp, t),
             riga_fuoco(r, imp, t),

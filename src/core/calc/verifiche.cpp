@@ -6,6 +6,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/segnaposti.h"
+#include "base/traduzione.h"
+
 namespace pianopre {
 
 namespace {
@@ -23,27 +26,32 @@ bool al_piu(double a, double b) {
     return a <= b + 1e-9 * std::abs(b);
 }
 
+// `cosa` is a text marked for the "verifiche" context.
 std::string deve_essere_positivo(const char* cosa) {
-    return std::string("Errore: ") + cosa + " deve essere un numero maggiore di zero.";
+    return inserisci(traduci("verifiche", "Errore: %1 deve essere un numero maggiore di zero."),
+                     {traduci("verifiche", cosa)});
 }
 
 std::string non_negativo(const char* cosa) {
-    return std::string("Errore: ") + cosa + " deve essere un numero non negativo.";
+    return inserisci(traduci("verifiche", "Errore: %1 deve essere un numero non negativo."),
+                     {traduci("verifiche", cosa)});
 }
 
 void controlla_piano(const dati_camera& camera, const dati_lavoro& lavoro,
                      const dati_presa& presa) {
     const std::array<std::pair<double, const char*>, 6> valori{{
-        {camera.focale, "la focale"},
-        {camera.larg_neg, "la larghezza del negativo"},
-        {camera.alt_neg, "l'altezza del negativo"},
-        {presa.dist_presa, "la distanza di presa"},
-        {presa.base_presa, "la base di presa"},
-        {lavoro.scala, "la scala di restituzione"},
+        {camera.focale, TESTO_DA_TRADURRE("verifiche", "la focale")},
+        {camera.larg_neg, TESTO_DA_TRADURRE("verifiche", "la larghezza del negativo")},
+        {camera.alt_neg, TESTO_DA_TRADURRE("verifiche", "l'altezza del negativo")},
+        {presa.dist_presa, TESTO_DA_TRADURRE("verifiche", "la distanza di presa")},
+        {presa.base_presa, TESTO_DA_TRADURRE("verifiche", "la base di presa")},
+        {lavoro.scala, TESTO_DA_TRADURRE("verifiche", "la scala di restituzione")},
     }};
     for (const auto& [x, cosa] : valori)
         if (!positivo(x)) throw errore_verifiche(deve_essere_positivo(cosa));
-    if (!std::isfinite(presa.incl)) throw errore_verifiche(deve_essere_positivo("l'inclinazione"));
+    if (!std::isfinite(presa.incl))
+        throw errore_verifiche(
+            deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "l'inclinazione")));
 }
 
 // Half the vertical field angle and the tilt, in radians.
@@ -94,8 +102,9 @@ void verifica_profondita(risultato_verifiche& r, double f, double d, angoli a,
     r.r_max_m = std::max(z_basso, z_alto);
     if (!(r.r_min_m > 0))
         throw errore_verifiche(
-            "Errore: la profondità del rilievo raggiunge la fotocamera: deve essere minore "
-            "della distanza dal bordo più vicino del fotogramma.");
+            traduci("verifiche",
+                    "Errore: la profondità del rilievo raggiunge la fotocamera: deve essere "
+                    "minore della distanza dal bordo più vicino del fotogramma."));
     const double vicino = r.r_min_m * 1000.0;
     const double lontano = r.r_max_m * 1000.0;
     const double c = r.pixel_mm ? imp.circolo_confusione_px * *r.pixel_mm : 0.03;
@@ -126,22 +135,28 @@ bool tutto_finito(const risultato_verifiche& r) {
 }  // namespace
 
 std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp) {
-    if (!positivo(imp.tolleranza_grafica_mm)) return deve_essere_positivo("la tolleranza grafica");
-    if (!positivo(imp.divisore_gsd)) return deve_essere_positivo("il divisore del GSD");
-    if (!positivo(imp.precisione_px)) return deve_essere_positivo("la precisione di misura");
+    if (!positivo(imp.tolleranza_grafica_mm))
+        return deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "la tolleranza grafica"));
+    if (!positivo(imp.divisore_gsd))
+        return deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "il divisore del GSD"));
+    if (!positivo(imp.precisione_px))
+        return deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "la precisione di misura"));
     if (!positivo(imp.circolo_confusione_px))
-        return deve_essere_positivo("il circolo di confusione");
-    if (!positivo(imp.lunghezza_onda_mm)) return deve_essere_positivo("la lunghezza d'onda");
+        return deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "il circolo di confusione"));
+    if (!positivo(imp.lunghezza_onda_mm))
+        return deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "la lunghezza d'onda"));
     if (!(std::isfinite(imp.profondita_rilievo_m) && imp.profondita_rilievo_m >= 0))
-        return non_negativo("la profondità del rilievo");
+        return non_negativo(TESTO_DA_TRADURRE("verifiche", "la profondità del rilievo"));
     return std::nullopt;
 }
 
 std::optional<std::string> errore_sensore(const sensore_lavoro& sensore) {
-    if (sensore.larghezza_px < 0) return non_negativo("la larghezza dell'immagine in pixel");
-    if (sensore.altezza_px < 0) return non_negativo("l'altezza dell'immagine in pixel");
+    if (sensore.larghezza_px < 0)
+        return non_negativo(TESTO_DA_TRADURRE("verifiche", "la larghezza dell'immagine in pixel"));
+    if (sensore.altezza_px < 0)
+        return non_negativo(TESTO_DA_TRADURRE("verifiche", "l'altezza dell'immagine in pixel"));
     if (!(std::isfinite(sensore.scansione_um) && sensore.scansione_um >= 0))
-        return non_negativo("la risoluzione di scansione");
+        return non_negativo(TESTO_DA_TRADURRE("verifiche", "la risoluzione di scansione"));
     return std::nullopt;
 }
 
@@ -162,7 +177,8 @@ risultato_verifiche calcola_verifiche(const dati_camera& camera, const dati_lavo
     const angoli a{std::atan(camera.alt_neg / 2.0 / f), radianti(presa.incl)};
     if (!(std::cos(a.tau + a.alfa) > 0 && std::cos(a.tau - a.alfa) > 0))
         throw errore_verifiche(
-            "Errore: con questa inclinazione il fotogramma non incontra la facciata.");
+            traduci("verifiche",
+                    "Errore: con questa inclinazione il fotogramma non incontra la facciata."));
 
     risultato_verifiche r;
     r.pixel_mm = dimensione_pixel(camera, sensore);
@@ -177,7 +193,9 @@ risultato_verifiche calcola_verifiche(const dati_camera& camera, const dati_lavo
     verifica_profondita(r, f, d, a, imp);
     if (!tutto_finito(r))
         throw errore_verifiche(
-            "Errore: le verifiche danno valori fuori scala: controllare i dati e le impostazioni.");
+            traduci("verifiche",
+                    "Errore: le verifiche danno valori fuori scala: controllare i dati e le "
+                    "impostazioni."));
     return r;
 }
 

@@ -59,13 +59,14 @@ struct risultato_verifiche {
     esito_verifica profondita = esito_verifica::non_disponibile;
 };
 
-// A setting, camera value or plan the checks cannot use, with its Italian message.
+// A setting, camera value or plan the checks cannot use, with its message in
+// the user's language.
 class errore_verifiche : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// The Italian message for the first setting that is zero, negative or not a
+// The message for the first setting that is zero, negative or not a
 // number (the relief depth may be zero); none when all are usable.
 std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp);
 
@@ -94,8 +95,12 @@ struct riga_verifica {
     std::optional<esito_verifica> esito;
 };
 
-// "OK", "Attenzione", "Non soddisfatto", "n/d".
+// "OK", "Attenzione", "Non soddisfatto", "n/d": the verdict's name, the same
+// in every language (the --json output keeps it).
 std::string testo_esito(esito_verifica e);
+
+// The verdict as the user reads it, in the user's language.
+std::string esito_mostrato(esito_verifica e);
 
 // The table, numbers in the regional form and rounded for reading.
 std::vector<riga_verifica> righe_verifiche(const risultato_verifiche& r,

@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "base/file_testo.h"
+#include "base/segnaposti.h"
 #include "base/testo_utf8.h"
+#include "base/traduzione.h"
 #include "job/file_lavoro_json.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +20,8 @@ using lavoro_json::json;
 constexpr std::uintmax_t dimensione_massima = 16u << 20;
 
 [[noreturn]] void fallisci(const std::string& nome_file, const std::string& problema) {
-    throw errore_file_lavoro("Errore: file \"" + nome_file + "\": " + problema + ".");
+    throw errore_file_lavoro(
+        inserisci(traduci("lettura_json", "Errore: file \"%1\": %2."), {nome_file, problema}));
 }
 
 // Line and column of the byte at 1-based position `byte` of the text.
@@ -29,18 +32,20 @@ std::string posizione(std::string_view testo, std::size_t byte) {
         colonna = testo[i] == '\n' ? 1 : colonna + 1;
         riga += testo[i] == '\n';
     }
-    return "riga " + std::to_string(riga) + ", colonna " + std::to_string(colonna);
+    return inserisci(traduci("lettura_json", "riga %1, colonna %2"),
+                     {std::to_string(riga), std::to_string(colonna)});
 }
 
 json albero(std::string_view testo, const std::string& nome_file) {
     try {
         return json::parse(testo);
     } catch (const json::parse_error& e) {
-        fallisci(nome_file, "non è un testo JSON valido (" + posizione(testo, e.byte) + ")");
+        fallisci(nome_file, inserisci(traduci("lettura_json", "non è un testo JSON valido (%1)"),
+                                      {posizione(testo, e.byte)}));
     } catch (const json::out_of_range&) {
-        fallisci(nome_file, "contiene un numero fuori scala");
+        fallisci(nome_file, traduci("lettura_json", "contiene un numero fuori scala"));
     } catch (const json::exception&) {
-        fallisci(nome_file, "non è un testo JSON valido");
+        fallisci(nome_file, traduci("lettura_json", "non è un testo JSON valido"));
     }
 }
 
@@ -72,9 +77,11 @@ esito_lettura_lavoro leggi_file_lavoro(const fs::path& percorso) {
         leggi_testo_lavoro(testo, percorso.string(), assoluto.parent_path());
     const fs::path& sito = esito.dati.file_sito;
     if (!sito.empty() && !fs::is_regular_file(sito, ec)) {
-        esito.avvisi.push_back("Errore: il disegno del sito \"" + sito.string() +
-                               "\" del lavoro \"" + percorso.string() +
-                               "\" non c'è più: il lavoro si apre senza.");
+        esito.avvisi.push_back(inserisci(
+            traduci("file_lavoro",
+                    "Errore: il disegno del sito \"%1\" del lavoro \"%2\" non c'è più: il "
+                    "lavoro si apre senza."),
+            {sito.string(), percorso.string()}));
         esito.dati.file_sito.clear();
     }
     return esito;

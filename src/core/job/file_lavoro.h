@@ -2,8 +2,8 @@
 // typed, the flags, the camera's pixels, the check settings, the placement on
 // the site, the scheme origin, the view, the site drawing and the control
 // points. docs/formato-lavoro.md describes every key. Paths beside or below
-// the job's folder are written relative to it; errors carry an Italian
-// message naming the file and the problem.
+// the job's folder are written relative to it; errors carry a
+// message in the user's language naming the file and the problem.
 #pragma once
 
 #include <cstdint>
@@ -54,7 +54,7 @@ struct dati_file_lavoro {
     std::vector<punto_app> punti;            // names in the program's own characters
 };
 
-// A file the reader or the writer refuses, with its Italian message.
+// A file the reader or the writer refuses, with its message in the user's language.
 class errore_file_lavoro : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

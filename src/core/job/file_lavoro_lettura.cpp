@@ -3,7 +3,9 @@
 #include <cfloat>
 #include <cmath>
 
+#include "base/segnaposti.h"
 #include "base/testo_utf8.h"
+#include "base/traduzione.h"
 #include "job/file_lavoro_json.h"
 
 namespace fs = std::filesystem;
@@ -35,35 +37,37 @@ public:
     }
     const json* oggetto(const char* nome) const {
         const json* c = campo(nome);
-        if (c && !c->is_object()) errore(nome, "deve essere un oggetto");
+        if (c && !c->is_object()) errore(nome, traduci("lettura_json", "deve essere un oggetto"));
         return c;
     }
     const json* elenco(const char* nome) const {
         const json* c = campo(nome);
-        if (c && !c->is_array()) errore(nome, "deve essere un elenco");
+        if (c && !c->is_array()) errore(nome, traduci("lettura_json", "deve essere un elenco"));
         return c;
     }
     void testo(const char* nome, std::string& v, std::size_t massimo = testo_massimo) const {
         const json* c = campo(nome);
         if (!c) return;
-        if (!c->is_string()) errore(nome, "deve essere un testo");
+        if (!c->is_string()) errore(nome, traduci("lettura_json", "deve essere un testo"));
         if (c->get_ref<const std::string&>().size() > massimo)
-            errore(nome, "è troppo lungo (oltre " + std::to_string(massimo) + " byte)");
+            errore(nome, inserisci(traduci("lettura_json", "è troppo lungo (oltre %1 byte)"),
+                                   {std::to_string(massimo)}));
         v = c->get<std::string>();
     }
     void vero_falso(const char* nome, bool& v) const {
         const json* c = campo(nome);
         if (!c) return;
-        if (!c->is_boolean()) errore(nome, "deve essere true o false");
+        if (!c->is_boolean()) errore(nome, traduci("lettura_json", "deve essere true o false"));
         v = c->get<bool>();
     }
     void numero(const char* nome, double& v, double massimo = coordinata_massima) const {
         const json* c = campo(nome);
         if (!c) return;
-        if (!c->is_number()) errore(nome, "deve essere un numero");
+        if (!c->is_number()) errore(nome, traduci("lettura_json", "deve essere un numero"));
         const double x = c->get<double>();
         if (!(std::fabs(x) <= massimo))
-            errore(nome, "deve essere tra -" + limite(massimo) + " e " + limite(massimo));
+            errore(nome, inserisci(traduci("lettura_json", "deve essere tra -%1 e %2"),
+                                   {limite(massimo), limite(massimo)}));
         v = x;
     }
     [[noreturn]] void errore(const char* nome, const std::string& cosa) const {
@@ -80,9 +84,10 @@ private:
 void controlla(const lettore& l, const char* nome, const std::optional<std::string>& e) {
     if (!e) return;
     std::string cosa = *e;
-    if (cosa.starts_with("Errore: ")) cosa.erase(0, 8);
+    const std::string errore = inserisci(traduci("lettura_json", "Errore: %1"), {""});
+    if (!errore.empty() && cosa.starts_with(errore)) cosa.erase(0, errore.size());
     if (cosa.ends_with(".")) cosa.pop_back();
-    l.errore(nome, "non va bene: " + cosa);
+    l.errore(nome, inserisci(traduci("lettura_json", "non va bene: %1"), {cosa}));
 }
 
 void leggi_caselle(const lettore& radice, caselle_file& c) {
@@ -102,11 +107,13 @@ void leggi_caselle(const lettore& radice, caselle_file& c) {
 void pixel(const lettore& l, const char* nome, int sensore_lavoro::*membro, sensore_lavoro& s) {
     double x = s.*membro;
     l.numero(nome, x, DBL_MAX);
-    if (std::floor(x) != x) l.errore(nome, "deve essere un numero intero");
+    if (std::floor(x) != x) l.errore(nome, traduci("lettura_json", "deve essere un numero intero"));
     sensore_lavoro solo;  // the sign alone, so the message names this value
     solo.*membro = x < 0 ? -1 : 0;
     controlla(l, nome, errore_sensore(solo));
-    if (x > px_massimi) l.errore(nome, "deve essere al più " + limite(px_massimi));
+    if (x > px_massimi)
+        l.errore(nome,
+                 inserisci(traduci("lettura_json", "deve essere al più %1"), {limite(px_massimi)}));
     s.*membro = static_cast<int>(x);
 }
 
@@ -152,7 +159,8 @@ void leggi_collocazione(const lettore& radice, collocazione& c) {
     l.numero("azimut", c.azimut);
     std::string unita = c.unita == unita_angolo::gon ? "gon" : "gradi";
     l.testo("unita", unita);
-    if (unita != "gradi" && unita != "gon") l.errore("unita", "deve essere \"gradi\" o \"gon\"");
+    if (unita != "gradi" && unita != "gon")
+        l.errore("unita", traduci("file_lavoro", "deve essere \"gradi\" o \"gon\""));
     c.unita = unita == "gon" ? unita_angolo::gon : unita_angolo::gradi;
 }
 
@@ -160,14 +168,17 @@ void leggi_collocazione(const lettore& radice, collocazione& c) {
 std::vector<double> numeri(const lettore& l, const char* nome, std::size_t n, double massimo) {
     const json* a = l.elenco(nome);
     if (!a) return {};
-    const std::string forma = "deve essere un elenco di " + std::to_string(n) + " numeri";
+    const std::string forma = inserisci(
+        traduci("file_lavoro", "deve essere un elenco di %1 numeri"), {std::to_string(n)});
     if (a->size() != n) l.errore(nome, forma);
     std::vector<double> v;
     for (const json& x : *a) {
         if (!x.is_number()) l.errore(nome, forma);
         v.push_back(x.get<double>());
         if (!(std::fabs(v.back()) <= massimo))
-            l.errore(nome, "ha un numero fuori dall'intervallo ±" + limite(massimo));
+            l.errore(nome,
+                     inserisci(traduci("file_lavoro", "ha un numero fuori dall'intervallo ±%1"),
+                               {limite(massimo)}));
     }
     return v;
 }
@@ -185,10 +196,12 @@ void leggi_vista(const lettore& radice, dati_file_lavoro& d) {
     else if (modo == "pianta")
         d.vista = tipo_vista::pianta;
     else if (!modo.empty() || l.campo("modo"))
-        l.errore("modo", "deve essere \"pianta\", \"fronte\" o \"assonometria\"");
+        l.errore("modo",
+                 traduci("file_lavoro", "deve essere \"pianta\", \"fronte\" o \"assonometria\""));
     const auto f = numeri(l, "finestra", 4, FLT_MAX);
     if (f.empty()) return;
-    if (f[2] == 0 || f[3] == 0) l.errore("finestra", "deve avere larghezza e altezza non nulle");
+    if (f[2] == 0 || f[3] == 0)
+        l.errore("finestra", traduci("file_lavoro", "deve avere larghezza e altezza non nulle"));
     d.finestra = finestra_vista{static_cast<float>(f[0]), static_cast<float>(f[1]),
                                 static_cast<float>(f[2]), static_cast<float>(f[3])};
 }
@@ -209,11 +222,14 @@ void leggi_punti(const lettore& radice, const fs::path& cartella, dati_file_lavo
     const json* elenco = l.elenco("elenco");
     if (!elenco) return;
     if (elenco->size() > static_cast<std::size_t>(elenco_punti::posti))
-        l.errore("elenco", "ha più di " + std::to_string(elenco_punti::posti) + " punti");
+        l.errore("elenco", inserisci(traduci("file_lavoro", "ha più di %1 punti"),
+                                     {std::to_string(elenco_punti::posti)}));
     for (const json& p : *elenco) {
-        const std::string chi = "punto " + std::to_string(d.punti.size() + 1) + " di ";
-        if (!p.is_object()) throw problema{chi + "\"punti.elenco\" non è un oggetto"};
-        const lettore lp(p, "", chi + "\"punti.elenco\": ");
+        const std::string chi = inserisci(traduci("file_lavoro", "punto %1 di \"punti.elenco\""),
+                                          {std::to_string(d.punti.size() + 1)});
+        if (!p.is_object())
+            throw problema{inserisci(traduci("file_lavoro", "%1 non è un oggetto"), {chi})};
+        const lettore lp(p, "", chi + ": ");
         std::string nome;
         lp.testo("nome", nome);
         punto_app punto;
@@ -236,21 +252,25 @@ fs::path percorso_letto(const std::string& testo, const fs::path& cartella) {
 
 dati_file_lavoro dati_da_json(const json& radice, const fs::path& cartella,
                               const std::string& nome_file, std::vector<std::string>& avvisi) {
-    if (!radice.is_object()) throw problema{"non contiene un oggetto JSON"};
+    if (!radice.is_object())
+        throw problema{traduci("lettura_json", "non contiene un oggetto JSON")};
     const lettore l(radice, "");
     const json* formato = l.campo("formato");
-    if (!formato) throw problema{"non è un lavoro di pianopre (manca \"formato\")"};
+    if (!formato)
+        throw problema{traduci("file_lavoro", "non è un lavoro di pianopre (manca \"formato\")")};
     if (*formato != "pianopre-lavoro")
-        throw problema{"non è un lavoro di pianopre (\"formato\" non è \"pianopre-lavoro\")"};
+        throw problema{traduci(
+            "file_lavoro", "non è un lavoro di pianopre (\"formato\" non è \"pianopre-lavoro\")")};
     const json* v = l.campo("versione");
-    if (!v) throw problema{"manca \"versione\""};
+    if (!v) throw problema{traduci("file_lavoro", "manca \"versione\"")};
     const double versione = v->is_number() ? v->get<double>() : 0;
     if (!(versione >= 1 && versione <= 2147483647 && std::floor(versione) == versione))
-        l.errore("versione", "deve essere un numero intero positivo");
+        l.errore("versione", traduci("file_lavoro", "deve essere un numero intero positivo"));
     if (versione > versione_file_lavoro)
-        avvisi.push_back("Il lavoro \"" + nome_file +
-                         "\" è stato scritto da una versione più recente (versione " +
-                         limite(versione) + "): apro ciò che conosco.");
+        avvisi.push_back(inserisci(traduci("file_lavoro",
+                                           "Il lavoro \"%1\" è stato scritto da una versione più "
+                                           "recente (versione %2): apro ciò che conosco."),
+                                   {nome_file, limite(versione)}));
     dati_file_lavoro d;
     leggi_caselle(l, d.caselle);
     l.vero_falso("metrica", d.metrica);

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "base/file_testo.h"
+#include "base/segnaposti.h"
 #include "base/testo_utf8.h"
+#include "base/traduzione.h"
 #include "job/file_lavoro_json.h"
 
 namespace fs = std::filesystem;
@@ -105,8 +107,9 @@ json albero(const dati_file_lavoro& d, const fs::path& cartella) {
 }
 
 [[noreturn]] void non_salvato(const std::string& nome_file, const std::string& problema) {
-    throw errore_file_lavoro("Errore: impossibile salvare il file: " + nome_file + " (" + problema +
-                             ").");
+    throw errore_file_lavoro(
+        inserisci(traduci("file_lavoro", "Errore: impossibile salvare il file: %1 (%2)."),
+                  {nome_file, problema}));
 }
 
 }  // namespace
@@ -132,7 +135,7 @@ std::string testo_file_lavoro(const dati_file_lavoro& dati, const fs::path& cart
     } catch (const lavoro_json::problema& p) {
         non_salvato(nome_file, p.testo);
     } catch (const json::type_error&) {
-        non_salvato(nome_file, "un testo o un percorso non è UTF-8 valido");
+        non_salvato(nome_file, traduci("file_lavoro", "un testo o un percorso non è UTF-8 valido"));
     }
 }
 

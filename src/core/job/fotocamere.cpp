@@ -4,6 +4,9 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "base/segnaposti.h"
+#include "base/traduzione.h"
+
 namespace pianopre {
 
 namespace {
@@ -17,13 +20,15 @@ constexpr double focale_massima = 10000;    // mm
 constexpr std::size_t nome_massimo = 200;   // bytes
 
 [[noreturn]] void fallisci(const std::string& file, const std::string& problema) {
-    throw errore_fotocamere("Errore: file \"" + file + "\": " + problema + ".");
+    throw errore_fotocamere(
+        inserisci(traduci("lettura_json", "Errore: file \"%1\": %2."), {file, problema}));
 }
 
 std::string chi(std::size_t n, const std::string& nome) {
-    std::string s = "fotocamera " + std::to_string(n);
-    if (!nome.empty() && nome.size() <= 40) s += " (\"" + nome + "\")";
-    return s;
+    if (!nome.empty() && nome.size() <= 40)
+        return inserisci(traduci("fotocamere", "fotocamera %1 (\"%2\")"),
+                         {std::to_string(n), nome});
+    return inserisci(traduci("fotocamere", "fotocamera %1"), {std::to_string(n)});
 }
 
 std::string testo_limite(double x) {
@@ -36,16 +41,17 @@ std::optional<std::string> fuori_limiti(const voce_fotocamera& v) {
     const auto positivo = [](const char* campo, double x,
                              double massimo) -> std::optional<std::string> {
         if (x > 0 && x <= massimo) return std::nullopt;
-        return std::string("\"") + campo + "\" deve essere maggiore di 0 e al più " +
-               testo_limite(massimo);
+        return inserisci(traduci("fotocamere", "\"%1\" deve essere maggiore di 0 e al più %2"),
+                         {campo, testo_limite(massimo)});
     };
     const auto da_zero = [](const char* campo, double x,
                             double massimo) -> std::optional<std::string> {
         if (x >= 0 && x <= massimo) return std::nullopt;
-        return std::string("\"") + campo + "\" deve essere tra 0 e " + testo_limite(massimo);
+        return inserisci(traduci("fotocamere", "\"%1\" deve essere tra 0 e %2"),
+                         {campo, testo_limite(massimo)});
     };
-    if (v.nome.empty()) return "il nome è vuoto";
-    if (v.nome.size() > nome_massimo) return "il nome è troppo lungo";
+    if (v.nome.empty()) return traduci("fotocamere", "il nome è vuoto");
+    if (v.nome.size() > nome_massimo) return traduci("fotocamere", "il nome è troppo lungo");
     for (auto e : {positivo("larghezza_mm", v.larghezza_mm, mm_massimi),
                    positivo("altezza_mm", v.altezza_mm, mm_massimi),
                    da_zero("larghezza_px", v.larghezza_px, px_massimi),
@@ -68,7 +74,8 @@ std::string posizione(std::string_view testo, std::size_t byte) {
             ++colonna;
         }
     }
-    return "riga " + std::to_string(riga) + ", colonna " + std::to_string(colonna);
+    return inserisci(traduci("lettura_json", "riga %1, colonna %2"),
+                     {std::to_string(riga), std::to_string(colonna)});
 }
 
 // The fields of one entry, each of its own type.
@@ -80,37 +87,40 @@ public:
     const json* campo(const char* nome, bool obbligatorio) const {
         const auto it = o_.find(nome);
         if (it != o_.end() && !it->is_null()) return &*it;
-        if (obbligatorio) errore(nome, "manca");
+        if (obbligatorio) errore(nome, traduci("fotocamere", "manca"));
         return nullptr;
     }
     std::string testo(const char* nome) const {
         const json* c = campo(nome, true);
-        if (!c->is_string()) errore(nome, "deve essere un testo");
+        if (!c->is_string()) errore(nome, traduci("lettura_json", "deve essere un testo"));
         return c->get<std::string>();
     }
     std::optional<double> numero(const char* nome, bool obbligatorio) const {
         const json* c = campo(nome, obbligatorio);
         if (!c) return std::nullopt;
-        if (!c->is_number()) errore(nome, "deve essere un numero");
+        if (!c->is_number()) errore(nome, traduci("lettura_json", "deve essere un numero"));
         return c->get<double>();
     }
     int intero(const char* nome) const {
         const double x = numero(nome, false).value_or(0);
-        if (std::floor(x) != x) errore(nome, "deve essere un numero intero");
+        if (std::floor(x) != x)
+            errore(nome, traduci("lettura_json", "deve essere un numero intero"));
         if (!(x >= 0 && x <= px_massimi))
-            errore(nome, "deve essere tra 0 e " + testo_limite(px_massimi));
+            errore(nome, inserisci(traduci("fotocamere", "deve essere tra 0 e %1"),
+                                   {testo_limite(px_massimi)}));
         return static_cast<int>(x);
     }
     bool vero_falso(const char* nome) const {
         const json* c = campo(nome, false);
         if (!c) return false;
-        if (!c->is_boolean()) errore(nome, "deve essere true o false");
+        if (!c->is_boolean()) errore(nome, traduci("lettura_json", "deve essere true o false"));
         return c->get<bool>();
     }
 
 private:
     [[noreturn]] void errore(const char* nome, const std::string& cosa) const {
-        fallisci(file_, "fotocamera " + std::to_string(n_) + ", \"" + nome + "\" " + cosa);
+        fallisci(file_, inserisci(traduci("fotocamere", "fotocamera %1, \"%2\" %3"),
+                                  {std::to_string(n_), nome, cosa}));
     }
 
     const json& o_;
@@ -119,7 +129,9 @@ private:
 };
 
 voce_fotocamera leggi_voce(const json& o, const std::string& file, std::size_t n) {
-    if (!o.is_object()) fallisci(file, "la fotocamera " + std::to_string(n) + " non è un oggetto");
+    if (!o.is_object())
+        fallisci(file, inserisci(traduci("fotocamere", "la fotocamera %1 non è un oggetto"),
+                                 {std::to_string(n)}));
     const lettore_voce l(o, file, n);
     voce_fotocamera v;
     v.nome = l.testo("nome");
@@ -153,16 +165,20 @@ std::vector<voce_fotocamera> leggi_fotocamere(std::string_view testo,
     try {
         radice = json::parse(testo);
     } catch (const json::parse_error& e) {
-        fallisci(nome_file, "non è un testo JSON valido (" + posizione(testo, e.byte) + ")");
+        fallisci(nome_file, inserisci(traduci("lettura_json", "non è un testo JSON valido (%1)"),
+                                      {posizione(testo, e.byte)}));
     } catch (const json::out_of_range&) {
-        fallisci(nome_file, "contiene un numero fuori scala");
+        fallisci(nome_file, traduci("lettura_json", "contiene un numero fuori scala"));
     } catch (const json::exception&) {
-        fallisci(nome_file, "non è un testo JSON valido");
+        fallisci(nome_file, traduci("lettura_json", "non è un testo JSON valido"));
     }
-    if (!radice.is_object()) fallisci(nome_file, "non contiene un oggetto JSON");
+    if (!radice.is_object())
+        fallisci(nome_file, traduci("lettura_json", "non contiene un oggetto JSON"));
     const auto elenco = radice.find("fotocamere");
-    if (elenco == radice.end()) fallisci(nome_file, "manca l'elenco \"fotocamere\"");
-    if (!elenco->is_array()) fallisci(nome_file, "\"fotocamere\" non è un elenco");
+    if (elenco == radice.end())
+        fallisci(nome_file, traduci("fotocamere", "manca l'elenco \"fotocamere\""));
+    if (!elenco->is_array())
+        fallisci(nome_file, traduci("fotocamere", "\"fotocamere\" non è un elenco"));
     std::vector<voce_fotocamera> voci;
     voci.reserve(elenco->size());
     for (const json& o : *elenco) voci.push_back(leggi_voce(o, nome_file, voci.size() + 1));
@@ -181,7 +197,7 @@ std::string testo_fotocamere(const std::vector<voce_fotocamera>& voci,
     try {
         return radice.dump(2) + "\n";
     } catch (const json::type_error&) {
-        fallisci(nome_file, "un nome non è testo UTF-8 valido");
+        fallisci(nome_file, traduci("fotocamere", "un nome non è testo UTF-8 valido"));
     }
 }
 

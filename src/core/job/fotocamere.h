@@ -7,7 +7,8 @@
 //
 // "nome", "larghezza_mm" and "altezza_mm" are required; pixels and scan
 // resolution default to 0 (not known, not scanned), "metrica" to false and
-// "focale_mm" to none. Errors carry an Italian message naming the file.
+// "focale_mm" to none. Errors carry a message in the
+// user's language naming the file.
 #pragma once
 
 #include <filesystem>

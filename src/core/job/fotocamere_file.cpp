@@ -1,6 +1,8 @@
 // The camera list on disk: reading a whole file, and the atomic save that
 // never leaves a half-written list in place of a good one.
 #include "base/file_testo.h"
+#include "base/segnaposti.h"
+#include "base/traduzione.h"
 #include "job/fotocamere.h"
 
 namespace fs = std::filesystem;
@@ -12,7 +14,8 @@ namespace {
 constexpr std::uintmax_t dimensione_massima = 1 << 20;
 
 [[noreturn]] void fallisci(const errore_file& e) {
-    throw errore_fotocamere("Errore: file \"" + e.file().string() + "\": " + e.problema() + ".");
+    throw errore_fotocamere(inserisci(traduci("lettura_json", "Errore: file \"%1\": %2."),
+                                      {e.file().string(), e.problema()}));
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/segnaposti.h"
 #include "base/testo_numeri.h"
+#include "base/traduzione.h"
 #include "job/stazioni_commessa.h"
 
 namespace pianopre {
@@ -98,7 +100,8 @@ verifiche_uscita verifiche_per_uscita(const commessa& c) {
         return v;
     }
     if (!v.risultato->pixel_mm)
-        v.avviso = "Dimensione del pixel non nota: le verifiche che ne dipendono mancano.";
+        v.avviso = traduci("risultati",
+                           "Dimensione del pixel non nota: le verifiche che ne dipendono mancano.");
     return v;
 }
 
@@ -108,16 +111,22 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
     if (c.fase < fase_calcolo::precisione_max) return righe;
     const dati_presa& p = c.presa;
     const auto g = [&](double x) { return testo_generale(x, formato); };
-    righe = {"Base di presa: " + g(p.base_presa),
-             "Numero fotogrammi: " + g(p.num_foto),
-             "Numero strisciate: " + std::to_string(p.num_strisc),
-             "Inclinazione camera: " + g(p.incl),
-             "Sovrapposizione %: " + g(p.sovrapp),
-             "Numero di ingrandimenti: " + g(p.ingrand),
-             "Precisione X / Z max: " + testo_coppia_precisione(c.prec_max.x, c.prec_max.z)};
+    // "label: value", the label marked for the "risultati" context.
+    const auto r = [](const char* etichetta, const std::string& valore) {
+        return inserisci(traduci("risultati", etichetta), {valore});
+    };
+    righe = {
+        r(TESTO_DA_TRADURRE("risultati", "Base di presa: %1"), g(p.base_presa)),
+        r(TESTO_DA_TRADURRE("risultati", "Numero fotogrammi: %1"), g(p.num_foto)),
+        r(TESTO_DA_TRADURRE("risultati", "Numero strisciate: %1"), std::to_string(p.num_strisc)),
+        r(TESTO_DA_TRADURRE("risultati", "Inclinazione camera: %1"), g(p.incl)),
+        r(TESTO_DA_TRADURRE("risultati", "Sovrapposizione %: %1"), g(p.sovrapp)),
+        r(TESTO_DA_TRADURRE("risultati", "Numero di ingrandimenti: %1"), g(p.ingrand)),
+        r(TESTO_DA_TRADURRE("risultati", "Precisione X / Z max: %1"),
+          testo_coppia_precisione(c.prec_max.x, c.prec_max.z))};
     if (c.fase >= fase_calcolo::precisione_std)
-        righe.push_back("Precisione X / Z min: " +
-                        testo_coppia_precisione(c.prec_std.x, c.prec_std.z));
+        righe.push_back(r(TESTO_DA_TRADURRE("risultati", "Precisione X / Z min: %1"),
+                          testo_coppia_precisione(c.prec_std.x, c.prec_std.z)));
     if (v.risultato)
         for (const riga_verifica& r : righe_verifiche(*v.risultato, c.verifiche, formato))
             righe.push_back(riga_testo(r));

@@ -1,6 +1,7 @@
 // The results of a computed job as the command line gives them: the main
 // window's boxes and the plan checks as "label: value" lines in the regional
-// form, or one JSON object with every number at full precision.
+// form, labels in the user's language, or one JSON object with every number
+// at full precision, its keys and verdicts the same in every language.
 #pragma once
 
 #include <optional>

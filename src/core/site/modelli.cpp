@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/traduzione.h"
+
 namespace pianopre {
 
 namespace {
@@ -43,13 +45,17 @@ esito_modello esito_per_punti(std::int32_t punti) {
 std::string_view testo_esito(esito_modello esito) {
     switch (esito) {
         case esito_modello::ok:
-            return "OK";
+            return TESTO_DA_TRADURRE("esiti", "OK");
         case esito_modello::attenzione:
-            return "Attenzione";
+            return TESTO_DA_TRADURRE("esiti", "Attenzione");
         case esito_modello::non_soddisfatto:
             break;
     }
-    return "Non soddisfatto";
+    return TESTO_DA_TRADURRE("esiti", "Non soddisfatto");
+}
+
+std::string esito_mostrato(esito_modello esito) {
+    return traduci("esiti", testo_esito(esito).data());
 }
 
 tabella_modelli modelli_piano(const geometria_strisce& g, double dist_presa,

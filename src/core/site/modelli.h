@@ -32,7 +32,11 @@ inline constexpr double tolleranza_bordo = 1e-6;
 enum class esito_modello { ok, attenzione, non_soddisfatto };
 
 esito_modello esito_per_punti(std::int32_t punti);
-std::string_view testo_esito(esito_modello esito);  // "OK", "Attenzione", "Non soddisfatto"
+// "OK", "Attenzione", "Non soddisfatto": the verdict's name, the same in every
+// language (the --json output keeps it).
+std::string_view testo_esito(esito_modello esito);
+// The verdict as the user reads it, in the user's language.
+std::string esito_mostrato(esito_modello esito);
 
 struct riga_modello {
     std::string stazione_1;  // the earlier frame

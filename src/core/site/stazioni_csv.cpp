@@ -5,7 +5,9 @@
 #include <cstdint>
 
 #include "base/file_testo.h"
+#include "base/segnaposti.h"
 #include "base/testo_utf8.h"
+#include "base/traduzione.h"
 
 namespace fs = std::filesystem;
 
@@ -117,7 +119,8 @@ std::string testo_csv(std::span<const riga_stazione> stazioni, std::span<const p
 }
 
 errore_salvataggio::errore_salvataggio(const std::string& nome, const std::string& problema)
-    : std::runtime_error("Errore: impossibile salvare il file: " + nome),
+    : std::runtime_error(
+          inserisci(traduci("salvataggio", "Errore: impossibile salvare il file: %1"), {nome})),
       nome_(nome),
       problema_(problema) {}
 

@@ -107,7 +107,7 @@ QVariant tabella_modelli_qt::data(const QModelIndex& indice, int ruolo) const {
         case 3:
             return r.punti;
         default:
-            return QString::fromStdString(std::string(testo_esito(r.esito)));
+            return QString::fromStdString(esito_mostrato(r.esito));
     }
 }
 

@@ -47,11 +47,11 @@ tratto_tabelle tratto(std::size_t da, std::size_t quante, std::size_t stazioni,
 }
 
 void testata_seguente(foglio& f, const contenuto_report& c) {
-    f.testo(margine, 15,
-            "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi "
-            "Architettonici",
-            8, true, allinea::sinistra, larghezza_utile);
-    f.testo(margine, 20, "Lavoro: " + da_utf8(c.nome_lavoro) + "  (tabelle, seguito)", 7.5);
+    f.testo(margine, 15, titolo_report(), 8, true, allinea::sinistra, larghezza_utile);
+    f.testo(margine, 20,
+            QCoreApplication::translate("report", "Lavoro: %1  (tabelle, seguito)")
+                .arg(da_utf8(c.nome_lavoro)),
+            7.5);
     f.linea(margine, 22, margine + larghezza_utile, 22, 0.3);
 }
 
@@ -123,14 +123,17 @@ bool esporta_report_pdf(const std::filesystem::path& file, const contenuto_repor
     {
         QPdfWriter pdf(&buffer);
         pdf.setCreator("pianopre");
-        pdf.setTitle("Progetto di presa - " + da_utf8(contenuto.nome_lavoro));
+        pdf.setTitle(QCoreApplication::translate("report", "Progetto di presa - %1")
+                         .arg(da_utf8(contenuto.nome_lavoro)));
         const avanzamento osserva = [&](std::int64_t fatto) {
             fermato = avanza && !avanza(fatto);
             return !fermato;
         };
         if (!disegna_report(pdf, contenuto, osserva)) {
             if (fermato) return false;
-            throw errore_salvataggio(file.string(), "il PDF non si può comporre");
+            throw errore_salvataggio(
+                file.string(),
+                QCoreApplication::translate("report", "il PDF non si può comporre").toStdString());
         }
     }
     const QByteArray& dati = buffer.data();

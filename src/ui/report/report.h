@@ -1,4 +1,4 @@
-// The printed plan: one A4 portrait page in Italian (further pages only for
+// The printed plan: one A4 portrait page in the user's language (further pages only for
 // long station and model tables) with the job's header, camera, inputs and
 // results as the main window shows them, the precision, the plan checks, the
 // plan and front views of the scheme and the two tables; written as PDF or

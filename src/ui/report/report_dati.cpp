@@ -61,32 +61,46 @@ std::vector<voce> voci_camera(const contenuto_report& c) {
     const bool digitale = s.larghezza_px > 0 && s.scansione_um <= 0;
     const QString mm = " mm";
     std::vector<voce> v{
-        {"Nome", s.nome.empty() ? QString("non indicata") : da_utf8(s.nome)},
-        {"Lunghezza focale", generale(j.camera.focale, c.formato) + mm},
-        {digitale ? "Sensore" : "Negativo", generale(j.camera.larg_neg, c.formato) + " x " +
-                                                generale(j.camera.alt_neg, c.formato) + mm},
-        {"Immagine", s.larghezza_px > 0
-                         ? QString("%1 x %2 pixel").arg(s.larghezza_px).arg(s.altezza_px)
-                         : QString("non nota")}};
-    if (s.scansione_um > 0) v.push_back({"Scansione", generale(s.scansione_um, c.formato) + " µm"});
+        {QCoreApplication::translate("report", "Nome"),
+         s.nome.empty() ? QCoreApplication::translate("report", "non indicata") : da_utf8(s.nome)},
+        {QCoreApplication::translate("report", "Lunghezza focale"),
+         generale(j.camera.focale, c.formato) + mm},
+        {digitale ? QCoreApplication::translate("report", "Sensore")
+                  : QCoreApplication::translate("report", "Negativo"),
+         generale(j.camera.larg_neg, c.formato) + " x " + generale(j.camera.alt_neg, c.formato) +
+             mm},
+        {QCoreApplication::translate("report", "Immagine"),
+         s.larghezza_px > 0 ? QCoreApplication::translate("report", "%1 x %2 pixel")
+                                  .arg(s.larghezza_px)
+                                  .arg(s.altezza_px)
+                            : QCoreApplication::translate("report", "non nota")}};
+    if (s.scansione_um > 0)
+        v.push_back({QCoreApplication::translate("report", "Scansione"),
+                     generale(s.scansione_um, c.formato) + " µm"});
     const auto pixel = dimensione_pixel(j.camera, s);
-    v.push_back({"Pixel", pixel ? da_utf8(numero_fisso(*pixel * 1000, 2, c.formato)) + " µm"
-                                : QString("n/d")});
-    v.push_back({"Metrica", j.metrica ? "Sì" : "No"});
+    v.push_back({QCoreApplication::translate("report", "Pixel"),
+                 pixel ? da_utf8(numero_fisso(*pixel * 1000, 2, c.formato)) + " µm"
+                       : QCoreApplication::translate("report", "n/d")});
+    v.push_back({QCoreApplication::translate("report", "Metrica"),
+                 j.metrica ? QCoreApplication::translate("report", "Sì")
+                           : QCoreApplication::translate("report", "No")});
     return v;
 }
 
 std::vector<voce> voci_lavoro(const contenuto_report& c) {
     const caselle_lavoro& k = c.caselle;
-    const QString base = latino(k.base) + (c.lavoro.blocca_base ? " (bloccata)" : "");
-    return {{"Scala di restituzione 1:", latino(k.scala)},
-            {"Larghezza soggetto (m)", latino(k.larg_sogg)},
-            {"Altezza del soggetto (m)", latino(k.alt_sogg)},
-            {"Distanza di presa (m)", latino(k.distanza)},
-            {"Lunghezza focale (mm)", latino(k.focale)},
-            {"Larghezza negativo (mm)", latino(k.larg_neg)},
-            {"Altezza negativo (mm)", latino(k.alt_neg)},
-            {"Base di presa (m)", base}};
+    const QString base =
+        c.lavoro.blocca_base
+            ? QCoreApplication::translate("report", "%1 (bloccata)").arg(latino(k.base))
+            : latino(k.base);
+    return {{QCoreApplication::translate("report", "Scala di restituzione 1:"), latino(k.scala)},
+            {QCoreApplication::translate("report", "Larghezza soggetto (m)"), latino(k.larg_sogg)},
+            {QCoreApplication::translate("report", "Altezza del soggetto (m)"), latino(k.alt_sogg)},
+            {QCoreApplication::translate("report", "Distanza di presa (m)"), latino(k.distanza)},
+            {QCoreApplication::translate("report", "Lunghezza focale (mm)"), latino(k.focale)},
+            {QCoreApplication::translate("report", "Larghezza negativo (mm)"), latino(k.larg_neg)},
+            {QCoreApplication::translate("report", "Altezza negativo (mm)"), latino(k.alt_neg)},
+            {QCoreApplication::translate("report", "Base di presa (m)"), base}};
 }
 
 std::vector<voce> voci_risultati(const contenuto_report& c,
@@ -97,18 +111,20 @@ std::vector<voce> voci_risultati(const contenuto_report& c,
     const QColor sovrapp =
         calcolato && (p.sovrapp < 60 || p.sovrapp > 90) ? colore_avviso() : Qt::transparent;
     const QColor ingrand = calcolato && p.ingrand > 5.5 ? colore_avviso() : Qt::transparent;
-    QString pixel = "n/d";
+    QString pixel = QCoreApplication::translate("report", "n/d");
     if (r && r->sigma_x_mm && r->sigma_z_mm)
         pixel = da_utf8(numero_fisso(*r->sigma_x_mm, 3, c.formato) + " / " +
                         numero_fisso(*r->sigma_z_mm, 3, c.formato));
-    return {{"Numero fotogrammi", latino(m.num_foto)},
-            {"Numero strisciate", latino(m.num_strisc)},
-            {"Inclinazione camera (°)", latino(m.incl)},
-            {"Sovrapposizione %", latino(m.sovrapp), sovrapp},
-            {"Numero di ingrandimenti", latino(m.ingrand), ingrand},
-            {"Precisione X / Z max (mm)", latino(m.prec_max)},
-            {"Precisione X / Z min (mm)", latino(m.prec_std)},
-            {"Precisione col pixel (mm)", pixel}};
+    return {
+        {QCoreApplication::translate("report", "Numero fotogrammi"), latino(m.num_foto)},
+        {QCoreApplication::translate("report", "Numero strisciate"), latino(m.num_strisc)},
+        {QCoreApplication::translate("report", "Inclinazione camera (°)"), latino(m.incl)},
+        {QCoreApplication::translate("report", "Sovrapposizione %"), latino(m.sovrapp), sovrapp},
+        {QCoreApplication::translate("report", "Numero di ingrandimenti"), latino(m.ingrand),
+         ingrand},
+        {QCoreApplication::translate("report", "Precisione X / Z max (mm)"), latino(m.prec_max)},
+        {QCoreApplication::translate("report", "Precisione X / Z min (mm)"), latino(m.prec_std)},
+        {QCoreApplication::translate("report", "Precisione col pixel (mm)"), pixel}};
 }
 
 QColor colore_verifica(esito_verifica e) {
@@ -156,16 +172,20 @@ QColor colore_avviso() {
     return {255, 0, 0};
 }
 
+QString titolo_report() {
+    return QCoreApplication::translate(
+        "report",
+        "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici");
+}
+
 void disegna_testata(foglio& f, const contenuto_report& c) {
     const double x = margine;
-    f.testo(x, 15,
-            "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici",
-            10.5, true, allinea::sinistra, larghezza_utile);
+    f.testo(x, 15, titolo_report(), 10.5, true, allinea::sinistra, larghezza_utile);
     const dati_lavoro& l = c.lavoro.lavoro;
     // The legend labels carry their own words ("Progetto:", "Localita':").
-    const QString riga = "Lavoro: " + da_utf8(c.nome_lavoro) + "    Data: " + da_utf8(c.data) +
-                         "    " + da_ansi(l.progetto.pulito()) + "    " +
-                         da_ansi(l.localita.pulito());
+    const QString riga = QCoreApplication::translate("report", "Lavoro: %1    Data: %2    %3    %4")
+                             .arg(da_utf8(c.nome_lavoro), da_utf8(c.data),
+                                  da_ansi(l.progetto.pulito()), da_ansi(l.localita.pulito()));
     f.testo(x, 20.5, riga, 8, false, allinea::sinistra, larghezza_utile);
     f.linea(x, 22.5, x + larghezza_utile, 22.5, 0.4);
 }
@@ -173,8 +193,12 @@ void disegna_testata(foglio& f, const contenuto_report& c) {
 void disegna_piede(foglio& f, int pagina, int pagine) {
     const double y = altezza_pagina - 8;
     f.linea(margine, y - 3.5, margine + larghezza_utile, y - 3.5, 0.2);
-    f.testo(margine, y, "pianopre - Versione " PIANOPRE_VERSIONE, 7);
-    f.testo(margine + larghezza_utile, y, QString("Pagina %1 di %2").arg(pagina).arg(pagine), 7,
+    f.testo(margine, y,
+            QCoreApplication::translate("report", "pianopre - Versione %1")
+                .arg(QString::fromLatin1(PIANOPRE_VERSIONE)),
+            7);
+    f.testo(margine + larghezza_utile, y,
+            QCoreApplication::translate("report", "Pagina %1 di %2").arg(pagina).arg(pagine), 7,
             false, allinea::destra);
 }
 
@@ -182,15 +206,18 @@ double disegna_dati(foglio& f, const contenuto_report& c, double y) {
     QString errore;
     const auto r = verifiche_di(c.lavoro, errore);
     // Widths of the three blocks and of their labels, in mm.
-    blocco(f, margine, y, 60, 23, "Fotocamera", voci_camera(c));
-    blocco(f, margine + 64, y, 56, 35, "Dati del lavoro", voci_lavoro(c));
-    blocco(f, margine + 124, y, larghezza_utile - 124, 36, "Progetto di presa",
-           voci_risultati(c, r));
+    blocco(f, margine, y, 60, 23, QCoreApplication::translate("report", "Fotocamera"),
+           voci_camera(c));
+    blocco(f, margine + 64, y, 56, 35, QCoreApplication::translate("report", "Dati del lavoro"),
+           voci_lavoro(c));
+    blocco(f, margine + 124, y, larghezza_utile - 124, 36,
+           QCoreApplication::translate("report", "Progetto di presa"), voci_risultati(c, r));
     return y + 4.5 + 8 * riga_dati + 2;
 }
 
 double disegna_verifiche(foglio& f, const contenuto_report& c, double y) {
-    f.testo(margine, y + 3, "Verifiche del piano", 8.5, true);
+    f.testo(margine, y + 3, QCoreApplication::translate("report", "Verifiche del piano"), 8.5,
+            true);
     y += 4.5;
     QString errore;
     const auto r = verifiche_di(c.lavoro, errore);
@@ -199,7 +226,10 @@ double disegna_verifiche(foglio& f, const contenuto_report& c, double y) {
         return y + riga_dati + 2;
     }
     const double colonne[] = {36, 54, 74, 22};
-    const QString titoli[] = {"Verifica", "Valore", "Limite", "Esito"};
+    const QString titoli[] = {QCoreApplication::translate("report", "Verifica"),
+                              QCoreApplication::translate("report", "Valore"),
+                              QCoreApplication::translate("report", "Limite"),
+                              QCoreApplication::translate("report", "Esito")};
     double x = margine;
     for (int i = 0; i < 4; ++i) {
         f.testo(x + 1, y + 2.7, titoli[i], corpo, true);

@@ -1,9 +1,11 @@
 // The parts of the printed plan, each drawn at a place on the page in
 // millimetres: header and footer, the data blocks, the checks, the two views
-// of the scheme and the two tables. Shared by the page layout only.
+// of the scheme and the two tables. Shared by the page layout only; their
+// texts are in the "report" context of the translations.
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -34,6 +36,9 @@ QColor colore_ok();
 QColor colore_attenzione();
 QColor colore_non_soddisfatto();
 QColor colore_avviso();  // the window's red of a result out of range
+
+// The title line over the first page and the following ones.
+QString titolo_report();
 
 void disegna_testata(foglio& f, const contenuto_report& c);
 void disegna_piede(foglio& f, int pagina, int pagine);

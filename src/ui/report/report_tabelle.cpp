@@ -17,15 +17,23 @@ struct colonna {
     allinea a;
 };
 
+// Column titles are translated where drawn.
 const colonna colonne_stazioni[] = {
-    {"Stazione", 16, allinea::sinistra}, {"Est", 19, allinea::destra},
-    {"Nord", 19, allinea::destra},       {"Quota", 14, allinea::destra},
-    {"Azimut", 15, allinea::destra},     {"Inclinaz. (°)", 15, allinea::destra},
-    {"h (m)", 14, allinea::destra}};
+    {QT_TRANSLATE_NOOP("report", "Stazione"), 16, allinea::sinistra},
+    {QT_TRANSLATE_NOOP("report", "Est"), 19, allinea::destra},
+    {QT_TRANSLATE_NOOP("report", "Nord"), 19, allinea::destra},
+    {QT_TRANSLATE_NOOP("report", "Quota"), 14, allinea::destra},
+    {QT_TRANSLATE_NOOP("report", "Azimut"), 15, allinea::destra},
+    {QT_TRANSLATE_NOOP("report", "Inclinaz. (°)"), 15, allinea::destra},
+    {QT_TRANSLATE_NOOP("report", "h (m)"), 14, allinea::destra}};
 
-const colonna colonne_modelli[] = {{"Modello", 34, allinea::sinistra},
-                                   {"Punti", 12, allinea::destra},
-                                   {"Esito", 22, allinea::sinistra}};
+const colonna colonne_modelli[] = {{QT_TRANSLATE_NOOP("report", "Modello"), 34, allinea::sinistra},
+                                   {QT_TRANSLATE_NOOP("report", "Punti"), 12, allinea::destra},
+                                   {QT_TRANSLATE_NOOP("report", "Esito"), 22, allinea::sinistra}};
+
+QString titolo(const colonna& c) {
+    return QCoreApplication::translate("report", c.titolo);
+}
 
 template <std::size_t N>
 void riga(foglio& f, double x, double y, const colonna (&c)[N], const QString (&testi)[N],
@@ -52,11 +60,12 @@ QColor colore_modello(esito_modello e) {
 void tabella_stazioni(foglio& f, const contenuto_report& c, const std::vector<riga_stazione>& s,
                       std::size_t da, std::size_t a, double y) {
     const double x = margine;
-    f.testo(x, y + 3, QString("Stazioni (%1)").arg(s.size()), 8.5, true);
+    f.testo(x, y + 3, QCoreApplication::translate("report", "Stazioni (%1)").arg(s.size()), 8.5,
+            true);
     y += 4.5;
     const QString unita = c.lavoro.sito.unita == unita_angolo::gon ? " (gon)" : " (°)";
     QString titoli[7];
-    for (int i = 0; i < 7; ++i) titoli[i] = da_utf8(colonne_stazioni[i].titolo);
+    for (int i = 0; i < 7; ++i) titoli[i] = titolo(colonne_stazioni[i]);
     titoli[4] += unita;
     riga(f, x, y, colonne_stazioni, titoli, true);
     f.linea(x, y + altezza_riga - 0.2, x + larghezza_stazioni, y + altezza_riga - 0.2, 0.15);
@@ -79,10 +88,13 @@ void tabella_modelli_(foglio& f, const tabella_modelli& m, std::size_t da, std::
                       double y) {
     const double x = margine + larghezza_stazioni + spazio;
     f.testo(x, y + 3,
-            QString("Modelli stereoscopici (%1, scarsi %2)").arg(m.righe.size()).arg(m.scarsi), 8.5,
-            true, allinea::sinistra, larghezza_modelli);
+            QCoreApplication::translate("report", "Modelli stereoscopici (%1, scarsi %2)")
+                .arg(m.righe.size())
+                .arg(m.scarsi),
+            8.5, true, allinea::sinistra, larghezza_modelli);
     y += 4.5;
-    const QString titoli[3] = {"Modello", "Punti", "Esito"};
+    const QString titoli[3] = {titolo(colonne_modelli[0]), titolo(colonne_modelli[1]),
+                               titolo(colonne_modelli[2])};
     riga(f, x, y, colonne_modelli, titoli, true);
     f.linea(x, y + altezza_riga - 0.2, x + larghezza_modelli, y + altezza_riga - 0.2, 0.15);
     y += altezza_riga;
@@ -90,7 +102,7 @@ void tabella_modelli_(foglio& f, const tabella_modelli& m, std::size_t da, std::
         const riga_modello& r = m.righe[i];
         f.riempi(x + 46, y + 0.2, 22, altezza_riga - 0.4, colore_modello(r.esito));
         const QString testi[3] = {da_utf8(r.stazione_1) + " / " + da_utf8(r.stazione_2),
-                                  QString::number(r.punti), da_utf8(testo_esito(r.esito))};
+                                  QString::number(r.punti), da_utf8(esito_mostrato(r.esito))};
         riga(f, x, y, colonne_modelli, testi, false);
     }
 }
@@ -103,15 +115,17 @@ void disegna_tabelle(foglio& f, const contenuto_report& c, const std::vector<rig
     tabella_stazioni(f, c, s, t.stazioni_da, t.stazioni_a, y);
     tabella_modelli_(f, m, t.modelli_da, t.modelli_a, y);
     if (s.empty())
-        f.testo(margine + 1, y + 4.5 + altezza_riga + 2.4, "Nessuna stazione: calcolare il piano.",
+        f.testo(margine + 1, y + 4.5 + altezza_riga + 2.4,
+                QCoreApplication::translate("report", "Nessuna stazione: calcolare il piano."),
                 corpo_tabella);
     if (pagina_seguente > 0) {
         const std::size_t righe =
             std::max(t.stazioni_a - t.stazioni_da, t.modelli_a - t.modelli_da);
         const double sotto = y + 4.5 + altezza_riga * static_cast<double>(righe + 1) + 3;
         f.testo(margine + larghezza_utile, sotto,
-                QString("Le tabelle continuano a pagina %1.").arg(pagina_seguente), 7, false,
-                allinea::destra);
+                QCoreApplication::translate("report", "Le tabelle continuano a pagina %1.")
+                    .arg(pagina_seguente),
+                7, false, allinea::destra);
     }
 }
 

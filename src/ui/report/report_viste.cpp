@@ -138,8 +138,10 @@ void barra_scala(foglio& f, double x, double y, double mm_per_m, const formato_r
     f.testo(x - 1, y + 1.2, "0", 6, false, allinea::destra);
     f.testo(x + l + 1, y + 1.2, da_utf8(numero_fisso(metri, metri < 1 ? 2 : 0, formato)) + " m", 6);
     const double denominatore = std::round(1000 / mm_per_m);
-    f.testo(x + 70, y + 1.2, "scala 1:" + da_utf8(numero_fisso(denominatore, 0, formato)), 6, false,
-            allinea::destra);
+    f.testo(x + 70, y + 1.2,
+            QCoreApplication::translate("report", "scala 1:%1")
+                .arg(da_utf8(numero_fisso(denominatore, 0, formato))),
+            6, false, allinea::destra);
 }
 
 void freccia_nord(foglio& f, double x, double y) {
@@ -194,7 +196,10 @@ void contorni_rossi(foglio& f, const mappa& m, tipo_vista modo, const stato_vist
 void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x, double y,
                    double l_box, double a, const formato_regionale& formato) {
     const bool fronte = v.fronte;
-    f.testo(x, y + 3, fronte ? "Prospetto" : "Pianta", 8.5, true);
+    f.testo(x, y + 3,
+            fronte ? QCoreApplication::translate("report", "Prospetto")
+                   : QCoreApplication::translate("report", "Pianta"),
+            8.5, true);
     const double y0 = y + 4.5, h = a - 4.5;
     f.riquadro(x, y0, l_box, h, 0.25);
     const double l = fronte ? l_box : l_box - 12;
@@ -208,7 +213,9 @@ void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x,
         for (const punto_app& p : v.punti->voci()) misura.includi({p.x, p.y, p.z});
     const auto finestra = misura.finestra(fronte, l / h);
     if (lista.n_entita() == 0 || !finestra) {
-        f.testo(x + l / 2, y0 + h / 2, "Nessuno schema calcolato", 8, false, allinea::centro);
+        f.testo(x + l / 2, y0 + h / 2,
+                QCoreApplication::translate("report", "Nessuno schema calcolato"), 8, false,
+                allinea::centro);
         return;
     }
     const double k = f.scala();
