@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>layout_principale</name>
+    <message>
+        <source>Impostare le caratteristiche del soggetto da rilevare e della camera utlizzata
+Cliccare su &lt;calcola&gt; per ottenere la precisione teorica, la base di presa,
+ed il numero dei fotogrammi da scattare. La camera viene supposta a 1.5 metri dal suolo.</source>
+        <translation>Enter the data of the object to survey and of the camera used.
+Click &lt;compute&gt; to get the theoretical precision, the base
+and the number of frames to take. The camera is assumed 1.5 metres above the ground.</translation>
+    </message>
+    <message>
+        <source>Posiziona schema</source>
+        <translation>Scheme position</translation>
+    </message>
+    <message>
+        <source>Centra</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Sposta schema</source>
+        <translation>Move scheme</translation>
+    </message>
+    <message>
+        <source>Disegno</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Fronte</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Imposta la vista frontale; (cliccare su Ridisegna)</source>
+        <translation>Sets the front view; (click Redraw)</translation>
+    </message>
+    <message>
+        <source>Assonom.</source>
+        <translation>Axonom.</translation>
+    </message>
+    <message>
+        <source>Imposta la vista assonometrica;(cliccare su Ridisegna)</source>
+        <translation>Sets the axonometric view; (click Redraw)</translation>
+    </message>
+    <message>
+        <source>Ridisegna</source>
+        <translation>Redraw</translation>
+    </message>
+    <message>
+        <source>Zoom avanti</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom indietro</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Caratteristiche lavoro:</source>
+        <translation>Job data:</translation>
+    </message>
+    <message>
+        <source>Scala di restituzione</source>
+        <translation>Restitution scale</translation>
+    </message>
+    <message>
+        <source>Scala di rappresentazione del rilievo</source>
+        <translation>Plotting scale of the survey</translation>
+    </message>
+    <message>
+        <source>Larghezza soggetto:</source>
+        <translation>Object width:</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;oggetto da rilevare (Metri)</source>
+        <translation>Width of the object to survey (metres)</translation>
+    </message>
+    <message>
+        <source>Altezza del soggetto:</source>
+        <translation>Object height:</translation>
+    </message>
+    <message>
+        <source>Distanza di presa:</source>
+        <translation>Shooting distance:</translation>
+    </message>
+    <message>
+        <source>Distanza della camera da presa</source>
+        <translation>Distance of the camera from the object</translation>
+    </message>
+    <message>
+        <source>Caratteristiche camera:</source>
+        <translation>Camera data:</translation>
+    </message>
+    <message>
+        <source>Lunghezza focale (mm):</source>
+        <translation>Focal length (mm):</translation>
+    </message>
+    <message>
+        <source>Lunghezza focale dell&apos;obiettivo utilizzato.</source>
+        <translation>Focal length of the lens used.</translation>
+    </message>
+    <message>
+        <source>Larghezza negativo (mm):</source>
+        <translation>Negative width (mm):</translation>
+    </message>
+    <message>
+        <source>Larghezza del negativo in mm.</source>
+        <translation>Width of the negative in mm.</translation>
+    </message>
+    <message>
+        <source>Altezza negativo (mm):</source>
+        <translation>Negative height (mm):</translation>
+    </message>
+    <message>
+        <source>Altezza del negativo in mm.</source>
+        <translation>Height of the negative in mm.</translation>
+    </message>
+    <message>
+        <source>Spazio a disposizione davanti all&apos;oggetto</source>
+        <translation>Free space in front of the object</translation>
+    </message>
+    <message>
+        <source>Metrica</source>
+        <translation>Metric</translation>
+    </message>
+    <message>
+        <source>Attivare se la camera utilizzata e&apos; metrica</source>
+        <translation>Tick if the camera used is metric</translation>
+    </message>
+    <message>
+        <source>Calcola --&gt;</source>
+        <translation>Compute --&gt;</translation>
+    </message>
+    <message>
+        <source>Stampa il grafico corrente</source>
+        <translation>Prints the current graph</translation>
+    </message>
+    <message>
+        <source>Progetto di presa:</source>
+        <translation>Shooting plan:</translation>
+    </message>
+    <message>
+        <source>Base di presa:</source>
+        <translation>Base:</translation>
+    </message>
+    <message>
+        <source>Base di presa calcolata</source>
+        <translation>Computed base</translation>
+    </message>
+    <message>
+        <source>Blocca</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Attivare la casella per bloccare il valore impostato per la base</source>
+        <translation>Tick the box to lock the value set for the base</translation>
+    </message>
+    <message>
+        <source>Numero fotogrammi:</source>
+        <translation>Number of frames:</translation>
+    </message>
+    <message>
+        <source>Numero di fotogrammi stereoscopici da scattare</source>
+        <translation>Number of stereo frames to take</translation>
+    </message>
+    <message>
+        <source>Numero strisciate:</source>
+        <translation>Number of strips:</translation>
+    </message>
+    <message>
+        <source>Numero di strisciate orizzontali necessarie</source>
+        <translation>Number of horizontal strips needed</translation>
+    </message>
+    <message>
+        <source>Inclinazione camera:</source>
+        <translation>Camera tilt:</translation>
+    </message>
+    <message>
+        <source>Inclinazione della camera (Viene supposta ad 1.5 m da terra; anziche&apos; inclinare, l&apos;operatore potrebbe alzarsi in quota.</source>
+        <translation>Camera tilt (the camera is assumed 1.5 m above the ground; instead of tilting it, the operator could shoot from higher up.</translation>
+    </message>
+    <message>
+        <source>Numero di ingrandimenti</source>
+        <translation>Enlargement factor</translation>
+    </message>
+    <message>
+        <source>Sovrapposizione %:</source>
+        <translation>Overlap %:</translation>
+    </message>
+    <message>
+        <source>Percentuale di sovrapposizione tra i fotogrammi; se diventa rossa, occorre cambiare il rapporto base/distanza</source>
+        <translation>Overlap between the frames in per cent; when it turns red, the base-to-distance ratio must be changed</translation>
+    </message>
+    <message>
+        <source>Numero di ingrandimenti del fotogramma rispetto alla scala dir restituzione</source>
+        <translation>Enlargement of the frame with respect to the restitution scale</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z (mm):</source>
+        <translation>Precision X / Z (mm):</translation>
+    </message>
+    <message>
+        <source>Precisione massima ottenibile utilizzando camere metriche e restitutori analitici di primo ordine</source>
+        <translation>Best precision obtainable with metric cameras and first-order analytical plotters</translation>
+    </message>
+    <message>
+        <source>&lt;-- Max  Min --&gt;</source>
+        <translation>&lt;-- Max  Min --&gt;</translation>
+    </message>
+    <message>
+        <source>Precisione standard ottenibile</source>
+        <translation>Standard precision obtainable</translation>
+    </message>
+    <message>
+        <source>Apri DXF</source>
+        <translation>Open DXF</translation>
+    </message>
+    <message>
+        <source>Apre un file di disegno in formato DXF</source>
+        <translation>Opens a drawing file in DXF format</translation>
+    </message>
+    <message>
+        <source>Salva BMP</source>
+        <translation>Save BMP</translation>
+    </message>
+    <message>
+        <source>Salva il disegno corrente come Bitmap</source>
+        <translation>Saves the current drawing as a bitmap</translation>
+    </message>
+    <message>
+        <source>Apri XYZ</source>
+        <translation>Open XYZ</translation>
+    </message>
+    <message>
+        <source>Apre un file di coordinate di punti di appoggio in formato &lt;.XYZ&gt;</source>
+        <translation>Opens a file of control point coordinates in &lt;.XYZ&gt; format</translation>
+    </message>
+    <message>
+        <source>Salva DXF</source>
+        <translation>Save DXF</translation>
+    </message>
+    <message>
+        <source>Salva il disegno in formato DXF</source>
+        <translation>Saves the drawing in DXF format</translation>
+    </message>
+    <message>
+        <source>Cancella PF</source>
+        <translation>Delete CP</translation>
+    </message>
+    <message>
+        <source>Cancella i punti di appoggio selezionati</source>
+        <translation>Deletes the selected control points</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::finestra_principale</name>
     <message>
         <source>Vale dal prossimo avvio</source>
