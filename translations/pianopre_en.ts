@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>comandi_lavoro</name>
+    <message>
+        <source>TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici</source>
+        <translation>TE.C.L.A. srl - Stereo-photogrammetric Shooting Plan for Architectural Surveys</translation>
+    </message>
+    <message>
+        <source>Salvare le modifiche al lavoro?</source>
+        <translation>Save the changes to the job?</translation>
+    </message>
+    <message>
+        <source>Errore: non riesco a leggere il disegno del sito %1 del lavoro %2</source>
+        <translation>Error: cannot read the site drawing %1 of the job %2</translation>
+    </message>
+</context>
+<context>
+    <name>lavori_recenti</name>
+    <message>
+        <source>(nessuno)</source>
+        <translation>(none)</translation>
+    </message>
+</context>
+<context>
     <name>layout_principale</name>
     <message>
         <source>Impostare le caratteristiche del soggetto da rilevare e della camera utlizzata
@@ -269,6 +291,130 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     <message>
         <source>Vale dal prossimo avvio</source>
         <translation>Takes effect at the next start</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>&amp;Lavoro</source>
+        <translation>&amp;Job</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Apri &amp;lavoro...</source>
+        <translation>&amp;Open job...</translation>
+    </message>
+    <message>
+        <source>Salva la&amp;voro</source>
+        <translation>&amp;Save job</translation>
+    </message>
+    <message>
+        <source>Salva lavoro con n&amp;ome...</source>
+        <translation>Save job &amp;as...</translation>
+    </message>
+    <message>
+        <source>Lavori &amp;recenti</source>
+        <translation>&amp;Recent jobs</translation>
+    </message>
+    <message>
+        <source>&amp;Fotocamera...</source>
+        <translation>Ca&amp;mera...</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Apri DXF...</source>
+        <translation>Open &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>&amp;Salva DXF...</source>
+        <translation>Sa&amp;ve DXF...</translation>
+    </message>
+    <message>
+        <source>Apri &amp;XYZ...</source>
+        <translation>Open X&amp;YZ...</translation>
+    </message>
+    <message>
+        <source>Salva &amp;BMP...</source>
+        <translation>Save &amp;BMP...</translation>
+    </message>
+    <message>
+        <source>Apri disegno del &amp;sito...</source>
+        <translation>Open s&amp;ite drawing...</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi disegno del sito</source>
+        <translation>Clos&amp;e site drawing</translation>
+    </message>
+    <message>
+        <source>C&amp;olloca sul sito...</source>
+        <translation>P&amp;lace on site...</translation>
+    </message>
+    <message>
+        <source>Esporta stazioni C&amp;SV...</source>
+        <translation>Export stations &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Esporta re&amp;port PDF...</source>
+        <translation>Export PDF repor&amp;t...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>&amp;Vista</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Pianta</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>&amp;Fronte</source>
+        <translation>&amp;Front</translation>
+    </message>
+    <message>
+        <source>&amp;Assonometria</source>
+        <translation>&amp;Axonometric</translation>
+    </message>
+    <message>
+        <source>&amp;Ridisegna</source>
+        <translation>&amp;Redraw</translation>
+    </message>
+    <message>
+        <source>&amp;Centra</source>
+        <translation>&amp;Centre</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;+</source>
+        <translation>Zoom &amp;+</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;-</source>
+        <translation>Zoom &amp;-</translation>
+    </message>
+    <message>
+        <source>&amp;Verifiche del piano</source>
+        <translation>Plan c&amp;hecks</translation>
+    </message>
+    <message>
+        <source>S&amp;tazioni e punti</source>
+        <translation>S&amp;tations and points</translation>
+    </message>
+    <message>
+        <source>&amp;Note sulla precisione</source>
+        <translation>&amp;Precision notes</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
     </message>
 </context>
 <context>
