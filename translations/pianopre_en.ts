@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>comandi_bmp</name>
+    <message>
+        <source>Errore N.: %1 salvando il file: %2</source>
+        <translation>Error No.: %1 saving the file: %2</translation>
+    </message>
+    <message>
+        <source>Voi salvare i bitmap di tutte le tre viste ?</source>
+        <translation>Save the bitmaps of all three views?</translation>
+    </message>
+    <message>
+        <source>Salvataggio dei bitmap %1p.bmp, f.bmp, a.bmp</source>
+        <translation>Saving the bitmaps %1p.bmp, f.bmp, a.bmp</translation>
+    </message>
+</context>
+<context>
+    <name>comandi_disegno</name>
+    <message>
+        <source>Lettura di %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>Errore: Non ho trovato la sezione LAYER</source>
+        <translation>Error: LAYER section not found</translation>
+    </message>
+    <message>
+        <source>Errore: Non ho trovato la sezione entita</source>
+        <translation>Error: entities section not found</translation>
+    </message>
+    <message>
+        <source>File non selezionato.Operazione annullata</source>
+        <translation>No file selected. Operation cancelled</translation>
+    </message>
+    <message>
+        <source>Troppi punti nel file di input. Operaziona annullata</source>
+        <translation>Too many points in the input file. Operation cancelled</translation>
+    </message>
+    <message>
+        <source>Punto incompleto alla riga %1 del file di input. Punto ignorato</source>
+        <translation>Incomplete point at line %1 of the input file. Point ignored</translation>
+    </message>
+</context>
+<context>
     <name>comandi_lavoro</name>
     <message>
         <source>TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici</source>
@@ -14,6 +56,90 @@
     <message>
         <source>Errore: non riesco a leggere il disegno del sito %1 del lavoro %2</source>
         <translation>Error: cannot read the site drawing %1 of the job %2</translation>
+    </message>
+</context>
+<context>
+    <name>comandi_report</name>
+    <message>
+        <source>Errore: nessun piano da stampare: premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>Error: no plan to print: press &quot;Compute --&gt;&quot;.</translation>
+    </message>
+    <message>
+        <source>senza nome</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Report %1</source>
+        <translation>Report %1</translation>
+    </message>
+    <message>
+        <source>Stampa il piano</source>
+        <translation>Print the plan</translation>
+    </message>
+    <message>
+        <source>Errore: impossibile stampare il piano.</source>
+        <translation>Error: cannot print the plan.</translation>
+    </message>
+</context>
+<context>
+    <name>comandi_sito</name>
+    <message>
+        <source>Fare clic sull&apos;angolo A della facciata, poi su un secondo punto B della linea di facciata.</source>
+        <translation>Click the corner A of the façade, then a second point B on the façade line.</translation>
+    </message>
+    <message>
+        <source>Errore: i punti A e B coincidono.</source>
+        <translation>Error: points A and B coincide.</translation>
+    </message>
+</context>
+<context>
+    <name>comandi_stazioni</name>
+    <message>
+        <source>Esporta stazioni CSV</source>
+        <translation>Export stations CSV</translation>
+    </message>
+    <message>
+        <source>PNEZD (punto, Nord, Est, quota, descrizione)</source>
+        <translation>PNEZD (point, North, East, elevation, description)</translation>
+    </message>
+    <message>
+        <source>PENZD (punto, Est, Nord, quota, descrizione)</source>
+        <translation>PENZD (point, East, North, elevation, description)</translation>
+    </message>
+    <message>
+        <source>virgola e punto decimale</source>
+        <translation>comma and decimal point</translation>
+    </message>
+    <message>
+        <source>punto e virgola e virgola decimale</source>
+        <translation>semicolon and decimal comma</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Colonne:</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>Separatori:</source>
+        <translation>Separators:</translation>
+    </message>
+    <message>
+        <source>Errore: nessun piano da esportare: premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>Error: no plan to export: press &quot;Compute --&gt;&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>comandi_verifiche</name>
+    <message>
+        <source>Nessun piano calcolato: premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>No plan computed: press &quot;Compute --&gt;&quot;.</translation>
+    </message>
+    <message>
+        <source>L&apos;ultimo calcolo non è riuscito: correggere i dati e premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>The last calculation failed: correct the data and press &quot;Compute --&gt;&quot;.</translation>
     </message>
 </context>
 <context>
@@ -287,6 +413,43 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     </message>
 </context>
 <context>
+    <name>messaggi_file</name>
+    <message>
+        <source>Errore: impossibile salvare il file: %1</source>
+        <translation>Error: cannot save the file: %1</translation>
+    </message>
+    <message>
+        <source>Errore N.: %1 aprendo il file: %2</source>
+        <translation>Error No.: %1 opening the file: %2</translation>
+    </message>
+    <message>
+        <source>File: %1 salvato.</source>
+        <translation>File: %1 saved.</translation>
+    </message>
+</context>
+<context>
+    <name>messaggio_errore</name>
+    <message>
+        <source>Errore 11: Divisione per zero. Controllare i dati inseriti</source>
+        <translation>Error 11: Division by zero. Check the data entered</translation>
+    </message>
+    <message>
+        <source>Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o punto).</source>
+        <translation>Error 13: Wrong type of datum. Check the decimal separator (comma or point).</translation>
+    </message>
+    <message>
+        <source>Errore %1. Occorre riempire tutte le caselle per ottenere il risultato.</source>
+        <translation>Error %1. All the boxes must be filled in to get the result.</translation>
+    </message>
+</context>
+<context>
+    <name>navigazione_finestra</name>
+    <message>
+        <source>Non valido nella vista assonometrica.</source>
+        <translation>Not valid in the axonometric view.</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::finestra_principale</name>
     <message>
         <source>Vale dal prossimo avvio</source>
@@ -416,6 +579,10 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
         <source>&amp;Info</source>
         <translation>&amp;Info</translation>
     </message>
+    <message>
+        <source>Errore: il file %1 non è un lavoro, un DXF o un XYZ.</source>
+        <translation>Error: the file %1 is not a job, a DXF or an XYZ.</translation>
+    </message>
 </context>
 <context>
     <name>riga_comando</name>
@@ -496,6 +663,32 @@ drawing (.dxf) or control points (.xyz).
 
 Exit status: 0 done, 1 error, 2 bad command line.
 </translation>
+    </message>
+</context>
+<context>
+    <name>servizi_qt</name>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vista_disegno</name>
+    <message>
+        <source>Disegno</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Disegno di %1</source>
+        <translation>Drawing %1</translation>
     </message>
 </context>
 </TS>
