@@ -14,10 +14,14 @@ TEST(Lingua, IlPrimoTraItalianoEIngleseDecide) {
         QStringList sistema;
         lingua attesa;
     } casi[] = {
-        {{"it-IT", "en-US"}, lingua::italiano}, {{"it"}, lingua::italiano},
-        {{"de-DE", "it-CH", "en"}, lingua::italiano}, {{"en-GB", "it-IT"}, lingua::inglese},
-        {{"fr-FR", "de"}, lingua::inglese},     {{}, lingua::inglese},
-        {{"C"}, lingua::inglese},               {{"it_IT"}, lingua::italiano},
+        {{"it-IT", "en-US"}, lingua::italiano},
+        {{"it"}, lingua::italiano},
+        {{"de-DE", "it-CH", "en"}, lingua::italiano},
+        {{"en-GB", "it-IT"}, lingua::inglese},
+        {{"fr-FR", "de"}, lingua::inglese},
+        {{}, lingua::inglese},
+        {{"C"}, lingua::inglese},
+        {{"it_IT"}, lingua::italiano},
         {{"ita"}, lingua::inglese},
     };
     for (const auto& k : casi)

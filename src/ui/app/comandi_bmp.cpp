@@ -2,6 +2,7 @@
 // told when one cannot be written.
 #include "app/comandi_bmp.h"
 
+#include <QCoreApplication>
 #include <new>
 #include <string>
 #include <utility>
@@ -51,8 +52,8 @@ private:
 };
 
 QString numero_e_nome(int numero, const QString& nome) {
-    return QStringLiteral("Errore N.: ") + QString::number(numero) +
-           QStringLiteral(" salvando il file: ") + nome;
+    return QCoreApplication::translate("comandi_bmp", "Errore N.: %1 salvando il file: %2")
+        .arg(QString::number(numero), nome);
 }
 
 }  // namespace
@@ -72,14 +73,17 @@ void comandi_bmp::comando_salva_bmp() {
     if (!modello_.salva_tre_viste) return;
     QString nome;
     try {
-        if (servizi_.domanda(QStringLiteral("Voi salvare i bitmap di tutte le tre viste ?"))) {
+        if (servizi_.domanda(QCoreApplication::translate(
+                "comandi_bmp", "Voi salvare i bitmap di tutte le tre viste ?"))) {
             salva_tre_viste(nome);
         } else {
             salva_vista(nome);
         }
     } catch (const errore_bitmap& e) {
         servizi_.beep();
-        servizi_.messaggio(QStringLiteral("Errore: impossibile salvare il file: ") + e.nome());
+        servizi_.messaggio(
+            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
+                .arg(e.nome()));
     } catch (const errore& e) {
         servizi_.beep();
         servizi_.messaggio(numero_e_nome(e.numero(), nome));
@@ -126,8 +130,11 @@ void comandi_bmp::esporta_tre_viste() {
     const std::int64_t totale = 3 * entita_da_disegnare(modello_.lista_entita, vista_());
     const esito_tre_viste esito = pianopre::esporta_tre_viste(
         *c_.area, modello_.lista_entita, vista_con, base,
-        servizi_.avvia_avanzamento("Salvataggio dei bitmap " + base + "p.bmp, f.bmp, a.bmp",
-                                   totale));
+        servizi_.avvia_avanzamento(
+            QCoreApplication::translate("comandi_bmp",
+                                        "Salvataggio dei bitmap %1p.bmp, f.bmp, a.bmp")
+                .arg(base),
+            totale));
     if (!esito.non_scritto.isEmpty()) throw errore_bitmap(esito.non_scritto);
 }
 

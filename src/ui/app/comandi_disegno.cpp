@@ -2,6 +2,8 @@
 // success, the drawing written where it lies on the site, the control points.
 #include "app/comandi_disegno.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <filesystem>
 #include <new>
@@ -31,18 +33,28 @@ QString con_estensione_dxf(const QString& nome) {
 std::optional<esito_dxf> leggi_dxf_con_avanzamento(const QString& nome, modello& m,
                                                    servizi_utente& servizi) {
     const std::filesystem::path p = percorso_locale(nome);
-    return leggi_file_dxf(p, m,
-                          servizi.avvia_avanzamento("Lettura di " + nome, dimensione_file(p)));
+    return leggi_file_dxf(
+        p, m,
+        servizi.avvia_avanzamento(
+            QCoreApplication::translate("comandi_disegno", "Lettura di %1").arg(nome),
+            dimensione_file(p)));
+}
+
+QString errore_aprendo(int numero, const QString& nome) {
+    return QCoreApplication::translate("messaggi_file", "Errore N.: %1 aprendo il file: %2")
+        .arg(QString::number(numero), nome);
 }
 
 void dici_sezioni_mancanti(const esito_dxf& esito, servizi_utente& servizi) {
     if (esito.manca_layer) {
         servizi.beep();
-        servizi.messaggio("Errore: Non ho trovato la sezione LAYER");
+        servizi.messaggio(QCoreApplication::translate("comandi_disegno",
+                                                      "Errore: Non ho trovato la sezione LAYER"));
     }
     if (esito.manca_entita) {
         servizi.beep();
-        servizi.messaggio("Errore: Non ho trovato la sezione entita");
+        servizi.messaggio(QCoreApplication::translate("comandi_disegno",
+                                                      "Errore: Non ho trovato la sezione entita"));
     }
 }
 
@@ -68,10 +80,12 @@ void comandi_disegno::comando_salva_dxf() {
     } catch (const std::exception&) {
         // The file already there, if any, is untouched.
         servizi_.beep();
-        servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
+        servizi_.messaggio(
+            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
+                .arg(nome));
         return;
     }
-    servizi_.messaggio("File: " + nome + " salvato.");
+    servizi_.messaggio(QCoreApplication::translate("messaggi_file", "File: %1 salvato.").arg(nome));
 }
 
 void comandi_disegno::comando_apri_dxf() {
@@ -95,12 +109,10 @@ void comandi_disegno::apri_dxf(const QString& nome) {
         collegamenti_.ridis(adattamento::adatta);
     } catch (const errore& e) {
         prendi_letto();
-        servizi_.messaggio("Errore N.: " + QString::number(e.numero()) +
-                           " aprendo il file: " + nome);
+        servizi_.messaggio(errore_aprendo(e.numero(), nome));
     } catch (const std::bad_alloc&) {
         prendi_letto();
-        servizi_.messaggio("Errore N.: " + QString::number(err_memoria) +
-                           " aprendo il file: " + nome);
+        servizi_.messaggio(errore_aprendo(err_memoria, nome));
     }
     aggiorna_esportazione(modello_);
 }
@@ -114,7 +126,8 @@ void comandi_disegno::comando_apri_xyz() {
 void comandi_disegno::apri_xyz(const QString& nome) {
     if (nome.isEmpty()) {
         servizi_.beep();
-        servizi_.messaggio("File non selezionato.Operazione annullata");
+        servizi_.messaggio(QCoreApplication::translate(
+            "comandi_disegno", "File non selezionato.Operazione annullata"));
         return;
     }
     esito_xyz esito;
@@ -134,12 +147,15 @@ void comandi_disegno::apri_xyz(const QString& nome) {
 void comandi_disegno::dici_esito_xyz(const esito_xyz& esito) {
     if (esito.troppi_punti) {
         servizi_.beep();
-        servizi_.messaggio("Troppi punti nel file di input. Operaziona annullata");
+        servizi_.messaggio(QCoreApplication::translate(
+            "comandi_disegno", "Troppi punti nel file di input. Operaziona annullata"));
     }
     if (esito.riga_incompleta != 0) {
         servizi_.beep();
-        servizi_.messaggio("Punto incompleto alla riga " + QString::number(esito.riga_incompleta) +
-                           " del file di input. Punto ignorato");
+        servizi_.messaggio(QCoreApplication::translate(
+                               "comandi_disegno",
+                               "Punto incompleto alla riga %1 del file di input. Punto ignorato")
+                               .arg(esito.riga_incompleta));
     }
 }
 

@@ -20,6 +20,9 @@ namespace pianopre {
 std::optional<esito_dxf> leggi_dxf_con_avanzamento(const QString& nome, modello& m,
                                                    servizi_utente& servizi);
 // Tells the user of a missing LAYER table or ENTITIES section.
+// "Errore N.: 5 aprendo il file: NAME", in the user's language.
+QString errore_aprendo(int numero, const QString& nome);
+
 void dici_sezioni_mancanti(const esito_dxf& esito, servizi_utente& servizi);
 
 class comandi_disegno {

@@ -2,6 +2,7 @@
 // the job emptied for a new one, and the fingerprint that tells a change.
 #include "app/comandi_lavoro.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <exception>
@@ -17,8 +18,11 @@ namespace pianopre {
 
 namespace {
 
-const QString titolo_programma =
-    "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici";
+QString titolo_programma() {
+    return QCoreApplication::translate(
+        "comandi_lavoro",
+        "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici");
+}
 
 QString nome_qt(const std::filesystem::path& p) {
     return QFile::decodeName(QByteArray::fromStdString(p.string()));
@@ -90,11 +94,11 @@ std::string comandi_lavoro::impronta_lavoro() const {
 
 void comandi_lavoro::aggiorna_titolo() {
     if (file_lavoro_.isEmpty()) {
-        finestra_.setWindowTitle(titolo_programma);
+        finestra_.setWindowTitle(titolo_programma());
         return;
     }
     const bool cambiato = impronta_lavoro() != salvato_;
-    finestra_.setWindowTitle(titolo_programma + " - " + QFileInfo(file_lavoro_).fileName() +
+    finestra_.setWindowTitle(titolo_programma() + " - " + QFileInfo(file_lavoro_).fileName() +
                              (cambiato ? "*" : ""));
 }
 
@@ -104,7 +108,8 @@ void comandi_lavoro::segna_modifiche() {
 
 bool comandi_lavoro::conferma_perdita() {
     if (!file_toccati_ || impronta_lavoro() == salvato_) return true;
-    const auto risposta = servizi_.domanda_annulla("Salvare le modifiche al lavoro?");
+    const auto risposta = servizi_.domanda_annulla(
+        QCoreApplication::translate("comandi_lavoro", "Salvare le modifiche al lavoro?"));
     if (!risposta) return false;
     return !*risposta || comando_salva_lavoro();
 }
@@ -213,8 +218,10 @@ void comandi_lavoro::apri_sito(const dati_file_lavoro& d, const QString& nome) {
             commessa_.file_sito = d.file_sito.string();
         }
     } catch (const std::exception&) {
-        servizi_.messaggio("Errore: non riesco a leggere il disegno del sito " +
-                           nome_qt(d.file_sito) + " del lavoro " + nome);
+        servizi_.messaggio(QCoreApplication::translate(
+                               "comandi_lavoro",
+                               "Errore: non riesco a leggere il disegno del sito %1 del lavoro %2")
+                               .arg(nome_qt(d.file_sito), nome));
     }
 }
 

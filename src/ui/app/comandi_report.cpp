@@ -2,6 +2,7 @@
 // file and the printer.
 #include "app/comandi_report.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -36,7 +37,8 @@ comandi_report::comandi_report(commessa& lavoro, servizi_utente& servizi, format
 
 bool comandi_report::piano_da_stampare() {
     if (commessa_.fase == fase_calcolo::schema && piano_valido_()) return true;
-    servizi_.messaggio("Errore: nessun piano da stampare: premere \"Calcola -->\".");
+    servizi_.messaggio(QCoreApplication::translate(
+        "comandi_report", "Errore: nessun piano da stampare: premere \"Calcola -->\"."));
     return false;
 }
 
@@ -51,7 +53,8 @@ void comandi_report::con_contenuto_report(F&& usa) const {
                        latin1(c_.casella_larg_sogg), latin1(c_.casella_distanza),
                        latin1(c_.casella_scala), latin1(c_.casella_base)},
         risultati_di(commessa_, formato_),
-        file.isEmpty() ? std::string("senza nome") : QFileInfo(file).fileName().toStdString(),
+        file.isEmpty() ? QCoreApplication::translate("comandi_report", "senza nome").toStdString()
+                       : QFileInfo(file).fileName().toStdString(),
         QDate::currentDate().toString("dd/MM/yyyy").toStdString(),
         formato_};
     usa(contenuto);
@@ -69,26 +72,34 @@ void comandi_report::comando_report_pdf() {
     bool scritto = false;
     try {
         con_contenuto_report([&](const contenuto_report& c) {
-            scritto = esporta_report_pdf(percorso_locale(nome), c,
-                                         servizi_.avvia_avanzamento("Report " + nome, 1000));
+            scritto = esporta_report_pdf(
+                percorso_locale(nome), c,
+                servizi_.avvia_avanzamento(
+                    QCoreApplication::translate("comandi_report", "Report %1").arg(nome), 1000));
         });
     } catch (const std::exception&) {
         servizi_.beep();
-        servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
+        servizi_.messaggio(
+            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
+                .arg(nome));
         return;
     }
-    if (scritto) servizi_.messaggio("File: " + nome + " salvato.");
+    if (scritto)
+        servizi_.messaggio(
+            QCoreApplication::translate("messaggi_file", "File: %1 salvato.").arg(nome));
 }
 
 void comandi_report::comando_stampa() {
     if (!piano_da_stampare()) return;
     QPrinter stampante(QPrinter::HighResolution);
     QPrintDialog dialogo(&stampante, &finestra_);
-    dialogo.setWindowTitle("Stampa il piano");
+    dialogo.setWindowTitle(QCoreApplication::translate("comandi_report", "Stampa il piano"));
     if (dialogo.exec() != QDialog::Accepted) return;
     bool fatto = false;
     con_contenuto_report([&](const contenuto_report& c) { fatto = stampa_report(stampante, c); });
-    if (!fatto) servizi_.messaggio("Errore: impossibile stampare il piano.");
+    if (!fatto)
+        servizi_.messaggio(QCoreApplication::translate("comandi_report",
+                                                       "Errore: impossibile stampare il piano."));
 }
 
 }  // namespace pianopre

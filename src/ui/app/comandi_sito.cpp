@@ -2,6 +2,7 @@
 // and the two clicks that give A and B.
 #include "app/comandi_sito.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <cmath>
 #include <new>
@@ -50,12 +51,10 @@ void comandi_sito::comando_apri_sito() {
         if (!risultato) return;  // Cancel: the site drawing stays as it was
         dici_sezioni_mancanti(*risultato, servizi_);
     } catch (const errore& e) {
-        servizi_.messaggio("Errore N.: " + QString::number(e.numero()) +
-                           " aprendo il file: " + *scelto);
+        servizi_.messaggio(errore_aprendo(e.numero(), *scelto));
         return;
     } catch (const std::bad_alloc&) {
-        servizi_.messaggio("Errore N.: " + QString::number(err_memoria) +
-                           " aprendo il file: " + *scelto);
+        servizi_.messaggio(errore_aprendo(err_memoria, *scelto));
         return;
     }
     commessa_.disegno_sito.lista_entita = std::move(letto.lista_entita);
@@ -107,9 +106,10 @@ void comandi_sito::inizia_scelta(const collocazione& base) {
     c_.area->pulisci();
     collegamenti_.ridis(adattamento::mantieni);
     scelta_ = {base, 1, {}};
-    servizi_.messaggio(
+    servizi_.messaggio(QCoreApplication::translate(
+        "comandi_sito",
         "Fare clic sull'angolo A della facciata, poi su un secondo punto B della linea di "
-        "facciata.");
+        "facciata."));
 }
 
 // The vertex or point of the site drawing or the control point nearest to the
@@ -144,7 +144,8 @@ void comandi_sito::clic_di_scelta(double u, double v) {
     const double de = p.x - scelta_.a.x, dn = p.y - scelta_.a.y;
     if (de == 0 && dn == 0) {
         servizi_.beep();
-        servizi_.messaggio("Errore: i punti A e B coincidono.");
+        servizi_.messaggio(
+            QCoreApplication::translate("comandi_sito", "Errore: i punti A e B coincidono."));
         return;
     }
     double gradi = std::atan2(de, dn) * 180 / std::numbers::pi;

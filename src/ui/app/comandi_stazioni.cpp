@@ -3,6 +3,7 @@
 #include "app/comandi_stazioni.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -26,24 +27,29 @@ std::filesystem::path percorso_csv(const QString& nome) {
 std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
     QDialog d(genitore);
     d.setObjectName("opzioni_csv");
-    d.setWindowTitle("Esporta stazioni CSV");
+    d.setWindowTitle(QCoreApplication::translate("comandi_stazioni", "Esporta stazioni CSV"));
     auto* ordine = new QComboBox(&d);
     ordine->setObjectName("ordine");
-    ordine->addItems({"PNEZD (punto, Nord, Est, quota, descrizione)",
-                      "PENZD (punto, Est, Nord, quota, descrizione)"});
+    ordine->addItems({QCoreApplication::translate("comandi_stazioni",
+                                                  "PNEZD (punto, Nord, Est, quota, descrizione)"),
+                      QCoreApplication::translate("comandi_stazioni",
+                                                  "PENZD (punto, Est, Nord, quota, descrizione)")});
     auto* separatori = new QComboBox(&d);
     separatori->setObjectName("separatori");
-    separatori->addItems({"virgola e punto decimale", "punto e virgola e virgola decimale"});
+    separatori->addItems(
+        {QCoreApplication::translate("comandi_stazioni", "virgola e punto decimale"),
+         QCoreApplication::translate("comandi_stazioni", "punto e virgola e virgola decimale")});
     QSettings memoria;
     ordine->setCurrentIndex(memoria.value("csv/ordine", 0).toInt() == 1 ? 1 : 0);
     separatori->setCurrentIndex(memoria.value("csv/separatori", 0).toInt() == 1 ? 1 : 0);
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    pulsanti->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    pulsanti->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("comandi_stazioni", "Annulla"));
     QObject::connect(pulsanti, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(pulsanti, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     auto* campi = new QFormLayout(&d);
-    campi->addRow("Colonne:", ordine);
-    campi->addRow("Separatori:", separatori);
+    campi->addRow(QCoreApplication::translate("comandi_stazioni", "Colonne:"), ordine);
+    campi->addRow(QCoreApplication::translate("comandi_stazioni", "Separatori:"), separatori);
     campi->addRow(pulsanti);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
     memoria.setValue("csv/ordine", ordine->currentIndex());
@@ -78,7 +84,8 @@ void comandi_stazioni::aggiorna() {
 
 void comandi_stazioni::comando_esporta_csv() {
     if (commessa_.fase != fase_calcolo::schema) {
-        servizi_.messaggio("Errore: nessun piano da esportare: premere \"Calcola -->\".");
+        servizi_.messaggio(QCoreApplication::translate(
+            "comandi_stazioni", "Errore: nessun piano da esportare: premere \"Calcola -->\"."));
         return;
     }
     const auto opzioni = chiedi_opzioni_csv(&finestra_);
@@ -91,10 +98,12 @@ void comandi_stazioni::comando_esporta_csv() {
         esporta_stazioni_csv(percorso_csv(nome), commessa_, *opzioni);
     } catch (const std::exception&) {
         servizi_.beep();
-        servizi_.messaggio("Errore: impossibile salvare il file: " + nome);
+        servizi_.messaggio(
+            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
+                .arg(nome));
         return;
     }
-    servizi_.messaggio("File: " + nome + " salvato.");
+    servizi_.messaggio(QCoreApplication::translate("messaggi_file", "File: %1 salvato.").arg(nome));
 }
 
 }  // namespace pianopre

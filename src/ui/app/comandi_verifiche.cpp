@@ -1,6 +1,7 @@
 // comandi_verifiche: opening the checks window and telling it about the plan.
 #include "app/comandi_verifiche.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "dialogs/verifiche_finestra.h"
@@ -36,10 +37,12 @@ void comandi_verifiche::aggiorna() {
     if (valido.value_or(false)) {
         verifiche_->piano_pronto();
     } else if (!valido) {
-        verifiche_->piano_assente("Nessun piano calcolato: premere \"Calcola -->\".");
+        verifiche_->piano_assente(QCoreApplication::translate(
+            "comandi_verifiche", "Nessun piano calcolato: premere \"Calcola -->\"."));
     } else {
-        verifiche_->piano_assente(
-            "L'ultimo calcolo non è riuscito: correggere i dati e premere \"Calcola -->\".");
+        verifiche_->piano_assente(QCoreApplication::translate(
+            "comandi_verifiche",
+            "L'ultimo calcolo non è riuscito: correggere i dati e premere \"Calcola -->\"."));
     }
 }
 

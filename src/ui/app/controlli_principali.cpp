@@ -2,6 +2,7 @@
 // stacking, tab order, the instruction text, the icon and the first focus.
 #include "app/controlli_principali.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 #include <stdexcept>
@@ -21,10 +22,17 @@ namespace {
 
 using mappa_controlli = std::map<std::string_view, QWidget*>;
 
-const QString istruzioni = QStringLiteral(
-    "Impostare le caratteristiche del soggetto da rilevare e della camera utlizzata\r"
-    "Cliccare su <calcola> per ottenere la precisione teorica, la base di presa,\r"
-    "ed il numero dei fotogrammi da scattare. La camera viene supposta a 1.5 metri dal suolo.");
+// The three lines of instructions under the buttons, each ended by a carriage
+// return in the caption as the program writes it.
+QString istruzioni() {
+    QString testo = QCoreApplication::translate(
+        "layout_principale",
+        "Impostare le caratteristiche del soggetto da rilevare e della camera utlizzata\n"
+        "Cliccare su <calcola> per ottenere la precisione teorica, la base di presa,\n"
+        "ed il numero dei fotogrammi da scattare. La camera viene supposta a 1.5 metri dal "
+        "suolo.");
+    return testo.replace(QChar(u'\n'), QChar(u'\r'));
+}
 
 bool prende_fuoco(tipo_controllo t) {
     return t != tipo_controllo::etichetta && t != tipo_controllo::etichetta_auto &&
@@ -115,7 +123,7 @@ controlli_principali crea_controlli_principali(QWidget* finestra) {
     ordina_tab(std::move(catena));
 
     controlli_principali c = raccogli(creati);
-    imposta_didascalia(c.istruzioni, istruzioni);
+    imposta_didascalia(c.istruzioni, istruzioni());
     finestra->setWindowIcon(icona_pianopre());
     // The first control of the tab order has the focus when the window opens.
     c.apri_dxf->setFocus();

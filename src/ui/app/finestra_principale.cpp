@@ -145,7 +145,7 @@ void finestra_principale::apri_file(const QString& nome) {
     } else if (estensione == "xyz") {
         disegno_.apri_xyz(nome);
     } else {
-        servizi_.messaggio("Errore: il file " + nome + " non è un lavoro, un DXF o un XYZ.");
+        servizi_.messaggio(tr("Errore: il file %1 non è un lavoro, un DXF o un XYZ.").arg(nome));
     }
 }
 

@@ -26,7 +26,7 @@ void finestra_principale::crea_menu() {
     crea_menu_aiuto();
 
     // "Calcola -->" has its key but no menu item.
-    auto* calcolo = new QAction("Calcola", this);
+    auto* calcolo = new QAction(tr("Calcola"), this);
     calcolo->setObjectName("azione_calcola");
     calcolo->setShortcut(Qt::Key_F5);
     addAction(calcolo);
@@ -34,29 +34,30 @@ void finestra_principale::crea_menu() {
 }
 
 void finestra_principale::crea_menu_lavoro() {
-    QMenu* lavoro = menuBar()->addMenu("&Lavoro");
+    QMenu* lavoro = menuBar()->addMenu(tr("&Lavoro"));
     lavoro->setObjectName("menu_lavoro");
     comandi_lavoro& l = lavoro_;
-    connect(voce(lavoro, "azione_nuovo", "&Nuovo", QKeySequence::New), &QAction::triggered, this,
-            [&l] { l.comando_nuovo(); });
-    connect(voce(lavoro, "azione_apri_lavoro", "Apri &lavoro...",
+    connect(voce(lavoro, "azione_nuovo", tr("&Nuovo"), QKeySequence::New), &QAction::triggered,
+            this, [&l] { l.comando_nuovo(); });
+    connect(voce(lavoro, "azione_apri_lavoro", tr("Apri &lavoro..."),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
             &QAction::triggered, this, [&l] { l.comando_apri_lavoro(); });
-    connect(voce(lavoro, "azione_salva_lavoro", "Salva la&voro",
+    connect(voce(lavoro, "azione_salva_lavoro", tr("Salva la&voro"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, [&l] { l.comando_salva_lavoro(); });
-    connect(voce(lavoro, "azione_salva_lavoro_con_nome", "Salva lavoro con n&ome..."),
+    connect(voce(lavoro, "azione_salva_lavoro_con_nome", tr("Salva lavoro con n&ome...")),
             &QAction::triggered, this, [&l] { l.comando_salva_lavoro_con_nome(); });
-    QMenu* recenti = lavoro->addMenu("Lavori &recenti");
+    QMenu* recenti = lavoro->addMenu(tr("Lavori &recenti"));
     recenti->setObjectName("menu_recenti");
     connect(recenti, &QMenu::aboutToShow, this, [&l, recenti] { l.riempi_recenti(recenti); });
     lavoro->addSeparator();
     crea_menu_file(lavoro);
     lavoro->addSeparator();
-    connect(voce(lavoro, "azione_fotocamera", "&Fotocamera...", QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, this, [this] { fotocamera_.comando_fotocamera(); });
+    connect(
+        voce(lavoro, "azione_fotocamera", tr("&Fotocamera..."), QKeySequence(Qt::CTRL | Qt::Key_K)),
+        &QAction::triggered, this, [this] { fotocamera_.comando_fotocamera(); });
     lavoro->addSeparator();
-    connect(voce(lavoro, "azione_esci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    connect(voce(lavoro, "azione_esci", tr("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &finestra_principale::esci);
 }
 
@@ -64,38 +65,38 @@ void finestra_principale::crea_menu_lavoro() {
 void finestra_principale::crea_menu_file(QMenu* lavoro) {
     comandi_disegno& d = disegno_;
     comandi_sito& s = sito_;
-    connect(voce(lavoro, "azione_apri_dxf", "&Apri DXF...", QKeySequence::Open),
+    connect(voce(lavoro, "azione_apri_dxf", tr("&Apri DXF..."), QKeySequence::Open),
             &QAction::triggered, this, [&d] { d.comando_apri_dxf(); });
-    connect(voce(lavoro, "azione_salva_dxf", "&Salva DXF...", QKeySequence::Save),
+    connect(voce(lavoro, "azione_salva_dxf", tr("&Salva DXF..."), QKeySequence::Save),
             &QAction::triggered, this, [&d] { d.comando_salva_dxf(); });
-    connect(voce(lavoro, "azione_apri_xyz", "Apri &XYZ..."), &QAction::triggered, this,
+    connect(voce(lavoro, "azione_apri_xyz", tr("Apri &XYZ...")), &QAction::triggered, this,
             [&d] { d.comando_apri_xyz(); });
-    connect(voce(lavoro, "azione_salva_bmp", "Salva &BMP..."), &QAction::triggered, this,
+    connect(voce(lavoro, "azione_salva_bmp", tr("Salva &BMP...")), &QAction::triggered, this,
             [this] { bmp_.comando_salva_bmp(); });
     lavoro->addSeparator();
-    connect(voce(lavoro, "azione_apri_sito", "Apri disegno del &sito..."), &QAction::triggered,
+    connect(voce(lavoro, "azione_apri_sito", tr("Apri disegno del &sito...")), &QAction::triggered,
             this, [&s] { s.comando_apri_sito(); });
-    connect(voce(lavoro, "azione_chiudi_sito", "&Chiudi disegno del sito"), &QAction::triggered,
+    connect(voce(lavoro, "azione_chiudi_sito", tr("&Chiudi disegno del sito")), &QAction::triggered,
             this, [&s] { s.comando_chiudi_sito(); });
-    connect(voce(lavoro, "azione_colloca", "C&olloca sul sito..."), &QAction::triggered, this,
+    connect(voce(lavoro, "azione_colloca", tr("C&olloca sul sito...")), &QAction::triggered, this,
             [&s] { s.comando_colloca(); });
-    connect(voce(lavoro, "azione_esporta_csv", "Esporta stazioni C&SV..."), &QAction::triggered,
+    connect(voce(lavoro, "azione_esporta_csv", tr("Esporta stazioni C&SV...")), &QAction::triggered,
             this, [this] { stazioni_.comando_esporta_csv(); });
-    connect(voce(lavoro, "azione_report_pdf", "Esporta re&port PDF..."), &QAction::triggered, this,
-            [this] { report_.comando_report_pdf(); });
-    connect(voce(lavoro, "azione_stampa", "S&tampa...", QKeySequence::Print), &QAction::triggered,
-            this, [this] { report_.comando_stampa(); });
+    connect(voce(lavoro, "azione_report_pdf", tr("Esporta re&port PDF...")), &QAction::triggered,
+            this, [this] { report_.comando_report_pdf(); });
+    connect(voce(lavoro, "azione_stampa", tr("S&tampa..."), QKeySequence::Print),
+            &QAction::triggered, this, [this] { report_.comando_stampa(); });
 }
 
 // The three views are one choice: the item of the view shown is checked, and
 // choosing one ticks its box as a click on it would.
 void finestra_principale::crea_menu_vista() {
-    QMenu* vista = menuBar()->addMenu("&Vista");
+    QMenu* vista = menuBar()->addMenu(tr("&Vista"));
     vista->setObjectName("menu_vista");
     auto* gruppo = new QActionGroup(this);
-    QAction* pianta = voce(vista, "azione_pianta", "&Pianta");
-    QAction* fronte = voce(vista, "azione_fronte", "&Fronte");
-    QAction* asso = voce(vista, "azione_assonometria", "&Assonometria");
+    QAction* pianta = voce(vista, "azione_pianta", tr("&Pianta"));
+    QAction* fronte = voce(vista, "azione_fronte", tr("&Fronte"));
+    QAction* asso = voce(vista, "azione_assonometria", tr("&Assonometria"));
     for (QAction* a : {pianta, fronte, asso}) {
         a->setCheckable(true);
         gruppo->addAction(a);
@@ -128,28 +129,29 @@ void finestra_principale::crea_menu_vista() {
 // Redraw, centring, zoom and the two windows about the plan.
 void finestra_principale::crea_menu_comandi_vista(QMenu* vista) {
     navigazione_finestra& n = navigazione_;
-    connect(voce(vista, "azione_ridisegna", "&Ridisegna"), &QAction::triggered, this,
+    connect(voce(vista, "azione_ridisegna", tr("&Ridisegna")), &QAction::triggered, this,
             [this] { vista_.ridisegna(); });
-    connect(voce(vista, "azione_centra", "&Centra"), &QAction::triggered, this,
+    connect(voce(vista, "azione_centra", tr("&Centra")), &QAction::triggered, this,
             [&n] { n.centra(); });
-    connect(voce(vista, "azione_zoom_avanti", "Zoom &+", QKeySequence::ZoomIn), &QAction::triggered,
-            this, [&n] { n.zoom_avanti(); });
-    connect(voce(vista, "azione_zoom_indietro", "Zoom &-", QKeySequence::ZoomOut),
+    connect(voce(vista, "azione_zoom_avanti", tr("Zoom &+"), QKeySequence::ZoomIn),
+            &QAction::triggered, this, [&n] { n.zoom_avanti(); });
+    connect(voce(vista, "azione_zoom_indietro", tr("Zoom &-"), QKeySequence::ZoomOut),
             &QAction::triggered, this, [&n] { n.zoom_indietro(); });
     vista->addSeparator();
+    connect(voce(vista, "azione_verifiche", tr("&Verifiche del piano"),
+                 QKeySequence(Qt::CTRL | Qt::Key_L)),
+            &QAction::triggered, this, [this] { verifiche_.comando_verifiche(); });
     connect(
-        voce(vista, "azione_verifiche", "&Verifiche del piano", QKeySequence(Qt::CTRL | Qt::Key_L)),
-        &QAction::triggered, this, [this] { verifiche_.comando_verifiche(); });
-    connect(voce(vista, "azione_stazioni", "S&tazioni e punti", QKeySequence(Qt::CTRL | Qt::Key_T)),
-            &QAction::triggered, this, [this] { stazioni_.comando_stazioni(); });
+        voce(vista, "azione_stazioni", tr("S&tazioni e punti"), QKeySequence(Qt::CTRL | Qt::Key_T)),
+        &QAction::triggered, this, [this] { stazioni_.comando_stazioni(); });
 }
 
 void finestra_principale::crea_menu_aiuto() {
     QMenu* aiuto = menuBar()->addMenu("&?");
     aiuto->setObjectName("menu_aiuto");
-    connect(voce(aiuto, "azione_note", "&Note sulla precisione"), &QAction::triggered, this,
+    connect(voce(aiuto, "azione_note", tr("&Note sulla precisione")), &QAction::triggered, this,
             [this] { mostra_note_precisione(this); });
-    connect(voce(aiuto, "azione_info", "&Info"), &QAction::triggered, this,
+    connect(voce(aiuto, "azione_info", tr("&Info")), &QAction::triggered, this,
             [this] { mostra_informazioni(servizi_, this); });
     crea_menu_lingua(aiuto);
 }

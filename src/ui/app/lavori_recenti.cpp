@@ -1,6 +1,7 @@
 // lavori_recenti: the recent jobs under "lavori_recenti" in the settings.
 #include "app/lavori_recenti.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -28,7 +29,9 @@ void riempi_menu_recenti(QMenu* menu, const std::function<void(const QString&)>&
         const QString nome = recenti[i];
         QObject::connect(a, &QAction::triggered, menu, [apri, nome] { apri(nome); });
     }
-    if (recenti.isEmpty()) menu->addAction("(nessuno)")->setEnabled(false);
+    if (recenti.isEmpty())
+        menu->addAction(QCoreApplication::translate("lavori_recenti", "(nessuno)"))
+            ->setEnabled(false);
 }
 
 }  // namespace pianopre

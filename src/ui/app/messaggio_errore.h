@@ -2,6 +2,7 @@
 // by the window and the command line.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "base/errori.h"
@@ -10,12 +11,17 @@ namespace pianopre {
 
 inline QString messaggio_errore(int numero) {
     if (numero == err_divisione)
-        return "Errore 11: Divisione per zero. Controllare i dati inseriti";
+        return QCoreApplication::translate(
+            "messaggio_errore", "Errore 11: Divisione per zero. Controllare i dati inseriti");
     if (numero == err_tipo)
-        return "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o "
-               "punto).";
-    return "Errore " + QString::number(numero) +
-           ". Occorre riempire tutte le caselle per ottenere il risultato.";
+        return QCoreApplication::translate(
+            "messaggio_errore",
+            "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o "
+            "punto).");
+    return QCoreApplication::translate(
+               "messaggio_errore",
+               "Errore %1. Occorre riempire tutte le caselle per ottenere il risultato.")
+        .arg(numero);
 }
 
 }  // namespace pianopre

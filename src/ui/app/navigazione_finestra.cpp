@@ -2,6 +2,7 @@
 // window moves, or the scheme with "Sposta schema".
 #include "app/navigazione_finestra.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 #include <utility>
 
@@ -55,7 +56,8 @@ void navigazione_finestra::sposta_schema(float dx, float dy) {
         commessa_.origine.x += dx;
         commessa_.origine.z += dy;
     } else if (c_.assonometrica->isChecked()) {
-        servizi_.messaggio("Non valido nella vista assonometrica.");
+        servizi_.messaggio(QCoreApplication::translate("navigazione_finestra",
+                                                       "Non valido nella vista assonometrica."));
     } else {
         commessa_.origine.x += dx;
         commessa_.origine.y += dy;

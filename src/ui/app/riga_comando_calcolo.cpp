@@ -1,12 +1,16 @@
 // --calcola: a job read, computed and printed without a window, and the files
 // asked written by the same code as the menu commands.
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "app/messaggio_errore.h"
 #include "app/riga_comando.h"
@@ -34,6 +38,26 @@ std::string utf8(const QString& s) {
     return s.toUtf8().toStdString();
 }
 
+// A message of the error stream in the user's language: the translated
+// pattern with %1, %2... replaced in one pass by the bytes of `valori`, so a
+// file name goes out exactly as it is.
+std::string messaggio(const char* contesto, const char* schema,
+                      std::initializer_list<std::string> valori) {
+    const std::string testo = utf8(QCoreApplication::translate(contesto, schema));
+    const std::vector<std::string> v(valori);
+    std::string fatto;
+    for (std::size_t i = 0; i < testo.size(); ++i) {
+        const char c = i + 1 < testo.size() ? testo[i + 1] : '\0';
+        if (testo[i] == '%' && c >= '1' && static_cast<std::size_t>(c - '1') < v.size()) {
+            fatto += v[static_cast<std::size_t>(c - '1')];
+            ++i;
+        } else {
+            fatto += testo[i];
+        }
+    }
+    return fatto;
+}
+
 // A failure already told on the error stream.
 struct fallito {};
 
@@ -51,7 +75,9 @@ caselle_lavoro leggi_lavoro(const QString& nome, commessa& c, std::ostream& erro
     try {
         applica_a_commessa(d, c);
     } catch (const errore& e) {
-        errori << "Errore N.: " << e.numero() << " aprendo il file: " << utf8(nome) << '\n';
+        errori << messaggio("messaggi_file", "Errore N.: %1 aprendo il file: %2",
+                            {std::to_string(e.numero()), utf8(nome)})
+               << '\n';
         throw fallito{};
     }
     if (!d.file_sito.empty()) {
@@ -61,8 +87,10 @@ caselle_lavoro leggi_lavoro(const QString& nome, commessa& c, std::ostream& erro
             c.disegno_sito.lista_entita = std::move(sito.lista_entita);
             c.file_sito = d.file_sito.string();
         } catch (const std::exception&) {
-            errori << "Errore: non riesco a leggere il disegno del sito " << d.file_sito.string()
-                   << " del lavoro " << utf8(nome) << '\n';
+            errori << messaggio("comandi_lavoro",
+                                "Errore: non riesco a leggere il disegno del sito %1 del lavoro %2",
+                                {d.file_sito.string(), utf8(nome)})
+                   << '\n';
         }
     }
     return caselle_da_file(d);
@@ -123,7 +151,9 @@ void scrivi_file(const riga_comando& r, const commessa& c, const caselle_lavoro&
                  const formato_regionale& formato, std::ostream& errori) {
     bool riuscito = true;
     const auto non_salvato = [&](const QString& nome) {
-        errori << "Errore: impossibile salvare il file: " << utf8(nome) << '\n';
+        errori << messaggio("messaggi_file", "Errore: impossibile salvare il file: %1",
+                            {utf8(nome)})
+               << '\n';
         riuscito = false;
     };
     if (!r.dxf.isEmpty()) {

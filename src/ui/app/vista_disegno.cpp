@@ -2,6 +2,7 @@
 // the redraw with its progress.
 #include "app/vista_disegno.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 
 #include "job/vista_commessa.h"
@@ -34,7 +35,9 @@ void vista_disegno::ridis(adattamento rifai) {
     if (totale >= entita_con_avanzamento) {
         const std::string& nome = modello_.nome_disegno;
         rapporto = servizi_.avvia_avanzamento(
-            nome.empty() ? QStringLiteral("Disegno") : "Disegno di " + QString::fromStdString(nome),
+            nome.empty() ? QCoreApplication::translate("vista_disegno", "Disegno")
+                         : QCoreApplication::translate("vista_disegno", "Disegno di %1")
+                               .arg(QString::fromStdString(nome)),
             totale);
     }
     pianopre::ridis(*c_.area, modello_.lista_entita, v, rifai, rapporto);

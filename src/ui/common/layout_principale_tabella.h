@@ -31,6 +31,9 @@ struct voce_controllo {
     peso_carattere carattere;
 };
 
+// The translation context of the table's captions and tooltips.
+inline constexpr const char* contesto_tabella = "layout_principale";
+
 // Rows in creation order: a frame comes before the controls it holds.
 std::span<const voce_controllo> tabella_principale();
 

@@ -2,6 +2,7 @@
 #include "common/layout_principale_widget.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,7 +30,20 @@ QFont carattere(peso_carattere peso) {
     return carattere_sistema();
 }
 
-QLabel* crea_etichetta(const voce_controllo& v, QWidget* contenitore) {
+// A caption or tooltip of the table in the user's language; the text of a
+// box is a number and stays as it is.
+QString tradotto(const char* contesto, const char* testo) {
+    return QCoreApplication::translate(contesto, testo);
+}
+
+QString didascalia_di(const voce_controllo& v, const char* contesto) {
+    const bool casella =
+        v.tipo == tipo_controllo::casella || v.tipo == tipo_controllo::casella_uscita;
+    if (casella || *v.testo == '\0') return QString::fromUtf8(v.testo);
+    return tradotto(contesto, v.testo);
+}
+
+QLabel* crea_etichetta(const voce_controllo& v, const QString& testo, QWidget* contenitore) {
     auto* l = new QLabel(contenitore);
     l->setTextFormat(Qt::PlainText);  // "<-- Max" and "<calcola>" are not markup
     if (v.tipo == tipo_controllo::etichetta_auto) {
@@ -38,12 +52,12 @@ QLabel* crea_etichetta(const voce_controllo& v, QWidget* contenitore) {
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);
     }
-    imposta_didascalia(l, QString::fromUtf8(v.testo));
+    imposta_didascalia(l, testo);
     return l;
 }
 
-QLineEdit* crea_casella(const voce_controllo& v, QWidget* contenitore) {
-    auto* e = new QLineEdit(QString::fromUtf8(v.testo), contenitore);
+QLineEdit* crea_casella(const voce_controllo& v, const QString& testo, QWidget* contenitore) {
+    auto* e = new QLineEdit(testo, contenitore);
     // No length limit of our own: the number reader judges long texts.
     e->setMaxLength(std::numeric_limits<int>::max());
     e->setReadOnly(v.tipo == tipo_controllo::casella_uscita);
@@ -64,15 +78,14 @@ QFrame* crea_riquadro(QWidget* contenitore) {
     return f;
 }
 
-QWidget* nuovo_controllo(const voce_controllo& v, QWidget* contenitore) {
-    const QString testo = QString::fromUtf8(v.testo);
+QWidget* nuovo_controllo(const voce_controllo& v, const QString& testo, QWidget* contenitore) {
     switch (v.tipo) {
         case tipo_controllo::etichetta:
         case tipo_controllo::etichetta_auto:
-            return crea_etichetta(v, contenitore);
+            return crea_etichetta(v, testo, contenitore);
         case tipo_controllo::casella:
         case tipo_controllo::casella_uscita:
-            return crea_casella(v, contenitore);
+            return crea_casella(v, testo, contenitore);
         case tipo_controllo::pulsante:
             return new QPushButton(testo, contenitore);
         case tipo_controllo::spunta:
@@ -89,10 +102,10 @@ QWidget* nuovo_controllo(const voce_controllo& v, QWidget* contenitore) {
 
 }  // namespace
 
-QWidget* crea_controllo(const voce_controllo& v, QWidget* contenitore) {
-    QWidget* w = nuovo_controllo(v, contenitore);
+QWidget* crea_controllo(const voce_controllo& v, QWidget* contenitore, const char* contesto) {
+    QWidget* w = nuovo_controllo(v, didascalia_di(v, contesto), contenitore);
     w->setObjectName(QString::fromUtf8(v.nome));
-    if (v.suggerimento != nullptr) w->setToolTip(QString::fromUtf8(v.suggerimento));
+    if (v.suggerimento != nullptr) w->setToolTip(tradotto(contesto, v.suggerimento));
     if (v.tipo != tipo_controllo::disegno) w->setFont(carattere(v.carattere));
     w->setGeometry(pixel(v.left), pixel(v.top), pixel(v.width), pixel(v.height));
     if (v.tipo == tipo_controllo::etichetta_auto) {

@@ -11,9 +11,12 @@ namespace pianopre {
 class area_disegno;
 
 // Creates the control as a child of `contenitore`, named, placed, with its
-// text, tooltip, font and initial state. Shapes and labels are not stacked
-// here; the caller puts them behind the other controls.
-QWidget* crea_controllo(const voce_controllo& voce, QWidget* contenitore);
+// text, tooltip, font and initial state. Captions and tooltips are shown in
+// the user's language, translated in `contesto`; a box's text is not. Shapes
+// and labels are not stacked here; the caller puts them behind the other
+// controls.
+QWidget* crea_controllo(const voce_controllo& voce, QWidget* contenitore,
+                        const char* contesto = contesto_tabella);
 
 // The picture area of the main window's table (size, font, colours) as a child
 // of `contenitore`, for drawing without the window.

@@ -59,9 +59,12 @@ bool servizi_qt::domanda(const QString& testo) {
 std::optional<bool> servizi_qt::domanda_annulla(const QString& testo) {
     QMessageBox box(QMessageBox::Question, titolo, testo, QMessageBox::NoButton, genitore_);
     box.setWindowModality(Qt::ApplicationModal);
-    QPushButton* si = box.addButton("Sì", QMessageBox::YesRole);
-    QPushButton* no = box.addButton("No", QMessageBox::NoRole);
-    QPushButton* annulla = box.addButton("Annulla", QMessageBox::RejectRole);
+    QPushButton* si =
+        box.addButton(QCoreApplication::translate("servizi_qt", "Sì"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("servizi_qt", "No"), QMessageBox::NoRole);
+    QPushButton* annulla = box.addButton(QCoreApplication::translate("servizi_qt", "Annulla"),
+                                         QMessageBox::RejectRole);
     box.setDefaultButton(si);
     box.setEscapeButton(annulla);
     box.exec();
@@ -73,8 +76,9 @@ std::optional<bool> servizi_qt::domanda_annulla(const QString& testo) {
 avanzamento servizi_qt::avvia_avanzamento(const QString& testo, std::int64_t totale) {
     // Steps of a kilobyte keep the range within an int for files of any size.
     const std::int64_t unita = std::max<std::int64_t>(1, totale / 1'000'000);
-    auto dialogo = std::make_shared<QProgressDialog>(testo, "Annulla", 0,
-                                                     static_cast<int>(totale / unita), genitore_);
+    auto dialogo = std::make_shared<QProgressDialog>(
+        testo, QCoreApplication::translate("servizi_qt", "Annulla"), 0,
+        static_cast<int>(totale / unita), genitore_);
     dialogo->setWindowTitle(titolo);
     dialogo->setWindowModality(Qt::ApplicationModal);
     dialogo->setMinimumDuration(500);
