@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/lingua.h"
 #include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
+#include "support/leggi_file.h"
 
 namespace pianopre {
 namespace {
@@ -112,6 +114,31 @@ TEST(Lavoro, FileTrascinatoSullaFinestra) {
     QApplication::sendEvent(&altro.finestra, &rilascio);
     EXPECT_EQ(altro.c.casella_larg_sogg->text(), "20");
     EXPECT_EQ(altro.finestra.windowTitle(), titolo + " - t.pianopre");
+}
+
+}  // namespace
+}  // namespace pianopre
+
+namespace pianopre {
+namespace {
+
+// A job saved with the English interface holds the same bytes as one saved in
+// Italian, and opens in Italian with nothing lost.
+TEST(Lavoro, IlFileNonDipendeDallaLingua) {
+    const auto salvato = [](bool inglese, const char* nome) {
+        if (inglese) installa_lingua(*QCoreApplication::instance(), lingua::inglese);
+        banco_lavoro b;
+        b.esempio();
+        b.calcola();
+        b.servizi.file.push_back(b.file(nome));
+        b.azione("azione_salva_lavoro");
+        if (inglese) rimuovi_lingua(*QCoreApplication::instance());
+        return prova::leggi_tutto(b.cartella / (std::string(nome) + ".pianopre"));
+    };
+    const std::string italiano = salvato(false, "it");
+    const std::string inglese = salvato(true, "en");
+    ASSERT_FALSE(italiano.empty());
+    EXPECT_EQ(inglese, italiano);
 }
 
 }  // namespace

@@ -46,6 +46,10 @@ verifica("pixel" in err, f"avviso del pixel mancante: {err}")
 rc, out, _ = esegui("--calcola", digitale, lingua="it_IT.UTF-8")
 t = righe(out)
 verifica(t.get("Numero di ingrandimenti", "").startswith("4,57"), f"virgola: {t}")
+# English texts with the Italian regional format: the numbers keep the decimal comma.
+rc, out, _ = esegui("--calcola", digitale, lingua="it_IT.UTF-8", testi="en")
+t = righe(out)
+verifica(t.get("Enlargement", "").startswith("4,57"), f"inglese con la virgola: {t}")
 
 # JSON: full precision, the same numbers as the boxes.
 rc, out, _ = esegui("--calcola", pellicola, "--json")
