@@ -306,6 +306,23 @@ TEST_F(Lingue, NessunTestoItalianoInInglese) {
     EXPECT_TRUE(parole.isEmpty()) << parole.join('\n').toStdString();
 }
 
+// In English every menu item's accelerator is its own within its menu.
+TEST_F(Lingue, AcceleratoriInglesiDistinti) {
+    installa_lingua(*QCoreApplication::instance(), lingua::inglese);
+    banco_finestra b;
+    for (const QMenu* m : b.finestra.findChildren<QMenu*>()) {
+        QStringList tasti;
+        for (const QAction* a : m->actions()) {
+            const QString testo = QString(a->text()).remove("&&");
+            const qsizetype i = testo.indexOf('&');
+            if (i < 0) continue;  // separators and the language note
+            EXPECT_FALSE(tasti.contains(testo.mid(i + 1, 1), Qt::CaseInsensitive))
+                << m->objectName().toStdString() << ": " << testo.toStdString();
+            tasti << testo.mid(i + 1, 1);
+        }
+    }
+}
+
 // In Italian the window shows the table's captions and tooltips as written.
 TEST_F(Lingue, InItalianoLeDidascalieDellaTabella) {
     banco_finestra b;
