@@ -2,7 +2,6 @@
 // asked written by the same code as the menu commands.
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
 #include <QWidget>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include "app/riga_comando.h"
 #include "base/testo_numeri.h"
 #include "common/layout_principale_widget.h"
+#include "common/percorsi.h"
 #include "exchange/file_scambio.h"
 #include "job/file_lavoro.h"
 #include "job/risultati_uscita.h"
@@ -28,11 +28,6 @@
 namespace pianopre {
 
 namespace {
-
-std::filesystem::path percorso(const QString& nome) {
-    const QByteArray locale = QFile::encodeName(nome);
-    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
-}
 
 std::string utf8(const QString& s) {
     return s.toUtf8().toStdString();
@@ -65,7 +60,7 @@ struct fallito {};
 caselle_lavoro leggi_lavoro(const QString& nome, commessa& c, std::ostream& errori) {
     esito_lettura_lavoro esito;
     try {
-        esito = leggi_file_lavoro(percorso(nome));
+        esito = leggi_file_lavoro(percorso_locale(nome));
     } catch (const std::exception& e) {
         errori << e.what() << '\n';
         throw fallito{};
@@ -144,7 +139,7 @@ void scrivi_pdf(const QString& nome, const QString& lavoro, const commessa& c,
                                      utf8(QFileInfo(lavoro).fileName()),
                                      utf8(QDate::currentDate().toString("dd/MM/yyyy")),
                                      formato};
-    esporta_report_pdf(percorso(nome), contenuto);
+    esporta_report_pdf(percorso_locale(nome), contenuto);
 }
 
 void scrivi_file(const riga_comando& r, const commessa& c, const caselle_lavoro& caselle,
@@ -158,14 +153,15 @@ void scrivi_file(const riga_comando& r, const commessa& c, const caselle_lavoro&
     };
     if (!r.dxf.isEmpty()) {
         try {
-            salva_file_dxf_collocato(percorso(r.dxf), c.disegno.lista_entita, c.origine, c.sito);
+            salva_file_dxf_collocato(percorso_locale(r.dxf), c.disegno.lista_entita, c.origine,
+                                     c.sito);
         } catch (const std::exception&) {
             non_salvato(r.dxf);
         }
     }
     if (!r.csv.isEmpty()) {
         try {
-            esporta_stazioni_csv(percorso(r.csv), c, opzioni_csv{});
+            esporta_stazioni_csv(percorso_locale(r.csv), c, opzioni_csv{});
         } catch (const std::exception& e) {
             errori << e.what() << '\n';
             riuscito = false;

@@ -13,15 +13,11 @@
 #include "base/errori.h"
 #include "base/numeri.h"
 #include "base/testo_numeri.h"
+#include "common/percorsi.h"
 
 namespace pianopre {
 
 namespace {
-
-std::filesystem::path percorso(const QString& nome) {
-    const QByteArray locale = QFile::encodeName(nome);
-    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
-}
 
 QString testo_numero(double x, const formato_regionale& f) {
     return QString::fromStdString(testo_generale(x, f));
@@ -106,13 +102,13 @@ void finestra_fotocamere::crea_controlli() {
 // A damaged list is told and left on disk; the presets stay usable.
 void finestra_fotocamere::carica(const QString& file_predefinite) {
     try {
-        predefinite_ = leggi_file_fotocamere(percorso(file_predefinite));
+        predefinite_ = leggi_file_fotocamere(percorso_locale(file_predefinite));
     } catch (const errore_fotocamere& e) {
         servizi_.messaggio(QString::fromStdString(e.what()));
     }
     if (!QFile::exists(file_utente_)) return;
     try {
-        utente_ = leggi_file_fotocamere(percorso(file_utente_));
+        utente_ = leggi_file_fotocamere(percorso_locale(file_utente_));
     } catch (const errore_fotocamere& e) {
         utente_danneggiato_ = true;
         servizi_.messaggio(tr("%1\nLe fotocamere predefinite restano disponibili; al primo "
@@ -202,7 +198,7 @@ bool finestra_fotocamere::salva_utente() {
             QFile::copy(file_utente_, file_utente_ + ".bak");
             utente_danneggiato_ = false;
         }
-        scrivi_file_fotocamere(percorso(file_utente_), utente_);
+        scrivi_file_fotocamere(percorso_locale(file_utente_), utente_);
         return true;
     } catch (const std::exception& e) {
         servizi_.messaggio(QString::fromStdString(e.what()));
