@@ -55,6 +55,22 @@ TEST(Sito, DisegnoSottoLoSchemaResisteAlCalcolo) {
     EXPECT_TRUE(b.servizi.messaggi().isEmpty());
 }
 
+// A file that is not a drawing leaves the site drawing, the job and its title
+// as they were: only the message tells of it.
+TEST(Sito, AperturaFallitaLasciaIlDisegno) {
+    banco_sito b;
+    const QString titolo = b.finestra.windowTitle();
+    const std::string file_sito = b.lavoro.file_sito;
+    const std::filesystem::path testo = b.cartella / "appunti.txt";
+    std::ofstream(testo) << "non un disegno\n";
+    b.servizi.file.push_back(QString::fromStdString(testo.string()));
+    b.finestra.findChild<QAction*>("azione_apri_sito")->trigger();
+    EXPECT_EQ(b.lavoro.disegno_sito.lista_entita.n_entita(), 2);
+    EXPECT_EQ(b.lavoro.file_sito, file_sito);
+    EXPECT_EQ(b.finestra.windowTitle(), titolo);
+    EXPECT_FALSE(b.servizi.messaggi().isEmpty());
+}
+
 TEST(Sito, CollocazioneScrittaEInGon) {
     banco_sito b;
     b.esempio();
