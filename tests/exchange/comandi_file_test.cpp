@@ -146,9 +146,15 @@ TEST(ApriDxf, SezioniMancanti) {
     prova::scrivi_tutto(t / "h.dxf", prova::righe({"0", "SECTION", "2", "HEADER", "0", "ENDSEC"}));
     prova::scrivi_tutto(t / "t.dxf", prova::righe({"0", "SECTION", "2", "TABLES", "0", "TABLE"}));
     banco b;
+    b.esempio();
+    b.calcola();  // a scheme on the picture, which the empty read must not leave behind
+    b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "h.dxf"));
     EXPECT_EQ(b.eventi(),
               "apri:*.dxf|*.dxf; beep; messaggio:Errore: Non ho trovato la sezione entita");
+    const QImage dopo = b.c.area->immagine();
+    b.clic(b.c.ridisegna);
+    EXPECT_EQ(b.c.area->immagine(), dopo);
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "t.dxf"));
     EXPECT_EQ(b.eventi(),
@@ -165,13 +171,15 @@ TEST(ApriDxf, ErroriConIlLoroNumero) {
     banco b;
     b.esempio();
     b.calcola();
-    const finestra_vista prima = b.c.area->scala();
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "danno.dxf"));
     EXPECT_EQ(b.eventi(), "apri:*.dxf|*.dxf; messaggio:Errore N.: 13 aprendo il file: " +
                               nome(t / "danno.dxf"));
-    EXPECT_EQ(b.m.lista_entita.n_entita(), 1);      // what was read stays
-    EXPECT_EQ(b.c.area->scala().left, prima.left);  // and is not redrawn
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 1);  // what was read stays
+    // and the picture shows it alone, as "Ridisegna" would.
+    const QImage dopo = b.c.area->immagine();
+    b.clic(b.c.ridisegna);
+    EXPECT_EQ(b.c.area->immagine(), dopo);
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "manca.dxf"));
     EXPECT_EQ(b.eventi(), "apri:*.dxf|*.dxf; messaggio:Errore N.: 53 aprendo il file: " +

@@ -106,15 +106,27 @@ void comandi_disegno::apri_dxf(const QString& nome) {
         if (!risultato) return;  // Cancel
         prendi_letto();
         dici_sezioni_mancanti(*risultato, servizi_);
-        collegamenti_.ridis(adattamento::adatta);
+        if (risultato->manca_layer || risultato->manca_entita)
+            ridisegna_da_capo();
+        else
+            collegamenti_.ridis(adattamento::adatta);  // drawn over the picture, as always
     } catch (const errore& e) {
         prendi_letto();
         servizi_.messaggio(errore_aprendo(e.numero(), nome));
+        ridisegna_da_capo();
     } catch (const std::bad_alloc&) {
         prendi_letto();
         servizi_.messaggio(errore_aprendo(err_memoria, nome));
+        ridisegna_da_capo();
     }
     aggiorna_esportazione(modello_);
+}
+
+// After a failed read the picture shows what the lists now hold, and only
+// that: drawn over the old picture it would show two drawings at two scales.
+void comandi_disegno::ridisegna_da_capo() {
+    c_.area->pulisci();
+    collegamenti_.ridis(adattamento::adatta);
 }
 
 void comandi_disegno::comando_apri_xyz() {

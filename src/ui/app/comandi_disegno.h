@@ -41,6 +41,7 @@ public:
 
 private:
     void dici_esito_xyz(const esito_xyz& esito);
+    void ridisegna_da_capo();
 
     commessa& commessa_;
     modello& modello_;  // the job's drawing
