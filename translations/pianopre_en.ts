@@ -27,10 +27,6 @@
         <translation>Error: LAYER section not found</translation>
     </message>
     <message>
-        <source>Errore: Non ho trovato la sezione entita</source>
-        <translation>Error: entities section not found</translation>
-    </message>
-    <message>
         <source>File non selezionato.Operazione annullata</source>
         <translation>No file selected. Operation cancelled</translation>
     </message>
@@ -41,6 +37,10 @@
     <message>
         <source>Punto incompleto alla riga %1 del file di input. Punto ignorato</source>
         <translation>Incomplete point at line %1 of the input file. Point ignored</translation>
+    </message>
+    <message>
+        <source>Errore: Non ho trovato la sezione entita nel file: %1</source>
+        <translation>Error: entities section not found in the file: %1</translation>
     </message>
 </context>
 <context>

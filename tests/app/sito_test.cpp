@@ -68,7 +68,8 @@ TEST(Sito, AperturaFallitaLasciaIlDisegno) {
     EXPECT_EQ(b.lavoro.disegno_sito.lista_entita.n_entita(), 2);
     EXPECT_EQ(b.lavoro.file_sito, file_sito);
     EXPECT_EQ(b.finestra.windowTitle(), titolo);
-    EXPECT_FALSE(b.servizi.messaggi().isEmpty());
+    ASSERT_FALSE(b.servizi.messaggi().isEmpty());
+    EXPECT_TRUE(b.servizi.messaggi().back().contains("appunti.txt"));  // names the file
 }
 
 TEST(Sito, CollocazioneScrittaEInGon) {

@@ -151,7 +151,9 @@ TEST(ApriDxf, SezioniMancanti) {
     b.servizi.eventi.clear();
     b.apri_dxf(nome(t / "h.dxf"));
     EXPECT_EQ(b.eventi(),
-              "apri:*.dxf|*.dxf; beep; messaggio:Errore: Non ho trovato la sezione entita");
+              "apri:*.dxf|*.dxf; beep; messaggio:Errore: Non ho trovato la sezione "
+              "entita nel file: " +
+                  nome(t / "h.dxf"));
     const QImage dopo = b.c.area->immagine();
     b.clic(b.c.ridisegna);
     EXPECT_EQ(b.c.area->immagine(), dopo);
@@ -159,7 +161,8 @@ TEST(ApriDxf, SezioniMancanti) {
     b.apri_dxf(nome(t / "t.dxf"));
     EXPECT_EQ(b.eventi(),
               "apri:*.dxf|*.dxf; beep; messaggio:Errore: Non ho trovato la sezione LAYER; beep; "
-              "messaggio:Errore: Non ho trovato la sezione entita");
+              "messaggio:Errore: Non ho trovato la sezione entita nel file: " +
+                  nome(t / "t.dxf"));
     EXPECT_EQ(b.m.lista_entita.n_entita(), 0);
     EXPECT_FALSE(b.m.salva_tre_viste);
 }

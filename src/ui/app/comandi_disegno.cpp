@@ -45,7 +45,7 @@ QString errore_aprendo(int numero, const QString& nome) {
         .arg(QString::number(numero), nome);
 }
 
-void dici_sezioni_mancanti(const esito_dxf& esito, servizi_utente& servizi) {
+void dici_sezioni_mancanti(const esito_dxf& esito, const QString& nome, servizi_utente& servizi) {
     if (esito.manca_layer) {
         servizi.beep();
         servizi.messaggio(QCoreApplication::translate("comandi_disegno",
@@ -53,8 +53,10 @@ void dici_sezioni_mancanti(const esito_dxf& esito, servizi_utente& servizi) {
     }
     if (esito.manca_entita) {
         servizi.beep();
-        servizi.messaggio(QCoreApplication::translate("comandi_disegno",
-                                                      "Errore: Non ho trovato la sezione entita"));
+        servizi.messaggio(
+            QCoreApplication::translate("comandi_disegno",
+                                        "Errore: Non ho trovato la sezione entita nel file: %1")
+                .arg(nome));
     }
 }
 
@@ -105,7 +107,7 @@ void comandi_disegno::apri_dxf(const QString& nome) {
         const std::optional<esito_dxf> risultato = leggi_dxf_con_avanzamento(nome, letto, servizi_);
         if (!risultato) return;  // Cancel
         prendi_letto();
-        dici_sezioni_mancanti(*risultato, servizi_);
+        dici_sezioni_mancanti(*risultato, nome, servizi_);
         if (risultato->manca_layer || risultato->manca_entita)
             ridisegna_da_capo();
         else

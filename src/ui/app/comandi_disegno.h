@@ -19,11 +19,11 @@ namespace pianopre {
 // Reads a DXF into `m` with its progress shown; nothing on Cancel.
 std::optional<esito_dxf> leggi_dxf_con_avanzamento(const QString& nome, modello& m,
                                                    servizi_utente& servizi);
-// Tells the user of a missing LAYER table or ENTITIES section.
 // "Errore N.: 5 aprendo il file: NAME", in the user's language.
 QString errore_aprendo(int numero, const QString& nome);
 
-void dici_sezioni_mancanti(const esito_dxf& esito, servizi_utente& servizi);
+// Tells the user of a missing LAYER table or ENTITIES section in the file `nome`.
+void dici_sezioni_mancanti(const esito_dxf& esito, const QString& nome, servizi_utente& servizi);
 
 class comandi_disegno {
 public:

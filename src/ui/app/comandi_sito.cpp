@@ -49,7 +49,7 @@ void comandi_sito::comando_apri_sito() {
         const std::optional<esito_dxf> risultato =
             leggi_dxf_con_avanzamento(*scelto, letto, servizi_);
         if (!risultato) return;  // Cancel: the site drawing stays as it was
-        dici_sezioni_mancanti(*risultato, servizi_);
+        dici_sezioni_mancanti(*risultato, *scelto, servizi_);
         // A file without entities is not a drawing: the site drawing and the
         // job stay as they were, so that the job does not name a useless file.
         if (risultato->manca_entita) return;
