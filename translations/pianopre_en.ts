@@ -42,6 +42,10 @@
         <source>Errore: Non ho trovato la sezione entita nel file: %1</source>
         <translation>Error: entities section not found in the file: %1</translation>
     </message>
+    <message>
+        <source>Il disegno è vuoto. Salvare comunque un file DXF senza entità?</source>
+        <translation>The drawing is empty. Save a DXF file with no entities anyway?</translation>
+    </message>
 </context>
 <context>
     <name>comandi_lavoro</name>

@@ -34,6 +34,12 @@ struct banco : banco_finestra {
         clic(c.apri_xyz);
     }
     QString eventi() const { return servizi.eventi.join("; "); }
+    // One point, so that saving asks nothing.
+    void un_punto() {
+        entita e;
+        e.tipo = tipo_punto;
+        agg_entita(m, e);
+    }
 };
 
 TEST(SalvaDxf, SchemaCalcolato) {
@@ -55,6 +61,7 @@ TEST(SalvaDxf, EstensioneAggiunta) {
     };
     cartella_temporanea t;
     banco b;
+    b.un_punto();
     for (const auto& [scelto, scritto] : casi) {
         b.salva(nome(t / scelto));
         EXPECT_TRUE(fs::exists(t / scritto)) << scelto;
@@ -66,9 +73,23 @@ TEST(SalvaDxf, EstensioneAggiunta) {
 TEST(SalvaDxf, AnnullaInSilenzio) {
     cartella_temporanea t;
     banco b;
+    b.un_punto();
     b.m.nome_disegno = "prog1";
     b.salva("");
     EXPECT_EQ(b.eventi(), "salva:*.dxf|prog1.dxf");
+}
+
+// An empty drawing is saved only when the user says so.
+TEST(SalvaDxf, DisegnoVuotoSoloSeConfermato) {
+    cartella_temporanea t;
+    banco b;
+    b.salva(nome(t / "vuoto"));  // No: no name asked, nothing written
+    ASSERT_EQ(b.servizi.eventi.size(), 1);
+    EXPECT_TRUE(b.servizi.eventi.front().startsWith("domanda:Il disegno è vuoto."));
+    EXPECT_FALSE(fs::exists(t / "vuoto.dxf"));
+    b.servizi.risposte.push_back(true);
+    b.salva(nome(t / "vuoto"));
+    EXPECT_TRUE(fs::exists(t / "vuoto.dxf"));
 }
 
 TEST(SalvaDxf, OrigineDelloSchema) {
@@ -92,6 +113,7 @@ TEST(SalvaDxf, FallimentoSenzaPerdite) {
     fs::create_directory(t / "cartella.dxf");
     prova::scrivi_tutto(t / "buono.dxf", "disegno buono");
     banco b;
+    b.un_punto();
     b.salva(nome(t / "cartella.dxf"));
     EXPECT_EQ(b.eventi(),
               "salva:*.dxf|.dxf; beep; messaggio:Errore: impossibile salvare il file: " +

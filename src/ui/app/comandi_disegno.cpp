@@ -72,6 +72,11 @@ comandi_disegno::comandi_disegno(commessa& lavoro, servizi_utente& servizi,
       punti_letti_(std::move(punti_letti)) {}
 
 void comandi_disegno::comando_salva_dxf() {
+    // A file with nothing in it is rarely wanted: asked before choosing a name.
+    if (modello_.lista_entita.n_entita() == 0 &&
+        !servizi_.domanda(QCoreApplication::translate(
+            "comandi_disegno", "Il disegno è vuoto. Salvare comunque un file DXF senza entità?")))
+        return;
     const auto scelto =
         servizi_.salva_file("*.dxf", QString::fromStdString(modello_.nome_disegno) + ".dxf");
     if (!scelto) return;
