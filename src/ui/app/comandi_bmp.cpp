@@ -1,6 +1,7 @@
 // comandi_bmp: the bitmaps of "Salva BMP", their names, and what the user is
 // told when one cannot be written.
 #include "app/comandi_bmp.h"
+#include "common/messaggi_file.h"
 
 #include <QCoreApplication>
 #include <new>
@@ -80,10 +81,7 @@ void comandi_bmp::comando_salva_bmp() {
             salva_vista(nome);
         }
     } catch (const errore_bitmap& e) {
-        servizi_.beep();
-        servizi_.messaggio(
-            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
-                .arg(e.nome()));
+        dici_non_salvato(servizi_, e.nome());
     } catch (const errore& e) {
         servizi_.beep();
         servizi_.messaggio(numero_e_nome(e.numero(), nome));

@@ -11,6 +11,7 @@
 
 #include "app/comandi_bmp.h"
 #include "base/errori.h"
+#include "common/messaggi_file.h"
 #include "common/percorsi.h"
 #include "exchange/file_scambio.h"
 #include "site/collocato.h"
@@ -86,13 +87,10 @@ void comandi_disegno::comando_salva_dxf() {
                                  commessa_.sito);
     } catch (const std::exception&) {
         // The file already there, if any, is untouched.
-        servizi_.beep();
-        servizi_.messaggio(
-            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
-                .arg(nome));
+        dici_non_salvato(servizi_, nome);
         return;
     }
-    servizi_.messaggio(QCoreApplication::translate("messaggi_file", "File: %1 salvato.").arg(nome));
+    dici_salvato(servizi_, nome);
 }
 
 void comandi_disegno::comando_apri_dxf() {

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <utility>
 
+#include "common/messaggi_file.h"
 #include "common/percorsi.h"
 #include "report/report.h"
 
@@ -78,15 +79,10 @@ void comandi_report::comando_report_pdf() {
                     QCoreApplication::translate("comandi_report", "Report %1").arg(nome), 1000));
         });
     } catch (const std::exception&) {
-        servizi_.beep();
-        servizi_.messaggio(
-            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
-                .arg(nome));
+        dici_non_salvato(servizi_, nome);
         return;
     }
-    if (scritto)
-        servizi_.messaggio(
-            QCoreApplication::translate("messaggi_file", "File: %1 salvato.").arg(nome));
+    if (scritto) dici_salvato(servizi_, nome);
 }
 
 void comandi_report::comando_stampa() {

@@ -6,22 +6,18 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSettings>
 
+#include "common/messaggi_file.h"
+#include "common/percorsi.h"
 #include "dialogs/stazioni_finestra.h"
 #include "job/stazioni_commessa.h"
 
 namespace pianopre {
 
 namespace {
-
-std::filesystem::path percorso_csv(const QString& nome) {
-    const QByteArray locale = QFile::encodeName(nome);
-    return std::string(locale.constData(), static_cast<std::size_t>(locale.size()));
-}
 
 // The columns and separators of the file, remembered from the last export.
 std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
@@ -95,15 +91,12 @@ void comandi_stazioni::comando_esporta_csv() {
     QString nome = *scelto;
     if (!nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
     try {
-        esporta_stazioni_csv(percorso_csv(nome), commessa_, *opzioni);
+        esporta_stazioni_csv(percorso_locale(nome), commessa_, *opzioni);
     } catch (const std::exception&) {
-        servizi_.beep();
-        servizi_.messaggio(
-            QCoreApplication::translate("messaggi_file", "Errore: impossibile salvare il file: %1")
-                .arg(nome));
+        dici_non_salvato(servizi_, nome);
         return;
     }
-    servizi_.messaggio(QCoreApplication::translate("messaggi_file", "File: %1 salvato.").arg(nome));
+    dici_salvato(servizi_, nome);
 }
 
 }  // namespace pianopre
