@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTranslator>
 #include <climits>
 #include <map>
 #include <optional>
@@ -20,6 +19,7 @@
 #include "base/traduzione.h"
 #include "common/lingua.h"
 #include "layout_principale_attesi.h"
+#include "support/con_lingua.h"
 
 namespace pianopre {
 namespace {
@@ -27,32 +27,6 @@ namespace {
 // Captions that are already cut in Italian, as the window has always shown
 // them; none today.
 const std::set<QString> italiani_gia_tagliati{};
-
-// The language installed for the life of the object; afterwards the
-// application has the translators it had before and the core speaks Italian,
-// as every other test of the program expects.
-class con_lingua {
-public:
-    explicit con_lingua(lingua l) {
-        QCoreApplication& app = *QCoreApplication::instance();
-        const QList<QTranslator*> prima = app.findChildren<QTranslator*>();
-        installa_lingua(app, l);
-        for (QTranslator* t : app.findChildren<QTranslator*>())
-            if (!prima.contains(t)) nuovi_.push_back(t);
-    }
-    ~con_lingua() {
-        for (QTranslator* t : nuovi_) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-        imposta_traduttore(nullptr);
-    }
-    con_lingua(const con_lingua&) = delete;
-    con_lingua& operator=(const con_lingua&) = delete;
-
-private:
-    QList<QTranslator*> nuovi_;
-};
 
 struct misura {
     int serve;      // pixels the caption needs
@@ -105,7 +79,7 @@ struct finestra_misurata {
 };
 
 finestra_misurata misura_finestra(lingua l) {
-    const con_lingua installata(l);
+    const prova::con_lingua installata(l);
     QWidget finestra;
     finestra.resize(767, 671);
     crea_controlli_principali(&finestra);

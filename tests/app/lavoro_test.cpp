@@ -7,10 +7,11 @@
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
-#include "common/lingua.h"
 #include "support/banco_finestra.h"
 #include "support/cartella_temporanea.h"
+#include "support/con_lingua.h"
 #include "support/leggi_file.h"
 
 namespace pianopre {
@@ -126,13 +127,13 @@ namespace {
 // Italian, and opens in Italian with nothing lost.
 TEST(Lavoro, IlFileNonDipendeDallaLingua) {
     const auto salvato = [](bool inglese, const char* nome) {
-        if (inglese) installa_lingua(*QCoreApplication::instance(), lingua::inglese);
+        std::optional<prova::con_lingua> lingua_installata;
+        if (inglese) lingua_installata.emplace(lingua::inglese);
         banco_lavoro b;
         b.esempio();
         b.calcola();
         b.servizi.file.push_back(b.file(nome));
         b.azione("azione_salva_lavoro");
-        if (inglese) rimuovi_lingua(*QCoreApplication::instance());
         return prova::leggi_tutto(b.cartella / (std::string(nome) + ".pianopre"));
     };
     const std::string italiano = salvato(false, "it");
