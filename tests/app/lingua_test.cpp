@@ -4,7 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <memory>
+
 #include "app/riga_comando.h"
+#include "support/con_lingua.h"
 
 namespace pianopre {
 namespace {
@@ -53,6 +62,38 @@ TEST(Lingua, OpzioneDellaRigaDiComando) {
         if (r.cosa != richiesta::errata) {
             EXPECT_EQ(r.lingua_testi, k.scelta);
         }
+    }
+}
+
+// Qt's own dialogs speak the program's language: their Cancel button is read
+// as the user sees it, in Qt's own widgets (no native dialog).
+TEST(Lingua, DialoghiDiQtNellaLinguaScelta) {
+    const auto annulla = [](QDialog& d) {
+        auto* bottoni = d.findChild<QDialogButtonBox*>();
+        if (bottoni == nullptr || bottoni->button(QDialogButtonBox::Cancel) == nullptr)
+            return QString("?");
+        return bottoni->button(QDialogButtonBox::Cancel)->text().remove('&');
+    };
+    const auto dialoghi = [] {
+        std::vector<std::unique_ptr<QDialog>> d;
+        auto file = std::make_unique<QFileDialog>();
+        file->setOption(QFileDialog::DontUseNativeDialog);
+        d.push_back(std::move(file));
+        auto colore = std::make_unique<QColorDialog>();
+        colore->setOption(QColorDialog::DontUseNativeDialog);
+        d.push_back(std::move(colore));
+        return d;
+    };
+    const struct {
+        lingua l;
+        const char* atteso;
+    } casi[] = {{lingua::italiano, "Annulla"}, {lingua::inglese, "Cancel"}};
+    for (const auto& caso : casi) {
+        const prova::con_lingua scelta(caso.l);
+        for (const auto& d : dialoghi()) EXPECT_EQ(annulla(*d), caso.atteso);
+        QPrinter stampante;
+        QPrintDialog stampa(&stampante);
+        EXPECT_EQ(annulla(stampa), caso.atteso);
     }
 }
 

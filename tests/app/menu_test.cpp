@@ -43,7 +43,6 @@ TEST(Menu, VociDeiFileComeIPulsanti) {
     EXPECT_TRUE(b.servizi.eventi[1].startsWith("domanda:Il disegno è vuoto."));
     EXPECT_EQ(b.servizi.eventi[2], "apri:*.xyz|*.xyz");
     b.servizi.eventi.clear();
-    EXPECT_EQ(azione(b, "azione_apri_dxf")->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(azione(b, "azione_esci")->shortcut(), QKeySequence("Ctrl+Q"));
 
     azione(b, "azione_calcola")->trigger();  // F5, empty boxes
@@ -53,6 +52,36 @@ TEST(Menu, VociDeiFileComeIPulsanti) {
     EXPECT_EQ(b.c.uscita_num_foto->text(), "9");
     azione(b, "azione_salva_bmp")->trigger();
     EXPECT_EQ(b.servizi.eventi.filter("domanda:").size(), 1);
+}
+
+// The job is the document: the usual keys open and save it, and the drawing
+// has its own. Each key is pressed on the window as a user would.
+TEST(Menu, TastiDelLavoroEDelDisegno) {
+    const struct {
+        QKeySequence tasti;
+        const char* evento;  // the file dialog it opens
+    } casi[] = {
+        {QKeySequence("Ctrl+O"), "apri:*.pianopre"},
+        {QKeySequence("Ctrl+S"), "salva:*.pianopre"},
+        {QKeySequence("Ctrl+Shift+S"), "salva:*.pianopre"},
+        {QKeySequence("Ctrl+D"), "apri:*.dxf"},
+        {QKeySequence("Ctrl+Shift+D"), "domanda:Il disegno è vuoto."},
+    };
+    for (const auto& caso : casi) {
+        banco_finestra b;
+        b.finestra.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&b.finestra));
+        QTest::keySequence(&b.finestra, caso.tasti);
+        ASSERT_FALSE(b.servizi.eventi.isEmpty()) << caso.tasti.toString().toStdString();
+        EXPECT_TRUE(b.servizi.eventi[0].startsWith(caso.evento))
+            << b.servizi.eventi[0].toStdString();
+    }
+    banco_finestra b;
+    b.finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.finestra));
+    b.esempio();
+    QTest::keySequence(&b.finestra, QKeySequence("Ctrl+N"));
+    EXPECT_TRUE(b.c.casella_distanza->text().isEmpty());
 }
 
 TEST(Menu, VisteEZoom) {

@@ -116,23 +116,35 @@ TEST(Mouse, SpostaSchemaSecondoLaVista) {
     EXPECT_EQ(b.servizi.eventi, QStringList({"messaggio:Non valido nella vista assonometrica."}));
 }
 
-TEST(Frecce, UnQuartoDellaVistaODelloSchema) {
+TEST(Frecce, UnDecimoDellaVistaODelloSchema) {
     banco_finestra b;
-    b.c.area->imposta_scala({0, 10, 16, -10});
-    b.clic(b.c.freccia_su);  // "^": the window goes up a quarter of its height
-    finestra_uguale(b.c.area->scala(), 0, 12.5f, 16, -10);
+    b.c.area->imposta_scala({0, 10, 20, -10});
+    b.clic(b.c.freccia_su);  // "^": the window goes up a tenth of its height
+    finestra_uguale(b.c.area->scala(), 0, 11, 20, -10);
     b.clic(b.c.freccia_sinistra);  // "<"
-    finestra_uguale(b.c.area->scala(), -4, 12.5f, 16, -10);
+    finestra_uguale(b.c.area->scala(), -2, 11, 20, -10);
     b.clic(b.c.freccia_destra);  // ">"
     b.clic(b.c.freccia_giu);     // "V"
-    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
+    finestra_uguale(b.c.area->scala(), 0, 10, 20, -10);
+
+    // The keys do what the buttons do, once the picture has the keyboard.
+    b.finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.finestra));
+    QTest::mouseClick(b.c.area, Qt::RightButton);
+    ASSERT_TRUE(b.c.area->hasFocus());
+    QTest::keyClick(b.c.area, Qt::Key_Up);
+    QTest::keyClick(b.c.area, Qt::Key_Left);
+    finestra_uguale(b.c.area->scala(), -2, 11, 20, -10);
+    QTest::keyClick(b.c.area, Qt::Key_Right);
+    QTest::keyClick(b.c.area, Qt::Key_Down);
+    finestra_uguale(b.c.area->scala(), 0, 10, 20, -10);
 
     b.c.sposta_schema->setChecked(true);
     b.clic(b.c.freccia_su);
-    EXPECT_DOUBLE_EQ(b.lavoro.origine.y, 2.5);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.y, 1);
     b.clic(b.c.freccia_destra);
-    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 4);
-    finestra_uguale(b.c.area->scala(), 0, 10, 16, -10);
+    EXPECT_DOUBLE_EQ(b.lavoro.origine.x, 2);
+    finestra_uguale(b.c.area->scala(), 0, 10, 20, -10);
 }
 
 TEST(Mouse, RotellaIngrandisceAttornoAlCursore) {

@@ -53,13 +53,13 @@ TEST(Trascinamento, IlDisegnoSegueIlMouse) {
     EXPECT_FLOAT_EQ(f.width, 16);
 }
 
-TEST(Frecce, UnQuartoDellaParteVisibile) {
+TEST(Frecce, UnDecimoDellaParteVisibile) {
     const passo_freccia su = passo_di(esempio, freccia::su);
     EXPECT_FLOAT_EQ(su.dx, 0);
-    EXPECT_FLOAT_EQ(su.dy, 2.5f);
-    EXPECT_FLOAT_EQ(passo_di(esempio, freccia::giu).dy, -2.5f);
-    EXPECT_FLOAT_EQ(passo_di(esempio, freccia::sinistra).dx, -4);
-    EXPECT_FLOAT_EQ(passo_di(esempio, freccia::destra).dx, 4);
+    EXPECT_FLOAT_EQ(su.dy, 1);
+    EXPECT_FLOAT_EQ(passo_di(esempio, freccia::giu).dy, -1);
+    EXPECT_FLOAT_EQ(passo_di(esempio, freccia::sinistra).dx, -1.6f);
+    EXPECT_FLOAT_EQ(passo_di(esempio, freccia::destra).dx, 1.6f);
 }
 
 entita in(double x, double y, double z, std::int16_t attributi) {

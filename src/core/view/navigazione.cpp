@@ -56,8 +56,8 @@ finestra_vista trascina_vista(const finestra_vista& f, float dx, float dy) {
 }
 
 passo_freccia passo_di(const finestra_vista& f, freccia direzione) {
-    const float x = std::fabs(f.width) / 4;
-    const float y = std::fabs(f.height) / 4;
+    const float x = std::fabs(f.width) / 10;
+    const float y = std::fabs(f.height) / 10;
     switch (direzione) {
         case freccia::su:
             return {0, y};

@@ -24,7 +24,7 @@ std::optional<finestra_vista> zoom_punto(const finestra_vista& f, double fattore
 // drawing follows the mouse.
 finestra_vista trascina_vista(const finestra_vista& f, float dx, float dy);
 
-// The arrow buttons step a quarter of the visible width or height.
+// The arrow buttons and keys step a tenth of the visible width or height.
 enum class freccia { su, giu, sinistra, destra };
 struct passo_freccia {
     float dx;

@@ -118,6 +118,15 @@ void finestra_principale::collega_frecce_e_mouse() {
             [&n](double u, double v, int pulsante) { n.mouse_rilasciato(u, v, pulsante); });
     connect(c_.area, &area_disegno::rotella, this,
             [&n](double u, double v, int scatti) { n.rotella(u, v, scatti); });
+    // A click on the picture gives it the keyboard, so the arrow keys move the
+    // view there while they still move the cursor in the boxes.
+    c_.area->setFocusPolicy(Qt::ClickFocus);
+    connect(c_.area, &area_disegno::freccia, this, [&n](int tasto) {
+        n.freccia_premuta(tasto == Qt::Key_Up     ? freccia::su
+                          : tasto == Qt::Key_Down ? freccia::giu
+                          : tasto == Qt::Key_Left ? freccia::sinistra
+                                                  : freccia::destra);
+    });
 }
 
 // The title follows every box and check box that the job's file holds.

@@ -37,15 +37,16 @@ void finestra_principale::crea_menu_lavoro() {
     QMenu* lavoro = menuBar()->addMenu(tr("&Lavoro"));
     lavoro->setObjectName("menu_lavoro");
     comandi_lavoro& l = lavoro_;
-    connect(voce(lavoro, "azione_nuovo", tr("&Nuovo"), QKeySequence::New), &QAction::triggered,
-            this, [&l] { l.comando_nuovo(); });
+    connect(voce(lavoro, "azione_nuovo", tr("&Nuovo"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, [&l] { l.comando_nuovo(); });
     connect(voce(lavoro, "azione_apri_lavoro", tr("Apri &lavoro..."),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
+                 QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [&l] { l.comando_apri_lavoro(); });
     connect(voce(lavoro, "azione_salva_lavoro", tr("Salva la&voro"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+                 QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, [&l] { l.comando_salva_lavoro(); });
-    connect(voce(lavoro, "azione_salva_lavoro_con_nome", tr("Salva lavoro con n&ome...")),
+    connect(voce(lavoro, "azione_salva_lavoro_con_nome", tr("Salva lavoro con n&ome..."),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, [&l] { l.comando_salva_lavoro_con_nome(); });
     QMenu* recenti = lavoro->addMenu(tr("Lavori &recenti"));
     recenti->setObjectName("menu_recenti");
@@ -65,9 +66,11 @@ void finestra_principale::crea_menu_lavoro() {
 void finestra_principale::crea_menu_file(QMenu* lavoro) {
     comandi_disegno& d = disegno_;
     comandi_sito& s = sito_;
-    connect(voce(lavoro, "azione_apri_dxf", tr("&Apri DXF..."), QKeySequence::Open),
+    // The job is the document and has the usual keys; the drawing has D.
+    connect(voce(lavoro, "azione_apri_dxf", tr("&Apri DXF..."), QKeySequence(Qt::CTRL | Qt::Key_D)),
             &QAction::triggered, this, [&d] { d.comando_apri_dxf(); });
-    connect(voce(lavoro, "azione_salva_dxf", tr("&Salva DXF..."), QKeySequence::Save),
+    connect(voce(lavoro, "azione_salva_dxf", tr("&Salva DXF..."),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)),
             &QAction::triggered, this, [&d] { d.comando_salva_dxf(); });
     connect(voce(lavoro, "azione_apri_xyz", tr("Apri &XYZ...")), &QAction::triggered, this,
             [&d] { d.comando_apri_xyz(); });
@@ -84,7 +87,7 @@ void finestra_principale::crea_menu_file(QMenu* lavoro) {
             this, [this] { stazioni_.comando_esporta_csv(); });
     connect(voce(lavoro, "azione_report_pdf", tr("Esporta re&port PDF...")), &QAction::triggered,
             this, [this] { report_.comando_report_pdf(); });
-    connect(voce(lavoro, "azione_stampa", tr("S&tampa..."), QKeySequence::Print),
+    connect(voce(lavoro, "azione_stampa", tr("S&tampa..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { report_.comando_stampa(); });
 }
 

@@ -2,6 +2,7 @@
 #include "picture/area_disegno.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QWheelEvent>
@@ -205,6 +206,19 @@ void area_disegno::wheelEvent(QWheelEvent* evento) {
     if (scatti == 0) return;
     const QPointF u = punto_evento(evento->position());
     emit rotella(u.x(), u.y(), scatti);
+}
+
+void area_disegno::keyPressEvent(QKeyEvent* evento) {
+    switch (evento->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            emit freccia(evento->key());
+            return;
+        default:
+            QWidget::keyPressEvent(evento);
+    }
 }
 
 }  // namespace pianopre

@@ -78,12 +78,15 @@ signals:
     void premuto(double u, double v, int pulsante);
     void rilasciato(double u, double v, int pulsante);
     void rotella(double u, double v, int scatti);
+    // An arrow key pressed while the picture has the focus; key as Qt::Key.
+    void freccia(int tasto);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void wheelEvent(QWheelEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void chiudi_pittore();
