@@ -348,6 +348,14 @@
         <source>un nome non è testo UTF-8 valido</source>
         <translation>a name is not valid UTF-8 text</translation>
     </message>
+    <message>
+        <source>l&apos;immagine di %1 × %2 pixel ha proporzioni %3 e il sensore di %4 × %5 mm %6: differiscono di più del 5 %, quindi i pixel non sarebbero quadrati (larghezza e altezza scambiate o un valore sbagliato?)</source>
+        <translation>the image of %1 × %2 pixels has an aspect of %3 and the sensor of %4 × %5 mm one of %6: they differ by more than 5 %, so the pixels would not be square (width and height swapped, or a wrong value?)</translation>
+    </message>
+    <message>
+        <source>la focale di %1 mm non è quella di un obiettivo: deve essere tra %2 e %3 mm</source>
+        <translation>a focal length of %1 mm is not a lens&apos;s: it must be between %2 and %3 mm</translation>
+    </message>
 </context>
 <context>
     <name>lavori_recenti</name>
@@ -943,6 +951,32 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>%1 (copia)</source>
         <translation>%1 (copy)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: il nome è già nell&apos;elenco</source>
+        <translation>%1: the name is already in the list</translation>
+    </message>
+    <message>
+        <source>Attenzione: alcune fotocamere del file %1 non passano i controlli; restano nell&apos;elenco e si possono correggere con &quot;Modifica&quot;:
+%2</source>
+        <translation>Warning: some cameras of the file %1 fail the checks; they stay in the list and can be corrected with &quot;Change&quot;:
+%2</translation>
+    </message>
+    <message>
+        <source>Errore: %1.</source>
+        <translation>Error: %1.</translation>
+    </message>
+    <message>
+        <source>Errore: c&apos;è già una fotocamera di nome &quot;%1&quot; (i nomi si confrontano senza distinguere maiuscole e minuscole né gli spazi in più).</source>
+        <translation>Error: there is already a camera named &quot;%1&quot; (names are compared regardless of case and of extra spaces).</translation>
+    </message>
+    <message>
+        <source>%1 (copia %2)</source>
+        <translation>%1 (copy %2)</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1939,10 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>Errore: le verifiche danno valori fuori scala: controllare i dati e le impostazioni.</source>
         <translation>Error: the checks give values out of range: check the data and the settings.</translation>
+    </message>
+    <message>
+        <source>consigliato: il più chiuso dei diaframmi da %1 a %2 tra N min e N max, abbastanza profondo e non limitato dalla diffrazione; se nessuno cade tra i due, il più aperto non minore di N min</source>
+        <translation>suggested: the most closed of the stops %1 to %2 between N min and N max, deep enough and not limited by diffraction; when none lies between the two, the widest not below N min</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,7 @@ TEST(Fotocamera, ListaDellUtenteSalvataEFileDanneggiato) {
         d.larghezza_px->setText("6000 px");
         d.modifica->click();  // refused with its message, nothing saved
         d.larghezza_px->setText("6000");
+        d.altezza_px->setText("4000");  // the sensor's 3:2
         d.modifica->click();
         EXPECT_EQ(d.elenco->count(), predefinite + 1);
         EXPECT_EQ(d.elenco->item(predefinite)->text(), "La mia");
@@ -103,6 +104,103 @@ TEST(Fotocamera, ListaDellUtenteSalvataEFileDanneggiato) {
     d.duplica->click();  // the damaged file is kept aside before the first save
     EXPECT_TRUE(QFile::exists(file + ".bak"));
     QFile::remove(file + ".bak");
+}
+
+// What the dialog refuses, each with its message, and what it takes: the
+// fields of the 35,7 x 23,8 mm preset with some changed, then a button.
+TEST(Fotocamera, RifiutaProporzioniNomiRipetutiEFocali) {
+    banco_fotocamere f;
+    servizi_finti servizi;
+    finestra_fotocamere d(percorso_fotocamere_predefinite(), percorso_fotocamere_utente(), servizi,
+                          formato_regionale::italiano());
+    const struct {
+        const char *nome, *larghezza_px, *altezza_px, *focale;
+        bool modifica;          // "Modifica" on the selected camera, otherwise "Aggiungi"
+        const char* messaggio;  // part of the message; empty when taken
+        int voci;
+    } casi[] = {
+        {"Mia", "9504", "4500", "", false,
+         "Errore: l'immagine di 9504 × 4500 pixel ha proporzioni 2,112 e il sensore di 35,7 × "
+         "23,8 mm 1,5: differiscono di più del 5 %",
+         8},
+        {"Mia", "6336", "9504", "", false, "proporzioni 0,667 e il sensore", 8},
+        {" pieno FORMATO 35,7 x 23,8 -  60 mpx ", "9504", "6336", "", false,
+         "Errore: c'è già una fotocamera di nome \"Pieno formato 35,7 x 23,8 - 60 Mpx\"", 8},
+        {"Mia", "9504", "6336", "0,5", false,
+         "Errore: la focale di 0,5 mm non è quella di un obiettivo: deve essere tra 1 e 2000 mm.",
+         8},
+        {"Mia", "9504", "6336", "2500", false, "la focale di 2500 mm", 8},
+        {"Mia", "9504", "6336", "-24", false, "Errore: valore non valido in \"Focale\".", 8},
+        {"Mia", "9504", "6336", "24", false, "", 9},
+        {"MIA ", "6000", "4000", "", false, "c'è già una fotocamera di nome \"Mia\"", 9},
+        {"mia", "9504", "4500", "24", true, "proporzioni 2,112", 9},
+        {"mia", "9504", "6336", "24", true, "", 9},  // its own name, in other case
+        {"Pieno formato 36 x 24 - 21 Mpx", "9504", "6336", "", true, "c'è già", 9},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome + std::string(" ") + k.altezza_px + " " + k.focale);
+        servizi.eventi.clear();
+        d.nome->setText(k.nome);
+        d.larghezza_mm->setText("35,7");
+        d.altezza_mm->setText("23,8");
+        d.larghezza_px->setText(k.larghezza_px);
+        d.altezza_px->setText(k.altezza_px);
+        d.focale_mm->setText(k.focale);
+        (k.modifica ? d.modifica : d.aggiungi)->click();
+        const QStringList messaggi = servizi.messaggi();
+        if (*k.messaggio == '\0') {
+            EXPECT_TRUE(messaggi.isEmpty()) << messaggi.join('\n').toStdString();
+        } else {
+            ASSERT_EQ(messaggi.size(), 1);
+            EXPECT_TRUE(messaggi.front().contains(QString::fromUtf8(k.messaggio)))
+                << messaggi.front().toStdString();
+        }
+        EXPECT_EQ(d.elenco->count(), k.voci);
+        const QString file = percorso_fotocamere_utente();  // written from the first camera on
+        EXPECT_EQ(QFile::exists(file) ? leggi_file_fotocamere(percorso_locale(file)).size() : 0u,
+                  static_cast<std::size_t>(k.voci - 8));
+    }
+    EXPECT_EQ(d.elenco->item(8)->text(), "mia");
+
+    servizi.eventi.clear();  // "Usa" refuses the same fields
+    d.altezza_px->setText("4500");
+    d.usa->click();
+    EXPECT_FALSE(d.scelta().has_value());
+    EXPECT_EQ(servizi.messaggi().size(), 1);
+}
+
+// A list written before these checks loads whole, its faulty cameras named in
+// one warning; copies get names of their own.
+TEST(Fotocamera, ListaConVociDaCorreggereECopie) {
+    banco_fotocamere f;
+    const QString file = percorso_fotocamere_utente();
+    scrivi_file_fotocamere(percorso_locale(file),
+                           {{"Quadrata", 36, 24, 6000, 6000, 0, false, {}},
+                            {"Tele", 36, 24, 6000, 4000, 0, false, 5000},
+                            {"Buona", 36, 24, 6000, 4000, 0, false, 50},
+                            {" buona", 23.5, 15.6, 6000, 4000, 0, false, {}}});
+    servizi_finti servizi;
+    finestra_fotocamere d(percorso_fotocamere_predefinite(), file, servizi,
+                          formato_regionale::italiano());
+    EXPECT_EQ(d.elenco->count(), 12);
+    ASSERT_EQ(servizi.messaggi().size(), 1);
+    const QString avviso = servizi.messaggi().front();
+    EXPECT_TRUE(avviso.startsWith("messaggio:Attenzione: alcune fotocamere del file " + file));
+    for (const char* riga : {"\nQuadrata: l'immagine di 6000 × 6000 pixel ha proporzioni 1 e il "
+                             "sensore di 36 × 24 mm 1,5:",
+                             "\nTele: la focale di 5000 mm", "\n buona: il nome è già"})
+        EXPECT_TRUE(avviso.contains(QString::fromUtf8(riga))) << riga;
+    EXPECT_EQ(avviso.count('\n'), 3) << avviso.toStdString();
+
+    servizi.eventi.clear();
+    d.elenco->setCurrentRow(10);  // "Buona", twice copied
+    d.duplica->click();
+    d.elenco->setCurrentRow(10);
+    d.duplica->click();
+    EXPECT_EQ(d.elenco->item(12)->text(), "Buona (copia)");
+    EXPECT_EQ(d.elenco->item(13)->text(), "Buona (copia 2)");
+    EXPECT_TRUE(servizi.messaggi().isEmpty());
+    EXPECT_EQ(leggi_file_fotocamere(percorso_locale(file)).size(), 6u);
 }
 
 TEST(Verifiche, SegueIlCalcoloEGliErrori) {

@@ -95,7 +95,7 @@ const caso casi[] = {
       {"fuoco", 7.466667},
       {"n_min", 1.455882},
       {"n_max", 5.598082},
-      {"consigliato", 2}},
+      {"consigliato", 4}},  // f/5,6 is just past N max
      esito::ok,
      esito::ok,
      esito::ok},
@@ -116,7 +116,7 @@ const caso casi[] = {
       {"fuoco", 9.469564},
       {"n_min", 3.529881},
       {"n_max", 14.90313},
-      {"consigliato", 4}},
+      {"consigliato", 11}},
      esito::ok,
      esito::ok,
      esito::ok},
@@ -124,7 +124,11 @@ const caso casi[] = {
      prova::caselle_esempio(),
      false,
      {6000, 6000, 12},
-     {{"pixel", 0.012}, {"v", 1.2357795}, {"n_min", 2.941567}, {"n_max", 17.883756}},
+     {{"pixel", 0.012},
+      {"v", 1.2357795},
+      {"n_min", 2.941567},
+      {"n_max", 17.883756},
+      {"consigliato", 16}},
      esito::ok,
      esito::ok,
      esito::ok},
@@ -132,7 +136,13 @@ const caso casi[] = {
      reflex("20", "20", "5"),
      false,
      {9504, 6336, 0},
-     {{"centro", 2.1464646}, {"v", 2.1464646}, {"richiesto", 1.666667}, {"d_max", 15.529412}},
+     {{"centro", 2.1464646},
+      {"v", 2.1464646},
+      {"richiesto", 1.666667},
+      {"d_max", 15.529412},
+      // R 19 to 20 m: N min = 35² · 1000 / (2 · 0,0075126 · 19000 · 20000)
+      {"n_min", 0.214551},
+      {"consigliato", 4}},
      esito::non_soddisfatto,
      esito::ok,
      esito::ok},
@@ -140,7 +150,8 @@ const caso casi[] = {
      {"35", "35,7", "23,8", "5", "20", "10", "50", "0,3"},
      true,
      {9504, 6336, 0},
-     {{"bd", 33.333333}},
+     // Tilted 0,512°: R min 8,970 m, R max 10,031 m.
+     {{"bd", 33.333333}, {"n_min", 0.961167}, {"consigliato", 4}},
      esito::ok,
      esito::attenzione,
      esito::ok},
@@ -192,10 +203,11 @@ TEST(Verifiche, ProfonditaDiCampoAiLimiti) {
     imp.profondita_rilievo_m = 0;
     risultato_verifiche r = verifica(c, s, imp);  // no tilt, no relief: one plane
     EXPECT_EQ(r.n_min, 0);
-    EXPECT_EQ(r.n_consigliato, 1.4);
+    EXPECT_EQ(r.n_consigliato, 4);  // the largest stop below N max 5,598
     EXPECT_DOUBLE_EQ(r.fuoco_m, 8);
 
-    imp.profondita_rilievo_m = 5;  // N min 16.98 above the diffraction limit 5.6
+    // N min 16.98 above the diffraction limit 5.6: the depth comes first.
+    imp.profondita_rilievo_m = 5;
     r = verifica(c, s, imp);
     EXPECT_EQ(r.profondita, esito::attenzione);
     EXPECT_EQ(r.n_consigliato, 22);
@@ -208,6 +220,72 @@ TEST(Verifiche, ProfonditaDiCampoAiLimiti) {
 
     imp.profondita_rilievo_m = 8;  // the relief reaches the camera
     EXPECT_THROW(verifica(c, s, imp), errore_verifiche);
+}
+
+// The largest stop between N min and N max; the smallest giving the depth
+// when none lies between them or the limit is unknown.
+TEST(Verifiche, DiaframmaTraProfonditaEDiffrazione) {
+    const struct {
+        double n_min;
+        std::optional<double> n_max;
+        std::optional<double> atteso;
+    } casi_diaframma[] = {
+        {0, 5.598082, 4},          {0, 5.6, 5.6},    {0.43, 5.645, 5.6},   {1.4, 1.4, 1.4},
+        {2.1, 14.9, 11},           {0, 100, 32},     {32, 32, 32},         {1.5, 1.9, 2},
+        {0.5, 1.2, 1.4},           {16.98, 5.6, 22}, {3, std::nullopt, 4}, {33, 40, std::nullopt},
+        {5.6 * (1 + 1e-12), 8, 8},  // a value computed to sit on a stop counts as it
+    };
+    for (const auto& k : casi_diaframma)
+        EXPECT_EQ(diaframma_consigliato(k.n_min, k.n_max), k.atteso)
+            << k.n_min << " " << k.n_max.value_or(-1);
+}
+
+// Façade 30 m x 14 m, 12 m free in front of it, 1:50, a 24 mm lens on a
+// 36 x 24 mm sensor of 9504 px across. The plan: photo scale 12 / 0,024 = 500,
+// frame 18 x 12 m; the tilt to the top, atan(12,5 / 12) − atan(6 / 12) = 19,6°,
+// is over 15°, so two strips at zero tilt and both frame edges 12 m away.
+//   p = 36 / 9504 = 0,0037879 mm, c = 2 p = 0,0075758 mm
+//   R min = 12 − 1 (relief) = 11 m, R max = 12 m
+//   N min = 24² · (12000 − 11000) / (2 · 0,0075758 · 11000 · 12000) = 0,288
+//   N max = 2 · 0,0037879 / (2,44 · 0,00055) = 5,645
+// f/5,6 is the largest stop between them (f/1,4 before). The 60 Mpx preset,
+// 35,7 mm wide (p 3,756 µm), 10 m away: R 9 to 10 m, N min = 576000 /
+// (2 · 0,0075126 · 9000 · 10000) = 0,426, N max = 5,598, so f/4.
+TEST(Verifiche, DiaframmaDellEsempioA24mm) {
+    const struct {
+        caselle_lavoro caselle;
+        double n_min, n_max, consigliato;
+        const char* valore;
+    } casi_24[] = {
+        {{"24", "36", "24", "14", "30", "12", "50", ""},
+         0.288,
+         5.645125,
+         5.6,
+         "f/5,6 (minimo f/0,3)"},
+        {{"24", "35,7", "23,8", "14", "30", "10", "50", ""},
+         0.425950,
+         5.598082,
+         4,
+         "f/4 (minimo f/0,4)"},
+    };
+    const impostazioni_verifiche imp;
+    for (const auto& k : casi_24) {
+        SCOPED_TRACE(k.valore);
+        const pianificato c = piano(k.caselle);
+        EXPECT_EQ(c.presa.num_strisc, 2);
+        EXPECT_EQ(c.presa.incl, 0);
+        const risultato_verifiche r = verifica(c, {"", 9504, 6336, 0});
+        EXPECT_NEAR(r.n_min, k.n_min, 1e-6);
+        ASSERT_TRUE(r.n_max.has_value());
+        EXPECT_NEAR(*r.n_max, k.n_max, 1e-6);
+        EXPECT_EQ(r.n_consigliato, k.consigliato);
+        const auto righe = righe_verifiche(r, imp, formato_regionale::italiano());
+        EXPECT_EQ(righe.back().valore, k.valore);
+        EXPECT_NE(righe.back().formula.find("consigliato: il più chiuso dei diaframmi da f/1,4 a "
+                                            "f/32 tra N min e N max"),
+                  std::string::npos)
+            << righe.back().formula;
+    }
 }
 
 TEST(Verifiche, ImpostazioniNulleONegativeDannoUnMessaggio) {
@@ -258,7 +336,7 @@ TEST(Verifiche, RigheInItaliano) {
     EXPECT_EQ(righe[2].testo_esito, "OK");
     EXPECT_EQ(righe[4].valore, "1:4,17");
     EXPECT_EQ(righe[5].valore, "1,016 / 2,946 mm");
-    EXPECT_EQ(righe[7].valore, "f/4 (minimo f/3,5)");
+    EXPECT_EQ(righe[7].valore, "f/11 (minimo f/3,5)");
     EXPECT_EQ(righe[7].limite, "fino a f/14,9 per la diffrazione");
     for (const auto& riga : righe) EXPECT_FALSE(riga.formula.empty()) << riga.nome;
     EXPECT_EQ(righe_verifiche(r, imp, formato_regionale::inglese())[4].valore, "1:4.17");

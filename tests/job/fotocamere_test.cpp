@@ -48,6 +48,47 @@ TEST_F(Fotocamere, PreimpostateInstallate) {
     EXPECT_FALSE(voci[5].focale_mm.has_value());
 }
 
+// The pixel counts against the sensor's proportions (5 % either way) and the
+// stored focal length against 1 to 2000 mm; the presets pass both, and a list
+// holding a camera that fails them still reads and writes.
+TEST_F(Fotocamere, ProporzioniEFocaleDaObiettivo) {
+    const auto it = formato_regionale::italiano();
+    const struct {
+        voce_fotocamera voce;
+        const char* errore;  // the start of the message, empty when accepted
+    } casi[] = {
+        {{"giusta", 36, 24, 9504, 6336, 0, false, 24}, ""},
+        {{"4,9 % più larga", 36, 24, 9969, 6336, 0, false, 1}, ""},    // 1,5734 / 1,5
+        {{"4,9 % più alta", 36, 24, 9039, 6336, 0, false, 2000}, ""},  // 1,4266 / 1,5
+        {{"5,1 % più larga", 36, 24, 9989, 6336, 0, false, {}},
+         "l'immagine di 9989 × 6336 pixel ha proporzioni 1,577 e il sensore di 36 × 24 mm 1,5:"},
+        {{"ruotata", 24, 36, 9504, 6336, 0, false, {}},
+         "l'immagine di 9504 × 6336 pixel ha proporzioni 1,5 e il sensore di 24 × 36 mm 0,667:"},
+        {{"solo larghezza", 36, 24, 9504, 0, 0, false, {}}, ""},
+        {{"pellicola", 60, 60, 0, 0, 12, true, 100}, ""},
+        {{"focale corta", 6.2, 4.6, 4000, 3000, 0, false, 0.9}, "la focale di 0,9 mm"},
+        {{"focale lunga", 36, 24, 6000, 4000, 0, false, 2400}, "la focale di 2400 mm"},
+    };
+    std::vector<voce_fotocamera> voci;
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.voce.nome);
+        const auto proporzioni = errore_proporzioni(k.voce, it);
+        const auto focale = errore_focale(k.voce, it);
+        const std::string trovato = proporzioni ? *proporzioni : focale.value_or("");
+        EXPECT_EQ(trovato.substr(0, std::string_view(k.errore).size()), k.errore);
+        EXPECT_EQ(trovato.empty(), *k.errore == '\0');
+        EXPECT_FALSE(proporzioni && focale);
+        voci.push_back(k.voce);
+    }
+    for (const auto& v : leggi_file_fotocamere(preimpostate)) {
+        EXPECT_FALSE(errore_proporzioni(v, it)) << v.nome;
+        EXPECT_FALSE(errore_focale(v, it)) << v.nome;
+    }
+    const fs::path p = cartella / "fotocamere.json";
+    scrivi_file_fotocamere(p, voci);
+    EXPECT_EQ(leggi_file_fotocamere(p), voci);
+}
+
 TEST_F(Fotocamere, ScritturaRilettaUguale) {
     const std::vector<voce_fotocamera> voci{
         {"Mia \"reflex\" è", 23.5, 15.6, 6000, 4000, 0, false, std::nullopt},

@@ -111,9 +111,16 @@ riga_verifica riga_diaframma(const risultato_verifiche& r, const impostazioni_ve
         limite = inserisci(traduci("verifiche", "%1: allontanarsi o usare una focale più corta"),
                            {limite});
     const std::string c = r.pixel_mm ? t.num(imp.circolo_confusione_px, 2) + " · p" : t.mm(0.03);
+    const std::string regola = inserisci(
+        traduci("verifiche",
+                "consigliato: il più chiuso dei diaframmi da %1 a %2 tra N min e N max, "
+                "abbastanza profondo e non limitato dalla diffrazione; se nessuno cade tra i due, "
+                "il più aperto non minore di N min"),
+        {t.diaframma(serie_diaframmi.front()), t.diaframma(serie_diaframmi.back())});
     return riga(traduci("verifiche", "Diaframma"), valore, limite,
                 "N min = f² (R max − R min) / (2 c R min R max), c = " + c + "; N max = 2 p / (" +
-                    t.num(2.44, 2) + " λ), λ = " + t.num(imp.lunghezza_onda_mm, 6) + " mm",
+                    t.num(2.44, 2) + " λ), λ = " + t.num(imp.lunghezza_onda_mm, 6) + " mm; " +
+                    regola,
                 r.profondita);
 }
 

@@ -86,13 +86,6 @@ void verifica_precisione(risultato_verifiche& r, const dati_camera& camera, doub
     r.sigma_x_mm = std::hypot(dd / f * s, camera.larg_neg / 2.0 / f * z);
 }
 
-std::optional<double> diaframma_consigliato(double n_min) {
-    constexpr std::array<double, 10> serie{1.4, 2, 2.8, 4, 5.6, 8, 11, 16, 22, 32};
-    for (const double n : serie)
-        if (al_piu(n_min, n)) return n;
-    return std::nullopt;
-}
-
 void verifica_profondita(risultato_verifiche& r, double f, double d, angoli a,
                          const impostazioni_verifiche& imp) {
     // Distances along the optical axis to the frame's lower and upper edge.
@@ -110,9 +103,9 @@ void verifica_profondita(risultato_verifiche& r, double f, double d, angoli a,
     const double c = r.pixel_mm ? imp.circolo_confusione_px * *r.pixel_mm : 0.03;
     r.fuoco_m = 2.0 * r.r_min_m * r.r_max_m / (r.r_min_m + r.r_max_m);
     r.n_min = f * f * (lontano - vicino) / (2.0 * c * vicino * lontano);
-    r.n_consigliato = diaframma_consigliato(r.n_min);
-    if (!r.pixel_mm) return;
-    r.n_max = 2.0 * *r.pixel_mm / (2.44 * imp.lunghezza_onda_mm);
+    if (r.pixel_mm) r.n_max = 2.0 * *r.pixel_mm / (2.44 * imp.lunghezza_onda_mm);
+    r.n_consigliato = diaframma_consigliato(r.n_min, r.n_max);
+    if (!r.n_max) return;
     r.profondita = al_piu(r.n_min, *r.n_max) ? esito_verifica::ok : esito_verifica::attenzione;
 }
 
@@ -133,6 +126,17 @@ bool tutto_finito(const risultato_verifiche& r) {
 }
 
 }  // namespace
+
+std::optional<double> diaframma_consigliato(double n_min, std::optional<double> n_max) {
+    std::optional<double> profondo;  // the smallest stop giving the depth
+    std::optional<double> consigliato;
+    for (const double n : serie_diaframmi) {
+        if (!al_piu(n_min, n)) continue;
+        if (!profondo) profondo = n;
+        if (n_max && al_piu(n, *n_max)) consigliato = n;
+    }
+    return consigliato ? consigliato : profondo;
+}
 
 std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp) {
     if (!positivo(imp.tolleranza_grafica_mm))

@@ -6,6 +6,7 @@
 // in the records (the tilt is converted with the full-precision pi here).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -52,8 +53,8 @@ struct risultato_verifiche {
     double r_max_m = 0;                   // farthest point in focus
     double fuoco_m = 0;                   // best focus distance
     double n_min = 0;                     // smallest f-number giving the depth
-    std::optional<double> n_max;          // diffraction limit
-    std::optional<double> n_consigliato;  // none when n_min is above f/32
+    std::optional<double> n_max;          // diffraction limit, unknown without the pixel
+    std::optional<double> n_consigliato;  // see diaframma_consigliato
     esito_verifica gsd = esito_verifica::non_disponibile;
     esito_verifica base_distanza = esito_verifica::non_disponibile;
     esito_verifica profondita = esito_verifica::non_disponibile;
@@ -76,6 +77,16 @@ std::optional<std::string> errore_sensore(const sensore_lavoro& sensore);
 // Pixel size on the image in mm: the scan resolution for scanned film,
 // otherwise the negative width over the image width; none when neither is known.
 std::optional<double> dimensione_pixel(const dati_camera& camera, const sensore_lavoro& sensore);
+
+// The standard stops, a full stop apart, from wide open to closed.
+inline constexpr std::array<double, 10> serie_diaframmi{1.4, 2, 2.8, 4, 5.6, 8, 11, 16, 22, 32};
+
+// The aperture to use: the largest stop of the series that gives the depth
+// (at least n_min) and is not limited by diffraction (at most n_max). When no
+// stop lies between the two (n_min above n_max, or both inside one step) or
+// the limit is unknown, the smallest stop giving the depth; none when n_min is
+// above f/32.
+std::optional<double> diaframma_consigliato(double n_min, std::optional<double> n_max);
 
 // Every check of the plan. Throws errore_verifiche for unusable settings or
 // camera values, a plan without positive sizes, distance, base and scale, or a

@@ -11,6 +11,7 @@
 // user's language naming the file.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -18,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/formato_regionale.h"
 #include "calc/verifiche.h"
 
 namespace pianopre {
@@ -58,6 +60,24 @@ std::string testo_fotocamere(const std::vector<voce_fotocamera>& voci,
 // previous file stays as it was.
 void scrivi_file_fotocamere(const std::filesystem::path& percorso,
                             const std::vector<voce_fotocamera>& voci);
+
+// Beyond the ranges of the file, a camera typed in the dialog must have
+// pixel counts in the proportions of its sensor, within 5 % (the pixel is
+// taken as square), and a stored focal length between 1 and 2000 mm, from
+// the shortest lens of a small sensor to the longest telephoto. A list
+// holding a camera that fails them still reads and writes.
+inline constexpr double scarto_proporzioni_massimo = 0.05;
+inline constexpr std::array<double, 2> focale_plausibile_mm{1, 2000};
+
+// Why the width over the height in pixels differs from the sensor's by more
+// than 5 %, with both ratios; none when they agree or a count is 0.
+std::optional<std::string> errore_proporzioni(const voce_fotocamera& voce,
+                                              const formato_regionale& formato);
+
+// Why the stored focal length is out of the plausible range; none when it is
+// inside or not stored.
+std::optional<std::string> errore_focale(const voce_fotocamera& voce,
+                                         const formato_regionale& formato);
 
 // The pixel and scan values of a camera, as the job keeps them.
 sensore_lavoro sensore_di(const voce_fotocamera& voce);

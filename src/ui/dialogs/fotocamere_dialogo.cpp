@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QSet>
 #include <QVBoxLayout>
 #include <cmath>
 #include <filesystem>
@@ -28,6 +29,12 @@ std::optional<double> numero_di(const QLineEdit* campo, const formato_regionale&
     const QByteArray t = campo->text().toLatin1();
     return leggi_numero_esatto(std::string_view(t.constData(), static_cast<std::size_t>(t.size())),
                                f);
+}
+
+// The name as names are compared: case folded, white space at the ends
+// dropped and runs of it inside made one blank.
+QString chiave_nome(const QString& nome) {
+    return nome.simplified().toCaseFolded();
 }
 
 }  // namespace
@@ -114,7 +121,44 @@ void finestra_fotocamere::carica(const QString& file_predefinite) {
         servizi_.messaggio(tr("%1\nLe fotocamere predefinite restano disponibili; al primo "
                               "salvataggio il file sarà conservato come %2.bak")
                                .arg(QString::fromStdString(e.what()), file_utente_));
+        return;
     }
+    avvisa_voci_da_correggere();
+}
+
+// A list written before the checks, or by hand, still loads whole: its
+// cameras that fail them are named once, to be put right with "Modifica".
+void finestra_fotocamere::avvisa_voci_da_correggere() {
+    QStringList righe;
+    QSet<QString> nomi;
+    for (const voce_fotocamera& v : predefinite_)
+        nomi.insert(chiave_nome(QString::fromStdString(v.nome)));
+    for (const voce_fotocamera& v : utente_) {
+        const QString nome_voce = QString::fromStdString(v.nome);
+        for (const auto& e : {errore_proporzioni(v, formato_), errore_focale(v, formato_)})
+            if (e) righe << tr("%1: %2").arg(nome_voce, QString::fromStdString(*e));
+        // A repeated name is told at its second entry.
+        const QString chiave = chiave_nome(nome_voce);
+        if (nomi.contains(chiave)) righe << tr("%1: il nome è già nell'elenco").arg(nome_voce);
+        nomi.insert(chiave);
+    }
+    if (righe.isEmpty()) return;
+    servizi_.messaggio(tr("Attenzione: alcune fotocamere del file %1 non passano i controlli; "
+                          "restano nell'elenco e si possono correggere con \"Modifica\":\n%2")
+                           .arg(file_utente_, righe.join('\n')));
+}
+
+std::optional<QString> finestra_fotocamere::nome_ripetuto(const QString& nome,
+                                                          std::optional<std::size_t> salvo) const {
+    const QString chiave = chiave_nome(nome);
+    const auto uguale = [&](const voce_fotocamera& v) {
+        return chiave_nome(QString::fromStdString(v.nome)) == chiave;
+    };
+    for (const voce_fotocamera& v : predefinite_)
+        if (uguale(v)) return QString::fromStdString(v.nome);
+    for (std::size_t i = 0; i < utente_.size(); ++i)
+        if (salvo != i && uguale(utente_[i])) return QString::fromStdString(utente_[i].nome);
+    return std::nullopt;
 }
 
 void finestra_fotocamere::riempi_elenco(int riga) {
@@ -188,7 +232,22 @@ std::optional<voce_fotocamera> finestra_fotocamere::leggi_campi() {
     v.altezza_px = static_cast<int>(*ph);
     v.scansione_um = *scan;
     v.metrica = metrica->isChecked();
+    for (const auto& e : {errore_proporzioni(v, formato_), errore_focale(v, formato_)}) {
+        if (!e) continue;
+        servizi_.messaggio(tr("Errore: %1.").arg(QString::fromStdString(*e)));
+        return std::nullopt;
+    }
     return v;
+}
+
+bool finestra_fotocamere::nome_libero(const voce_fotocamera& v, std::optional<std::size_t> salvo) {
+    const auto gia = nome_ripetuto(QString::fromStdString(v.nome), salvo);
+    if (!gia) return true;
+    servizi_.messaggio(tr("Errore: c'è già una fotocamera di nome \"%1\" (i nomi si "
+                          "confrontano senza distinguere maiuscole e minuscole né gli spazi "
+                          "in più).")
+                           .arg(*gia));
+    return false;
 }
 
 bool finestra_fotocamere::salva_utente() {
@@ -208,7 +267,7 @@ bool finestra_fotocamere::salva_utente() {
 
 void finestra_fotocamere::comando_aggiungi() {
     const auto v = leggi_campi();
-    if (!v) return;
+    if (!v || !nome_libero(*v, std::nullopt)) return;
     utente_.push_back(*v);
     if (!salva_utente()) utente_.pop_back();
     riempi_elenco(static_cast<int>(predefinite_.size() + utente_.size()) - 1);
@@ -216,8 +275,9 @@ void finestra_fotocamere::comando_aggiungi() {
 
 void finestra_fotocamere::comando_modifica() {
     const auto i = indice_utente();
+    if (!i) return;
     const auto v = leggi_campi();
-    if (!i || !v) return;
+    if (!v || !nome_libero(*v, i)) return;
     const voce_fotocamera prima = std::exchange(utente_[*i], *v);
     if (!salva_utente()) utente_[*i] = prima;
     riempi_elenco(elenco->currentRow());
@@ -229,7 +289,11 @@ void finestra_fotocamere::comando_duplica() {
     const std::size_t i = static_cast<std::size_t>(riga);
     voce_fotocamera v =
         i < predefinite_.size() ? predefinite_[i] : utente_[i - predefinite_.size()];
-    v.nome = tr("%1 (copia)").arg(QString::fromStdString(v.nome)).toStdString();
+    const QString originale = QString::fromStdString(v.nome);
+    QString copia = tr("%1 (copia)").arg(originale);
+    for (int n = 2; nome_ripetuto(copia, std::nullopt); ++n)
+        copia = tr("%1 (copia %2)").arg(originale, QString::number(n));
+    v.nome = copia.toStdString();
     utente_.push_back(v);
     if (!salva_utente()) utente_.pop_back();
     riempi_elenco(static_cast<int>(predefinite_.size() + utente_.size()) - 1);

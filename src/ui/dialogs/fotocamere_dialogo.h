@@ -1,6 +1,7 @@
 // "Fotocamera...": the camera list, the shipped presets first and then the
 // user's own cameras, with the fields of the selected one. "Usa" closes the
-// dialog with the camera as the fields show it.
+// dialog with the camera as the fields show it. Names are told apart without
+// regard to case and to white space at the ends or repeated inside.
 #pragma once
 
 #include <QCheckBox>
@@ -48,6 +49,14 @@ private:
     void riempi_elenco(int riga);
     void mostra_voce(int riga);
     std::optional<voce_fotocamera> leggi_campi();
+    // The name of a camera of the list, other than the user's camera
+    // `salvo`, that `nome` repeats; none when it is new.
+    std::optional<QString> nome_ripetuto(const QString& nome,
+                                         std::optional<std::size_t> salvo) const;
+    // False, with a message, when the camera's name repeats another's.
+    bool nome_libero(const voce_fotocamera& v, std::optional<std::size_t> salvo);
+    // Tells the user's cameras that fail the dialog's checks.
+    void avvisa_voci_da_correggere();
     bool salva_utente();
     // Index in the user's list of the selected row; none for a preset.
     std::optional<std::size_t> indice_utente() const;
