@@ -128,5 +128,58 @@ TEST(Sito, DueClicAgganciati) {
     EXPECT_EQ(b.lavoro.sito.est, 1000);
 }
 
+// A job placed along East over a site drawing whose only text is 0,1 m high,
+// saved; a drawing with a 5 m text; and the window's picture as an image.
+struct banco_riapertura : banco_sito {
+    std::filesystem::path lavoro_file = cartella / "via_roma.pianopre";
+    std::filesystem::path grande = cartella / "grande.dxf";
+    banco_riapertura() {
+        const std::filesystem::path via = cartella / "via_roma.dxf";
+        std::ofstream(via) << "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nMURO\n10\n1000\n20\n2000\n"
+                              "30\n0\n11\n1030\n21\n2000\n31\n0\n0\nTEXT\n8\nNOMI\n10\n1005\n"
+                              "20\n2010\n30\n0\n40\n0.1\n1\nVia Roma\n0\nENDSEC\n0\nEOF\n";
+        std::ofstream(grande) << "0\nSECTION\n2\nENTITIES\n0\nTEXT\n8\n0\n10\n0\n20\n0\n30\n0\n"
+                                 "40\n5\n1\nGRANDE\n0\nENDSEC\n0\nEOF\n";
+        servizi.file.push_back(QString::fromStdString(via.string()));
+        finestra.findChild<QAction*>("azione_apri_sito")->trigger();
+        esempio();
+        calcola();
+        colloca([](finestra_collocazione* d) {
+            d->est->setText("1000");
+            d->nord->setText("2000");
+            d->quota->setText("50");
+            d->azimut->setText("90");
+            d->ok->click();
+        });
+        servizi.file.push_back(QString::fromStdString(lavoro_file.string()));
+        finestra.findChild<QAction*>("azione_salva_lavoro")->trigger();
+    }
+    QImage apri(const std::filesystem::path& file) {
+        servizi.risposte_annulla.push_back(false);  // changes, if asked, are not saved
+        finestra.apri_file(QString::fromStdString(file.string()));
+        return c.area->immagine().copy();
+    }
+};
+
+// The labels of a job keep their size when it is opened again after a drawing
+// with large texts: the picture is the same as the first time, which is the
+// same as in a window just started.
+TEST(Sito, LavoroRiapertoComeLaPrimaVolta) {
+    banco_riapertura b;
+    ASSERT_EQ(b.lavoro.disegno_sito.lista_entita.n_entita(), 3);
+    const QImage prima = b.apri(b.lavoro_file);
+    b.apri(b.grande);
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 1);
+    const QImage seconda = b.apri(b.lavoro_file);
+    EXPECT_EQ(b.m.lista_entita.n_entita(), 154);
+    EXPECT_TRUE(seconda == prima);
+    EXPECT_TRUE(b.apri(b.lavoro_file) == prima);
+
+    banco_finestra nuova;
+    nuova.finestra.apri_file(QString::fromStdString(b.lavoro_file.string()));
+    EXPECT_TRUE(nuova.c.area->immagine() == prima);
+    EXPECT_TRUE(b.servizi.messaggi().isEmpty()) << b.servizi.eventi.join('\n').toStdString();
+}
+
 }  // namespace
 }  // namespace pianopre

@@ -112,6 +112,14 @@ TEST(TipiDxf, OgniTipoInCoordinateDelMondo) {
          [](const auto& v) { return v.size() == 1 && vicino(v[0], 10, 2); },
          {"0", "BLOCK", "2", "B", "10", "1", "20", "0", "0", "POINT", "10", "2", "20", "0", "0",
           "ENDBLK"}},
+        // A block's text keeps its own height and turn, scaled and turned with the reference.
+        {"testo di un blocco",
+         {"0", "INSERT", "2", "T", "41", "2", "42", "2", "50", "90"},
+         [](const auto& v) {
+             return v.size() == 1 && std::fabs(v[0].altezza - 0.2) < 1e-6 &&
+                    std::fabs(v[0].rotazione - 135) < 1e-4;
+         },
+         {"0", "BLOCK", "2", "T", "0", "TEXT", "40", "0.1", "50", "45", "1", "t", "0", "ENDBLK"}},
         {"riferimenti annidati e in serie",
          {"0", "INSERT", "2", "A", "10", "5", "20", "5", "70", "2", "44", "10"},
          [](const auto& v) { return v.size() == 2 && vicino(v[0], 6, 6) && vicino(v[1], 16, 6); },

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
+#include "exchange/file_scambio.h"
 #include "job/stazioni_commessa.h"
 #include "support/entita_prova.h"
 #include "support/esempio.h"
+#include "support/riferimento.h"
 
 namespace pianopre {
 namespace {
@@ -68,6 +73,60 @@ TEST(VistaCommessa, SottofondoPuntiEContorniSecondoVistaEDati) {
             EXPECT_EQ(t.scarsi, static_cast<std::int32_t>(t.righe.size()) - 1);
         }
     }
+}
+
+// A flat site drawing stands on the placement's ground, A_h; one with heights
+// of its own keeps them; the real-world drawings of the corpus are one of each.
+TEST(VistaCommessa, QuotaDelDisegnoDelSito) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* caso;
+        std::vector<double> z;  // heights of the drawing's points; empty: read `file`
+        const char* file;
+        double quota_a;  // A_h of the placement
+        double attesa;   // height added to the drawing
+    } casi[] = {
+        {"piano", {0, 0, 0}, "", 50, 50},
+        {"piano, collocazione di partenza", {0, 0}, "", 20, 20},
+        {"sotto il millimetro", {0.0004, -0.001, 0}, "", 50, 50},
+        {"una sola quota", {0, 0, 0.0015}, "", 50, 0},
+        {"tutto a quota 50", {50, 50}, "", 50, 0},
+        {"quota negativa", {-1.07, 0}, "", 12.5, 0},
+        {"quota non numerica", {nan, 0}, "", 50, 50},
+        {"testi di 0,1 m, piano",
+         {},
+         "dxf_corpus/publici/ezdxf__insert_bricscad_level_1.dxf",
+         50,
+         50},
+        {"rilievo con quote", {}, "dxf_corpus/publici/ezdxf__Leica_Disto_S910.dxf", 50, 0},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.caso);
+        commessa c;
+        c.sito = {1000, 2000, caso.quota_a, 30, unita_angolo::gradi};
+        if (caso.z.empty()) {
+            leggi_file_dxf(prova::dato_di_prova(caso.file), c.disegno_sito);
+        } else {
+            for (std::size_t i = 0; i < caso.z.size(); ++i)
+                agg_entita(c.disegno_sito, prova::punto_in(1000.0 + i, 2000, caso.z[i]));
+        }
+        ASSERT_GT(c.disegno_sito.lista_entita.n_entita(), 0);
+        for (const bool fronte : {false, true}) {
+            const stato_vista v = vista_commessa(c, fronte, !fronte);
+            EXPECT_EQ(v.quota_sottofondo, caso.attesa);
+            for (const entita& e : c.disegno_sito.lista_entita.voci()) {
+                const punto3 p = posizione_sottofondo(e, v);
+                if (std::isnan(e.z)) continue;
+                EXPECT_EQ(p.z, e.z + caso.attesa);
+                EXPECT_EQ(p.x, e.x);
+                EXPECT_EQ(p.y, e.y);
+            }
+        }
+    }
+    // Without a site drawing nothing is lifted.
+    commessa vuota;
+    vuota.sito.quota = 50;
+    EXPECT_EQ(vista_commessa(vuota, true, false).quota_sottofondo, 0);
 }
 
 }  // namespace

@@ -188,6 +188,68 @@ TEST(Ridis, TestoAQuotaZeroInFronte) {
     EXPECT_EQ(b.area.penna().y(), 0);
 }
 
+// The box of the pixels that are not background.
+QRect inchiostro(const QImage& img) {
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// A site drawing's text is drawn at its own DXF height (ten pixels a unit
+// here), its baseline on its insertion point, whatever texts came before;
+// and it leaves the picture's font size, that of the scheme's labels, alone.
+TEST(Ridis, TestiDelSitoAllaLoroAltezza) {
+    const struct {
+        float altezza, rotazione;
+        int alta, larga;  // the capitals' ink in pixels: 0 none
+    } casi[] = {
+        {2.5f, 0, 25, 0}, {5, 0, 50, 0},  {1, 0, 10, 0},
+        {0.05f, 0, 0, 0}, {4, 90, 0, 40}, {12, 0, 120, 0},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(testing::Message() << caso.altezza << " " << caso.rotazione);
+        banco b;
+        elenco_entita sito;
+        entita grande;  // a text of the old rule's size, drawn first
+        grande.tipo = tipo_testo;
+        grande.nome = "X";
+        grande.x = 55;
+        grande.y = 5;
+        grande.altezza = 3;
+        sito.aggiungi(grande);
+        entita e = grande;
+        e.nome = "HHH";
+        e.x = 10;
+        e.y = 22.3;  // pixel (100, 200)
+        e.altezza = caso.altezza;
+        e.rotazione = caso.rotazione;
+        sito.aggiungi(e);
+        b.vista.sottofondo = &sito;
+        const double font_prima = b.area.dimensione_font();
+        ridis(b.area, b.lista, b.vista, adattamento::mantieni);
+        EXPECT_EQ(b.area.dimensione_font(), font_prima);
+
+        QImage img = b.area.immagine().copy(0, 0, 500, 423);  // without the first text
+        const QRect r = inchiostro(img);
+        if (caso.alta == 0 && caso.larga == 0) {
+            EXPECT_TRUE(r.isEmpty());
+            continue;
+        }
+        ASSERT_FALSE(r.isEmpty());
+        if (caso.rotazione == 0) {
+            EXPECT_NEAR(r.height(), caso.alta, 1 + caso.alta / 20);
+            EXPECT_NEAR(r.bottom(), 199, 1);  // on the baseline
+            EXPECT_NEAR(r.left(), 100, 1 + caso.alta / 5);
+        } else {
+            EXPECT_NEAR(r.width(), caso.larga, 1 + caso.larga / 20);  // read upward
+            EXPECT_NEAR(r.right(), 99, 1);
+            EXPECT_LT(r.bottom(), 201);
+        }
+    }
+}
+
 TEST(TestoRuotato, DisegnaTuttoERipristinaIlPittore) {
     banco b;
     QPainter& p = b.area.pittore();

@@ -47,12 +47,11 @@ void testo(const record_dxf& r, const attributi& a, disegno_dxf& d, destinazione
     t.testo = s;
     const matrice m = ocs_di(r);
     t.pos = m.applica(pos);
-    if (!m.identita()) {
-        const double c = std::cos(t.rotazione * gradi), sn = std::sin(t.rotazione * gradi);
-        t.asse_x = m.direzione({c, sn, 0});
-        t.asse_y = m.direzione({-sn * t.altezza, c * t.altezza, 0});
-        t.diretto = false;
-    }
+    // The axes always: a block's texts take their height and turn from them.
+    const double c = std::cos(t.rotazione * gradi), sn = std::sin(t.rotazione * gradi);
+    t.asse_x = m.direzione({c, sn, 0});
+    t.asse_y = m.direzione({-sn * t.altezza, c * t.altezza, 0});
+    t.diretto = m.identita();
     out.testo(a, t);
 }
 

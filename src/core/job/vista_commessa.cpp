@@ -1,9 +1,25 @@
 // The view state of a job.
 #include "job/vista_commessa.h"
 
+#include <cmath>
+
 #include "job/stazioni_commessa.h"
 
 namespace pianopre {
+
+namespace {
+constexpr double quota_trascurabile = 0.001;  // m: a height below it is a flat drawing's 0
+}  // namespace
+
+bool ha_quote_proprie(const elenco_entita& disegno) {
+    for (const entita& e : disegno.voci())
+        if (std::fabs(e.z) > quota_trascurabile) return true;  // NaN is no height
+    return false;
+}
+
+double quota_sottofondo(const elenco_entita& disegno, const collocazione& sito) {
+    return ha_quote_proprie(disegno) ? 0 : sito.quota;
+}
 
 stato_vista vista_commessa(const commessa& c, bool fronte, bool assonometrica) {
     stato_vista v;
@@ -11,7 +27,10 @@ stato_vista vista_commessa(const commessa& c, bool fronte, bool assonometrica) {
     v.assonometrica = assonometrica;
     v.origine = c.origine;
     v.sito = c.sito;
-    if (c.disegno_sito.lista_entita.n_entita() > 0) v.sottofondo = &c.disegno_sito.lista_entita;
+    if (c.disegno_sito.lista_entita.n_entita() > 0) {
+        v.sottofondo = &c.disegno_sito.lista_entita;
+        v.quota_sottofondo = quota_sottofondo(*v.sottofondo, c.sito);
+    }
     // Without control points no model is outlined: the front view shows the plan alone.
     if (c.disegno.lista_punti.n_punti() == 0) return v;
     v.punti = &c.disegno.lista_punti;

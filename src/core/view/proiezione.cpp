@@ -73,6 +73,10 @@ void misura_vista::includi(const elenco_entita& lista, const origine_schema& ori
         includi(sito.applica(posizione_piazzata(voce, origine)));
 }
 
+void misura_vista::includi_alzata(const elenco_entita& lista, double quota) {
+    for (const entita& voce : lista.voci()) includi({voce.x, voce.y, voce.z + quota});
+}
+
 std::optional<finestra_vista> misura_vista::finestra(bool fronte, double q) const {
     double min[3], max[3];
     for (int i = 0; i < 3; ++i) {

@@ -52,6 +52,8 @@ public:
     void includi(const elenco_entita& lista, const origine_schema& origine,
                  const trasformazione_sito& sito = trasformazione_sito());
     void includi(const punto3& p);
+    // Every entity as it is, `quota` higher: the site drawing.
+    void includi_alzata(const elenco_entita& lista, double quota);
     std::optional<finestra_vista> finestra(bool fronte, double q) const;
 
 private:

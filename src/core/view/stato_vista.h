@@ -21,9 +21,17 @@ struct stato_vista {
     // Drawn as they are, in site coordinates: the site drawing under the
     // scheme, lightened, and the control points over it.
     const elenco_entita* sottofondo = nullptr;
+    // Added to the height of every entity of the site drawing: a flat drawing
+    // is lifted to the ground of the placement (see quota_sottofondo).
+    double quota_sottofondo = 0;
     const elenco_punti* punti = nullptr;
     // Outlines drawn in red over the front view, in the scheme's frame.
     std::vector<std::array<punto3, 4>> contorni_rossi;
 };
+
+// Where an entity of the site drawing is drawn.
+inline punto3 posizione_sottofondo(const entita& e, const stato_vista& v) {
+    return {e.x, e.y, e.z + v.quota_sottofondo};
+}
 
 }  // namespace pianopre

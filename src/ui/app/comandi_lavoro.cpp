@@ -153,6 +153,8 @@ void comandi_lavoro::azzera_lavoro() {
     azzerato_();
     aggiorna_esportazione(commessa_.disegno);
     c_.area->pulisci();
+    // The labels' size left by a drawing drawn before does not carry over to the job.
+    c_.area->imposta_dimensione_font(area_disegno::dimensione_font_iniziale);
     collegamenti_.ridis(adattamento::adatta);
 }
 

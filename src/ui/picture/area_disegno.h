@@ -52,6 +52,10 @@ public:
     QColor sfondo() const { return sfondo_; }
     double dimensione_font() const { return dimensione_font_; }
     void imposta_dimensione_font(double punti) { dimensione_font_ = punti; }
+    // The print font size the area starts with. A text of a unit or more sets
+    // the size for every smaller text drawn after it, in later redraws too; a
+    // new or opened job starts again from this one.
+    static constexpr double dimensione_font_iniziale = 8.25;
 
     QPointF penna() const { return penna_; }
     void sposta_penna(double u, double v) { penna_ = {u, v}; }
@@ -107,7 +111,7 @@ private:
     QColor sfondo_{255, 255, 255};
     QColor primo_piano_{0, 0, 0};
     int spessore_ = 1;
-    double dimensione_font_ = 8.25;
+    double dimensione_font_ = dimensione_font_iniziale;
     QPointF penna_{0, 0};
     std::optional<QFont> carattere_;  // the print font of the current size
     std::optional<QFontMetricsF> metriche_;

@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <cmath>
 
 #include "picture/testo_ansi.h"
 #include "picture/testo_ruotato.h"
@@ -92,9 +93,13 @@ QColor schiarito(const QColor& c, const QColor& sfondo) {
                   misto(c.blue(), sfondo.blue()));
 }
 
-void disegna_sottofondo(area_disegno& area, const elenco_entita& lista, tipo_vista modo,
+void disegna_sottofondo(area_disegno& area, const stato_vista& vista, tipo_vista modo,
                         const QColor (&tavolozza)[9], const QColor& contrasto,
                         conteggio_disegno& conteggio) {
+    const elenco_entita& lista = *vista.sottofondo;
+    // Both scales are equal once fitted.
+    const double pixel_per_unita =
+        area.dimensione_interna().width() / std::fabs(static_cast<double>(area.scala().width));
     const QColor sfondo = area.sfondo();
     QColor chiari[9];
     for (int i = 0; i < 9; ++i) chiari[i] = schiarito(tavolozza[i], sfondo);
@@ -102,7 +107,14 @@ void disegna_sottofondo(area_disegno& area, const elenco_entita& lista, tipo_vis
     for (const entita& e : lista.voci()) {
         const QColor& colore =
             (e.colore >= 0 && e.colore < 9) ? chiari[e.colore] : contrasto_chiaro;
-        disegna_entita(area, e, proietta(modo, {e.x, e.y, e.z}), modo, colore);
+        const punto_uv p = proietta(modo, posizione_sottofondo(e, vista));
+        if (e.tipo == tipo_testo) {
+            // At the drawing's own height: the picture's font size is the scheme's.
+            testo_in_scala(area, e.nome.grezzo(), area.in_pixel(p.u, p.v),
+                           e.altezza * pixel_per_unita, e.rotazione, colore);
+        } else {
+            disegna_entita(area, e, p, modo, colore);
+        }
         if (!conteggio.avanti()) return;
     }
 }
@@ -163,7 +175,8 @@ void adatta_vista(area_disegno& area, const elenco_entita& lista, const stato_vi
     const double q = area.larghezza_twips() / area.altezza_twips();
     misura_vista misura(vista.assonometrica);
     misura.includi(lista, vista.origine, trasformazione_sito(vista.sito));
-    if (vista.sottofondo != nullptr) misura.includi(*vista.sottofondo, {});
+    if (vista.sottofondo != nullptr)
+        misura.includi_alzata(*vista.sottofondo, vista.quota_sottofondo);
     if (vista.punti != nullptr)
         for (const punto_app& p : vista.punti->voci()) misura.includi({p.x, p.y, p.z});
     if (const auto f = misura.finestra(vista.fronte, q)) area.imposta_scala(*f);
@@ -187,7 +200,7 @@ bool ridis(area_disegno& area, const elenco_entita& lista, const stato_vista& vi
 
     conteggio_disegno conteggio(rapporto);
     if (vista.sottofondo != nullptr)
-        disegna_sottofondo(area, *vista.sottofondo, modo, tavolozza, contrasto, conteggio);
+        disegna_sottofondo(area, vista, modo, tavolozza, contrasto, conteggio);
     const trasformazione_sito sito(vista.sito);
     for (const entita& e : lista.voci()) {
         if (conteggio.fermo()) break;

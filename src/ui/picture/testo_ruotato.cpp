@@ -1,4 +1,4 @@
-// Texts drawn at an angle into the picture area.
+// Texts drawn with a painter into the picture area.
 #include "picture/testo_ruotato.h"
 
 #include <QFontMetricsF>
@@ -31,6 +31,19 @@ QFont carattere_serif(int cella) {
     return f;
 }
 
+// The capitals' height of a face as a share of its em, measured once per face.
+double quota_maiuscole(const QFont& faccia) {
+    static QString famiglia;
+    static double quota = 0;
+    if (quota > 0 && famiglia == faccia.family()) return quota;
+    QFont f = faccia;
+    f.setPixelSize(100);
+    const double h = QFontMetricsF(f).capHeight();
+    famiglia = faccia.family();
+    quota = h > 0 ? h / 100 : 0.7;  // 0.7: a usual face, when the face does not tell
+    return quota;
+}
+
 double arrotonda_pari(float x) {
     return std::nearbyint(std::clamp(static_cast<double>(x), -1e9, 1e9));
 }
@@ -48,6 +61,29 @@ void testo_ruotato(area_disegno& area, std::string_view testo, float x, float y,
     p.setFont(carattere);
     p.setPen(area.primo_piano());
     p.drawText(QPointF(0, QFontMetricsF(carattere).ascent()), da_ansi(testo));
+    p.restore();
+}
+
+}  // namespace pianopre
+
+namespace pianopre {
+
+void testo_in_scala(area_disegno& area, std::string_view testo, QPointF inizio, double altezza,
+                    double angolo, const QColor& colore) {
+    const int alta = area.dimensione_interna().height();
+    if (!(altezza >= 1) || altezza > 8.0 * alta || !std::isfinite(inizio.x()) ||
+        !std::isfinite(inizio.y()))
+        return;
+    QPainter& p = area.pittore();
+    QFont f = area.font();
+    const double em = altezza / quota_maiuscole(f);  // pixels
+    f.setPointSizeF(em * 72.0 / p.device()->logicalDpiY());
+    p.save();
+    p.translate(inizio);
+    p.rotate(std::isfinite(angolo) ? -angolo : 0);
+    p.setFont(f);
+    p.setPen(colore);
+    p.drawText(QPointF(0, 0), da_ansi(testo));
     p.restore();
 }
 

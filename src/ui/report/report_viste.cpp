@@ -208,7 +208,7 @@ void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x,
     const elenco_entita& lista = c.disegno.lista_entita;
     misura_vista misura(false);
     misura.includi(lista, v.origine, sito);
-    if (v.sottofondo != nullptr) misura.includi(*v.sottofondo, {});
+    if (v.sottofondo != nullptr) misura.includi_alzata(*v.sottofondo, v.quota_sottofondo);
     if (v.punti != nullptr)
         for (const punto_app& p : v.punti->voci()) misura.includi({p.x, p.y, p.z});
     const auto finestra = misura.finestra(fronte, l / h);
@@ -226,7 +226,8 @@ void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x,
     p.setBrush(Qt::NoBrush);
     if (v.sottofondo != nullptr) {
         tratti_lista sotto(f, m, modo, true);
-        for (const entita& e : v.sottofondo->voci()) sotto.entita_(e, {e.x, e.y, e.z}, 0);
+        for (const entita& e : v.sottofondo->voci())
+            sotto.entita_(e, posizione_sottofondo(e, v), 0);
         sotto.chiudi();
     }
     {
