@@ -980,6 +980,29 @@ The preset cameras stay available; at the first save the file will be kept as %2
     </message>
 </context>
 <context>
+    <name>pianopre::finestra_intestazione</name>
+    <message>
+        <source>Dati del lavoro</source>
+        <translation>Job details</translation>
+    </message>
+    <message>
+        <source>&amp;Progetto:</source>
+        <translation>&amp;Project:</translation>
+    </message>
+    <message>
+        <source>&amp;Località:</source>
+        <translation>P&amp;lace:</translation>
+    </message>
+    <message>
+        <source>&amp;Operatore:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>Stampati nell&apos;intestazione del report.</source>
+        <translation>Printed in the report&apos;s header.</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::finestra_principale</name>
     <message>
         <source>Vale dal prossimo avvio</source>
@@ -1113,6 +1136,22 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>&amp;Info</source>
         <translation>&amp;Info</translation>
     </message>
+    <message>
+        <source>&amp;Dati del lavoro...</source>
+        <translation>&amp;Job details...</translation>
+    </message>
+    <message>
+        <source>Opz&amp;ioni del report</source>
+        <translation>Report settin&amp;gs</translation>
+    </message>
+    <message>
+        <source>Disegno del sito in &amp;pianta</source>
+        <translation>Site drawing in &amp;plan view</translation>
+    </message>
+    <message>
+        <source>Disegno del sito nel p&amp;rospetto</source>
+        <translation>Site drawing in &amp;front view</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::finestra_stazioni</name>
@@ -1207,6 +1246,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Dimensione del pixel non nota: scegliere una fotocamera (Lavoro &gt; Fotocamera...).</source>
         <translation>Pixel size unknown: choose a camera (Job &gt; Camera...).</translation>
     </message>
+    <message>
+        <source>%1: %2 - %3</source>
+        <translation>%1: %2 - %3</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::tabella_modelli_qt</name>
@@ -1268,6 +1311,33 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>Inclinazione (°)</source>
         <translation>Tilt (°)</translation>
+    </message>
+</context>
+<context>
+    <name>precisioni</name>
+    <message>
+        <source>Stima classica X / Z max</source>
+        <translation>Classic estimate X / Z max</translation>
+    </message>
+    <message>
+        <source>stima classica dalla scala del fotogramma, con camere metriche e restitutori analitici di primo ordine (casella «Max» della finestra principale)</source>
+        <translation>classic estimate from the photo scale, with metric cameras and first-order analytical plotters (the main window&apos;s &quot;Max&quot; box)</translation>
+    </message>
+    <message>
+        <source>Stima classica X / Z min</source>
+        <translation>Classic estimate X / Z min</translation>
+    </message>
+    <message>
+        <source>stima classica del lavoro ordinario (casella «Min» della finestra principale)</source>
+        <translation>classic estimate of ordinary work (the main window&apos;s &quot;Min&quot; box)</translation>
+    </message>
+    <message>
+        <source>Precisione X / Z col pixel</source>
+        <translation>Precision X / Z (pixel)</translation>
+    </message>
+    <message>
+        <source>dal pixel della fotocamera misurato a %1 pixel, con la base e la distanza del piano (Verifiche del piano)</source>
+        <translation>from the camera&apos;s pixel measured to %1 pixel, with the plan&apos;s base and distance (Plan checks)</translation>
     </message>
 </context>
 <context>
@@ -1385,36 +1455,12 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <translation>Number of strips</translation>
     </message>
     <message>
-        <source>Inclinazione camera (°)</source>
-        <translation>Camera tilt (°)</translation>
-    </message>
-    <message>
-        <source>Sovrapposizione %</source>
-        <translation>Overlap %</translation>
-    </message>
-    <message>
         <source>Numero di ingrandimenti</source>
         <translation>Enlargement</translation>
     </message>
     <message>
-        <source>Precisione X / Z max (mm)</source>
-        <translation>Precision X / Z max (mm)</translation>
-    </message>
-    <message>
-        <source>Precisione X / Z min (mm)</source>
-        <translation>Precision X / Z min (mm)</translation>
-    </message>
-    <message>
-        <source>Precisione col pixel (mm)</source>
-        <translation>Precision from pixel (mm)</translation>
-    </message>
-    <message>
         <source>TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici</source>
         <translation>TE.C.L.A. srl - Stereophotogrammetric Shooting Plan for Architectural Surveys</translation>
-    </message>
-    <message>
-        <source>Lavoro: %1    Data: %2    %3    %4</source>
-        <translation>Job: %1    Date: %2    %3    %4</translation>
     </message>
     <message>
         <source>pianopre - Versione %1</source>
@@ -1523,6 +1569,34 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>Nessuno schema calcolato</source>
         <translation>No scheme computed</translation>
+    </message>
+    <message>
+        <source>Inclinazione camera</source>
+        <translation>Camera tilt</translation>
+    </message>
+    <message>
+        <source>Sovrapposizione</source>
+        <translation>Overlap</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Progetto: %1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source>Località: %1</source>
+        <translation>Place: %1</translation>
+    </message>
+    <message>
+        <source>Operatore: %1</source>
+        <translation>Operator: %1</translation>
+    </message>
+    <message>
+        <source>Lavoro: %1    Data: %2</source>
+        <translation>Job: %1    Date: %2</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "base/testo_misure.h"
 #include "common/percorsi.h"
 #include "dialogs/fotocamere_dialogo.h"
 #include "dialogs/verifiche_finestra.h"
@@ -223,6 +224,21 @@ TEST(Verifiche, SegueIlCalcoloEGliErrori) {
         EXPECT_FALSE(v->tabella->item(r, 1)->text().contains("nan"));
     }
     EXPECT_EQ(esiti.count("OK"), 3) << esiti.join(',').toStdString();
+    // Under the table both estimates, each labelled, the classic one as the
+    // main window's boxes hold it, rounded.
+    const QStringList precisioni = v->precisioni->text().split('\n');
+    ASSERT_EQ(precisioni.size(), 3) << v->precisioni->text().toStdString();
+    const QString massima = QString::fromStdString(
+        testo_coppia_misure(b.lavoro.prec_max.x, b.lavoro.prec_max.z, misura::millimetri,
+                            formato_regionale::italiano()));
+    EXPECT_TRUE(precisioni[0].startsWith("Stima classica X / Z max: " + massima + " - "))
+        << precisioni[0].toStdString();
+    EXPECT_TRUE(precisioni[1].startsWith("Stima classica X / Z min: "));
+    const auto righe = v->tabella->findItems("Precisione X / Z col pixel", Qt::MatchExactly);
+    ASSERT_EQ(righe.size(), 1);
+    const QString pixel = v->tabella->item(righe[0]->row(), 1)->text();
+    EXPECT_TRUE(precisioni[2].startsWith("Precisione X / Z col pixel: " + pixel + " - "))
+        << precisioni[2].toStdString();
 
     v->impostazioni[1]->setText("0");  // GSD divisor
     emit v->impostazioni[1]->editingFinished();
@@ -232,6 +248,7 @@ TEST(Verifiche, SegueIlCalcoloEGliErrori) {
     b.c.casella_distanza->clear();
     b.calcola();
     EXPECT_EQ(v->tabella->rowCount(), 0);
+    EXPECT_TRUE(v->precisioni->text().isEmpty());
     EXPECT_TRUE(v->stato->text().contains("non è riuscito"));
 }
 

@@ -13,6 +13,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/con_lingua.h"
 #include "support/leggi_file.h"
+#include "support/modale.h"
 
 namespace pianopre {
 namespace {
@@ -53,6 +54,51 @@ TEST(Lavoro, SalvaRiapriETitolo) {
     EXPECT_EQ(altro.finestra.windowTitle(), titolo + " - primo.pianopre");
     EXPECT_TRUE(altro.servizi.messaggi().isEmpty())
         << altro.servizi.eventi.join('\n').toStdString();
+}
+
+// "Dati del lavoro...": OK changes the job (the title gets its "*"), Cancel
+// does not; the fields come back with the file and go with "Nuovo".
+TEST(Lavoro, DatiDelLavoroNelFile) {
+    banco_lavoro b;
+    b.esempio();
+    b.servizi.file.push_back(b.file("dati.pianopre"));
+    b.azione("azione_salva_lavoro");
+    const struct {
+        const char* progetto;
+        const char* operatore;
+        bool ok;
+        const char* titolo;
+    } passi[] = {
+        {"Palazzo Ducale", "Anna Rossi", false, ""},
+        {" Palazzo Ducale ", "Anna Rossi", true, "*"},
+    };
+    for (const auto& p : passi) {
+        prova::quando_aperta([&p](QWidget* box) {
+            box->findChild<QLineEdit*>("progetto")->setText(QString::fromUtf8(p.progetto));
+            box->findChild<QLineEdit*>("localita")->setText(QString::fromUtf8("Città"));
+            box->findChild<QLineEdit*>("operatore")->setText(QString::fromUtf8(p.operatore));
+            if (p.ok)
+                box->findChild<QPushButton*>("ok")->click();
+            else
+                box->close();
+        });
+        b.azione("azione_dati_lavoro");
+        EXPECT_EQ(b.finestra.windowTitle(), titolo + " - dati.pianopre" + p.titolo);
+    }
+    EXPECT_EQ(b.lavoro.intestazione,
+              (intestazione_lavoro{"Palazzo Ducale", "Città", "Anna Rossi"}));
+    b.azione("azione_salva_lavoro");
+
+    banco_lavoro altro;
+    altro.finestra.apri_file(b.file("dati.pianopre"));
+    EXPECT_EQ(altro.lavoro.intestazione, b.lavoro.intestazione);
+    prova::quando_aperta([](QWidget* box) {
+        EXPECT_EQ(box->findChild<QLineEdit*>("operatore")->text(), "Anna Rossi");
+        box->close();
+    });
+    altro.azione("azione_dati_lavoro");
+    altro.azione("azione_nuovo");
+    EXPECT_EQ(altro.lavoro.intestazione, intestazione_lavoro{});
 }
 
 TEST(Lavoro, DomandaPrimaDiPerdereLeModifiche) {

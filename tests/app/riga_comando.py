@@ -34,22 +34,28 @@ def righe(testo):
     return dict(r.split(": ", 1) for r in testo.splitlines())
 
 
-# Text: the window's boxes, the regional decimal mark for the general form.
+# Text: the window's results rounded for reading, with their units and the
+# regional decimal mark; the JSON's full values round to them.
+j = json.loads(esegui("--calcola", pellicola, "--json")[1])
 rc, out, err = esegui("--calcola", pellicola)
 verifica(rc == 0, f"pellicola: uscita {rc} {err}")
 t = righe(out)
-verifica(t.get("Precisione X / Z max") == " 10.6 /  16.7", f"max: {t}")
-verifica(t.get("Precisione X / Z min") == " 11.2 /  29.0", f"min: {t}")
+coppia = lambda p: "%.2f / %.2f mm" % tuple(p)
+verifica(t.get("Precisione X / Z max") == coppia(j["precisione_max"]), f"max: {t}")
+verifica(t.get("Precisione X / Z min") == coppia(j["precisione_std"]), f"min: {t}")
+verifica(t.get("Base di presa") == "%.2f m" % j["base_presa"], f"base: {t}")
+verifica(t.get("Sovrapposizione %") == "%.1f %%" % j["sovrapp"], f"sovrapposizione: {t}")
+verifica(t.get("Inclinazione camera") == "%.1f°" % j["incl"], f"inclinazione: {t}")
 verifica(t.get("Numero fotogrammi") == "9" and t.get("Numero strisciate") == "1", f"foto: {t}")
 verifica(t.get("Rapporto base/distanza", "").endswith(" - OK"), f"verdetto: {t}")
 verifica("pixel" in err, f"avviso del pixel mancante: {err}")
 rc, out, _ = esegui("--calcola", digitale, lingua="it_IT.UTF-8")
 t = righe(out)
-verifica(t.get("Numero di ingrandimenti", "").startswith("4,57"), f"virgola: {t}")
+verifica(t.get("Numero di ingrandimenti") == "4,6", f"virgola: {t}")
 # English texts with the Italian regional format: the numbers keep the decimal comma.
 rc, out, _ = esegui("--calcola", digitale, lingua="it_IT.UTF-8", testi="en")
 t = righe(out)
-verifica(t.get("Enlargement", "").startswith("4,57"), f"inglese con la virgola: {t}")
+verifica(t.get("Enlargement") == "4,6", f"inglese con la virgola: {t}")
 
 # JSON: full precision, the same numbers as the boxes.
 rc, out, _ = esegui("--calcola", pellicola, "--json")
@@ -101,6 +107,16 @@ with tempfile.TemporaryDirectory() as d:
     rc, out, err = esegui("--calcola", zero)
     verifica(rc == 1 and out == "", f"zero: {rc} {out}")
     verifica("Errore 11: Divisione per zero. Controllare i dati inseriti" in err, err)
+    # The job's header fields in the JSON only when the job has them.
+    verifica("intestazione" not in j, "intestazione di un lavoro senza")
+    lavoro = json.load(open(pellicola, encoding="utf-8"))
+    lavoro["intestazione"] = {"progetto": "Palazzo è", "operatore": "Anna"}
+    con_dati = os.path.join(d, "dati.pianopre")
+    with open(con_dati, "w", encoding="utf-8") as f:
+        json.dump(lavoro, f)
+    rc, out, _ = esegui("--calcola", con_dati, "--json")
+    verifica(json.loads(out).get("intestazione") ==
+             {"progetto": "Palazzo è", "localita": "", "operatore": "Anna"}, f"intestazione: {out}")
     rc, _, err = esegui("--calcola", os.path.join(d, "manca.pianopre"))
     verifica(rc == 1 and "manca.pianopre" in err, f"lavoro mancante: {rc} {err}")
 for riga in (["--bogus"], ["--calcola"], ["--dxf", "a.dxf"], ["a.dxf", "b.dxf"],
@@ -124,11 +140,12 @@ verifica(rc == 2 and err.startswith("Error:"), f"inglese: {rc} {err}")
 rc, _, err = esegui("--lingua", "fr")
 verifica(rc == 2 and "fr" in err, f"lingua sconosciuta: {rc} {err}")
 # The results' labels in English, the same values as the Italian ones above.
+i_max = righe(esegui("--calcola", pellicola)[1]).get("Precisione X / Z max")
 rc, out, err = esegui("--calcola", pellicola, "--lingua", "en")
 e = righe(out)
 verifica(rc == 0 and e.get("Number of frames") == "9" and e.get("Number of strips") == "1",
          f"inglese: {rc} {out} {err}")
-verifica(e.get("Precision X / Z max") == " 10.6 /  16.7", f"inglese max: {e}")
+verifica(e.get("Precision X / Z max") == i_max, f"inglese max: {e}")
 verifica(e.get("Base-to-distance ratio", "").endswith("(1:4 to 1:15) - OK"), f"inglese b/d: {e}")
 verifica("Pixel size" in err and "Dimensione" not in err, f"avviso inglese: {err}")
 i = righe(esegui("--calcola", pellicola)[1])

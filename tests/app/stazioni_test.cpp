@@ -44,8 +44,8 @@ TEST(Stazioni, TabelleSeguonoCalcoloEPunti) {
     ASSERT_NE(f, nullptr);
     ASSERT_EQ(f->stazioni->rowCount(), 9);
     EXPECT_EQ(b.cella(f->vista_stazioni, 0, 0), "S1-01");
-    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 3), "1008,960");
-    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 4), "1995,520");
+    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 3), "1008,96");  // to the centimetre
+    EXPECT_EQ(b.cella(f->vista_stazioni, 0, 4), "1995,52");
     EXPECT_EQ(b.cella(f->vista_stazioni, 0, 6), "300,0000");
     EXPECT_EQ(f->modelli->rowCount(), 8);
     EXPECT_TRUE(f->riepilogo->text().contains("Nessun punto"));
@@ -106,8 +106,9 @@ TEST(Stazioni, ReportPdfDelPiano) {
     b.servizi.ferma_al_passo = 1;
     b.servizi.file.push_back(b.file("lungo.pdf"));
     const int messaggi = b.servizi.messaggi().size();
+    const std::size_t passi = b.servizi.passi.size();
     b.azione("azione_report_pdf");
-    EXPECT_EQ(b.servizi.passi.size(), 1u);
+    EXPECT_EQ(b.servizi.passi.size(), passi + 1);
     EXPECT_FALSE(std::filesystem::exists(b.cartella / "lungo.pdf"));
     EXPECT_EQ(b.servizi.messaggi().size(), messaggi);
 

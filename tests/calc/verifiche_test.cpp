@@ -331,11 +331,11 @@ TEST(Verifiche, RigheInItaliano) {
         verifica(piano(prova::caselle_esempio()), {"", 6000, 6000, 0}, imp);
     const auto righe = righe_verifiche(r, imp, formato_regionale::italiano());
     ASSERT_EQ(righe.size(), 8u);
-    EXPECT_EQ(righe[0].valore, "10 µm");
-    EXPECT_EQ(righe[2].valore, "1,03 mm verticale, 1,015 mm orizzontale");
+    EXPECT_EQ(righe[0].valore, "10,00 µm");
+    EXPECT_EQ(righe[2].valore, "1,03 mm verticale, 1,01 mm orizzontale");
     EXPECT_EQ(righe[2].testo_esito, "OK");
     EXPECT_EQ(righe[4].valore, "1:4,17");
-    EXPECT_EQ(righe[5].valore, "1,016 / 2,946 mm");
+    EXPECT_EQ(righe[5].valore, "1,02 / 2,95 mm");
     EXPECT_EQ(righe[7].valore, "f/11 (minimo f/3,5)");
     EXPECT_EQ(righe[7].limite, "fino a f/14,9 per la diffrazione");
     for (const auto& riga : righe) EXPECT_FALSE(riga.formula.empty()) << riga.nome;

@@ -46,6 +46,7 @@ protected:
         a.z = 1e300;
         b.nome = std::string("\x80\x81 \xE8", 4);  // Windows-1252 bytes, an unused one among them
         d.punti = {a, b};
+        d.intestazione = {"Restauro \"Palazzo\" è", "Città di Castello", "Operatore Ü"};
         return d;
     }
 
@@ -78,6 +79,7 @@ void confronta(const dati_file_lavoro& a, const dati_file_lavoro& b) {
     }
     EXPECT_EQ(a.file_sito, b.file_sito);
     EXPECT_EQ(a.file_punti, b.file_punti);
+    EXPECT_EQ(a.intestazione, b.intestazione);
     ASSERT_EQ(a.punti.size(), b.punti.size());
     for (std::size_t i = 0; i < a.punti.size(); ++i)
         EXPECT_EQ(std::tie(a.punti[i].nome, a.punti[i].x, a.punti[i].y, a.punti[i].z),
@@ -100,9 +102,10 @@ TEST_F(FileLavoro, OgniCampoSopravviveASalvataggioERiapertura) {
     EXPECT_NE(testo.find("\"file\": \"/altrove/punti.xyz\""), std::string::npos);
     EXPECT_NE(testo.find("\"larghezza_px\": 9504,"), std::string::npos);  // whole numbers plain
     EXPECT_NE(testo.find("\"nome\": \"\xE2\x82\xAC\xC2\x81 \xC3\xA8\""), std::string::npos);
-    const char* ordine[] = {"formato", "versione",    "caselle",      "txt_foc",   "txt_basep",
-                            "metrica", "blocca_base", "fotocamera",   "verifiche", "collocazione",
-                            "origine", "vista",       "disegno_sito", "punti"};
+    const char* ordine[] = {"formato",     "versione",   "intestazione", "operatore",
+                            "caselle",     "txt_foc",    "txt_basep",    "metrica",
+                            "blocca_base", "fotocamera", "verifiche",    "collocazione",
+                            "origine",     "vista",      "disegno_sito", "punti"};
     std::size_t dove = 0;
     for (const char* chiave : ordine) {
         const std::size_t qui = testo.find(std::string("\"") + chiave + "\":");
@@ -224,6 +227,11 @@ TEST(FileLavoroDanneggiato, OgniProblemaHaIlSuoMessaggio) {
         {lavoro_con(", \"vista\": {\"finestra\": [0, 0, 1e39, 1]}"),
          "\"vista.finestra\" ha un numero"},
         {lavoro_con(", \"disegno_sito\": 3"), "\"disegno_sito\" deve essere un testo"},
+        {lavoro_con(", \"intestazione\": \"Progetto\""), "\"intestazione\" deve essere un oggetto"},
+        {lavoro_con(", \"intestazione\": {\"operatore\": 7}"),
+         "\"intestazione.operatore\" deve essere un testo"},
+        {lavoro_con(", \"intestazione\": {\"progetto\": \"" + std::string(201, 'x') + "\"}"),
+         "\"intestazione.progetto\" è troppo lungo (oltre 200 byte)"},
         {lavoro_con(", \"punti\": {\"elenco\": [{\"nome\": \"A\", \"x\": \"1\"}]}"),
          "punto 1 di \"punti.elenco\": \"x\" deve essere un numero"},
         {lavoro_con(", \"punti\": {\"elenco\": [{}, 7]}"), "punto 2 di \"punti.elenco\" non è"},
@@ -310,6 +318,26 @@ TEST_F(FileLavoro, CommessaEFile) {
     d.caselle.base = "3,2 \xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xC3";
     EXPECT_EQ(caselle_da_file(d).base, "3,2 \xE9 ? ? ?");
     EXPECT_EQ(caselle_da_file(completo()).scala, "1.000");
+}
+
+// Files written before the header fields open with them empty; a file that
+// has only some of them keeps the others empty.
+TEST(FileLavoroIntestazione, ChiaviMancantiRestanoVuote) {
+    const struct {
+        std::string resto;
+        intestazione_lavoro attesa;
+    } casi[] = {
+        {"", {}},
+        {", \"intestazione\": null", {}},
+        {", \"intestazione\": {}", {}},
+        {", \"intestazione\": {\"operatore\": \"Anna\"}", {"", "", "Anna"}},
+        {", \"intestazione\": {\"progetto\": \"P\", \"localita\": \"L\", \"altro\": 1}",
+         {"P", "L", ""}},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(leggi_testo_lavoro(lavoro_con(c.resto), "vecchio.pianopre", {}).dati.intestazione,
+                  c.attesa)
+            << c.resto;
 }
 
 }  // namespace

@@ -9,12 +9,16 @@
 #include <QTranslator>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 #include "base/traduzione.h"
 #include "common/lingua.h"
+#include "exchange/file_scambio.h"
+#include "job/precisioni_commessa.h"
 #include "job/stazioni_commessa.h"
 #include "report/report.h"
 #include "scheme/modello.h"
@@ -59,14 +63,33 @@ std::string riga_con(const std::string& testo, const std::string& chiave) {
     return testo.substr(inizio, testo.find('\n', i) - inizio);
 }
 
-// Every text the page must carry for this job.
+// Every text the page must carry for this job: the inputs as typed, the
+// results rounded for reading.
 std::vector<std::string> attesi(const contenuto_report& r) {
     const caselle_lavoro& k = r.caselle;
     const risultati_mostrati& m = r.risultati;
-    std::vector<std::string> t{k.focale,      k.larg_neg, k.alt_neg, k.alt_sogg, k.larg_sogg,
-                               k.distanza,    k.scala,    k.base,    m.num_foto, m.num_strisc,
-                               m.incl,        m.sovrapp,  m.ingrand, m.prec_max, m.prec_std,
-                               r.nome_lavoro, r.data};
+    const dati_presa& p = r.lavoro.presa;
+    const auto u = [&](double x, misura quale) { return testo_misura(x, quale, r.formato); };
+    const auto xz = [&](const precisione_xz& v) {
+        return testo_coppia_misure(v.x, v.z, misura::millimetri, r.formato);
+    };
+    std::vector<std::string> t{k.focale,
+                               k.larg_neg,
+                               k.alt_neg,
+                               k.alt_sogg,
+                               k.larg_sogg,
+                               k.distanza,
+                               k.scala,
+                               testo_arrotondato(p.base_presa, 2, r.formato),
+                               m.num_foto,
+                               m.num_strisc,
+                               u(p.incl, misura::gradi),
+                               u(p.sovrapp, misura::percento),
+                               u(p.ingrand, misura::ingrandimento),
+                               xz(r.lavoro.prec_max),
+                               xz(r.lavoro.prec_std),
+                               r.nome_lavoro,
+                               r.data};
     // The footer in the language installed.
     t.push_back(QCoreApplication::translate("report", "Pagina %1 di %2")
                     .arg(1)
@@ -96,7 +119,7 @@ void controlla_pdf(const std::string& pdf_grezzo, const contenuto_report& r) {
         EXPECT_NE(riga_con(pdf, v.nome).find(v.testo_esito), std::string::npos) << v.nome;
     for (const riga_stazione& s : stazioni_commessa(c)) {
         char est[32];
-        std::string e(est, std::to_chars(est, est + 32, s.est, std::chars_format::fixed, 3).ptr);
+        std::string e(est, std::to_chars(est, est + 32, s.est, std::chars_format::fixed, 2).ptr);
         e[e.find('.')] = ',';
         EXPECT_NE(riga_con(pdf, "\n" + s.nome + " ").find(" " + e + " "), std::string::npos)
             << s.nome;
@@ -120,7 +143,7 @@ TEST(report, esempio_tutto_nel_pdf) {
     esporta_report_pdf(file, r);
     const std::string pdf = testo_pdf(file);
     controlla_pdf(pdf, r);
-    EXPECT_NE(pdf.find("Pagina 1 di 1"), std::string::npos);
+    EXPECT_NE(pdf.find("Pagina 1 di "), std::string::npos);
     EXPECT_NE(pdf.find("TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico"),
               std::string::npos);
 }
@@ -162,12 +185,63 @@ TEST(report, camera_digitale_collocata_con_punti) {
     controlla_pdf(pdf, r);
     for (const char* t : {"Fotocamera di prova", "6000 x 4000 pixel", "PA1", "PB3"})
         EXPECT_NE(pdf.find(t), std::string::npos) << t;
-    const std::string pixel = riga_con(compatto(pdf), "Precisione col pixel");
+    const std::string pixel = riga_con(compatto(pdf), "Precisione X / Z col pixel");
     const auto v = calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche);
-    EXPECT_NE(pixel.find(testo_generale(std::round(*v.sigma_x_mm * 1000) / 1000,
-                                        formato_regionale::italiano())),
-              std::string::npos)
-        << pixel;
+    char x[16];
+    std::snprintf(x, sizeof x, "%.2f", *v.sigma_x_mm);
+    std::string atteso = x;
+    atteso[atteso.find('.')] = ',';
+    EXPECT_NE(pixel.find(atteso + " / "), std::string::npos) << pixel;
+}
+
+// The 24 mm example placed in the middle of a public drawing as its site drawing: façade 30 m x
+// 14 m, street 12 m, 1:50, a full-frame camera of 9504 px across with the
+// 24 mm lens. The header carries the job's fields and both precision
+// estimates stand on their own labelled lines with what they mean, whether
+// the site drawing is under both views or under neither.
+TEST(report, esempio_24mm_con_disegno_del_sito) {
+    commessa c;
+    c.sensore = {"Pieno formato 9504 px", 9504, 6336, 0};
+    c.intestazione = {"Restauro della facciata", "Città di prova", "Anna Rossi"};
+    modello sito;
+    leggi_file_dxf(std::filesystem::path(PIANOPRE_TEST_DATA) /
+                       "dxf_corpus/publici/ezdxf__duplicate_handles.dxf",
+                   sito);
+    ASSERT_GT(sito.lista_entita.n_entita(), 0);
+    c.disegno_sito.lista_entita = std::move(sito.lista_entita);
+    double x[2] = {1e300, -1e300}, y[2] = {1e300, -1e300};
+    for (const entita& e : c.disegno_sito.lista_entita.voci()) {
+        x[0] = std::min(x[0], e.x);
+        x[1] = std::max(x[1], e.x);
+        y[0] = std::min(y[0], e.y);
+        y[1] = std::max(y[1], e.y);
+    }
+    c.sito = {(x[0] + x[1]) / 2, (y[0] + y[1]) / 2, 0, 90, unita_angolo::gradi};
+    const caselle_lavoro caselle{"24", "36", "24", "14", "30", "12", "50", ""};
+    calcola_commessa(c, caselle, formato_regionale::italiano());
+    ASSERT_EQ(c.fase, fase_calcolo::schema);
+    const prova::cartella_temporanea cartella;
+    for (const opzioni_report opzioni :
+         {opzioni_report{true, true}, opzioni_report{false, false}}) {
+        contenuto_report r = contenuto(c, caselle);
+        r.opzioni = opzioni;
+        const auto file = cartella / (opzioni.sito_in_pianta ? "con_sito.pdf" : "senza_sito.pdf");
+        esporta_report_pdf(file, r);
+        const std::string pdf = compatto(testo_pdf(file));
+        controlla_pdf(pdf, r);
+        EXPECT_NE(pdf.find("Progetto: Restauro della facciata"), std::string::npos);
+        EXPECT_NE(pdf.find("Località: Città di prova"), std::string::npos);
+        EXPECT_NE(pdf.find("Operatore: Anna Rossi"), std::string::npos);
+        const auto v = calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche);
+        const auto precisioni = precisioni_spiegate(c, v, r.formato);
+        ASSERT_EQ(precisioni.size(), 3u);
+        for (const precisione_spiegata& p : precisioni) {
+            ASSERT_NE(p.valore, "n/d") << p.etichetta;
+            EXPECT_NE(riga_con(pdf, p.etichetta + " " + p.valore), "") << p.etichetta;
+            EXPECT_NE(pdf.find(compatto(p.etichetta + ": " + p.significato)), std::string::npos)
+                << p.significato;
+        }
+    }
 }
 
 // English for as long as it lives; Italian again afterwards, as the other
@@ -204,7 +278,7 @@ TEST(report, in_inglese) {
     pdf = compatto(pdf);
     for (const char* t :
          {"Stereophotogrammetric Shooting Plan", "Job: prova.pianopre", "Date: 08/12/2026",
-          "Page 1 of 1", "Version 1.0.0", "Camera", "Job data", "Shooting plan", "Plan checks",
+          "Page 1 of ", "Version 1.0.0", "Camera", "Job data", "Shooting plan", "Plan checks",
           "Verdict", "Number of frames", "Restitution scale 1:", "Base-to-distance ratio",
           "Stations (", "Stereo models (", "Elevation", "Plan view", "Front view", "scale 1:"})
         EXPECT_NE(pdf.find(t), std::string::npos) << t;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/segnaposti.h"
+#include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 #include "base/traduzione.h"
 #include "calc/verifiche.h"
@@ -24,11 +25,15 @@ public:
         const double r = std::round(x * k) / k;
         return testo_generale(std::isfinite(r) ? r : x, formato_);
     }
-    std::string mm(double x) const { return num(x, 3) + " mm"; }
-    std::string m(double x) const { return num(x, 2) + " m"; }
+    std::string mm(double x) const { return testo_misura(x, misura::millimetri, formato_); }
+    std::string m(double x) const { return testo_misura(x, misura::metri, formato_); }
     std::string mm(const std::optional<double>& x) const { return x ? mm(*x) : nd_; }
     std::string m(const std::optional<double>& x) const { return x ? m(*x) : nd_; }
-    std::string diaframma(double n) const { return "f/" + num(n, 1); }
+    std::string diaframma(double n) const { return testo_misura(n, misura::diaframma, formato_); }
+    std::string misure(double a, double b, misura m) const {
+        return testo_coppia_misure(a, b, m, formato_);
+    }
+    std::string una(double x, misura m) const { return testo_misura(x, m, formato_); }
     const std::string& nd() const { return nd_; }
 
 private:
@@ -45,7 +50,7 @@ riga_verifica riga(std::string nome, std::string valore, std::string limite, std
 
 riga_verifica riga_pixel(const risultato_verifiche& r, const testi& t) {
     return riga(traduci("verifiche", "Dimensione del pixel"),
-                r.pixel_mm ? t.num(*r.pixel_mm * 1000.0, 2) + " µm" : t.nd(), "",
+                r.pixel_mm ? t.una(*r.pixel_mm * 1000.0, misura::micrometri) : t.nd(), "",
                 traduci("verifiche",
                         "p = larghezza del negativo / larghezza dell'immagine in pixel; per la "
                         "pellicola scansionata, p = risoluzione di scansione"));
@@ -70,15 +75,16 @@ riga_verifica riga_gsd(const risultato_verifiche& r, const impostazioni_verifich
 }
 
 riga_verifica riga_base(const risultato_verifiche& r, const testi& t) {
-    return riga(traduci("verifiche", "Rapporto base/distanza"), "1:" + t.num(r.rapporto_bd, 2),
-                traduci("verifiche", "da 1:4 a 1:15"), "B/D = 1 : (D / B)", r.base_distanza);
+    return riga(traduci("verifiche", "Rapporto base/distanza"),
+                t.una(r.rapporto_bd, misura::rapporto), traduci("verifiche", "da 1:4 a 1:15"),
+                "B/D = 1 : (D / B)", r.base_distanza);
 }
 
 riga_verifica riga_precisione(const risultato_verifiche& r, const impostazioni_verifiche& imp,
                               const testi& t) {
     std::string valore = t.nd();
     if (r.sigma_x_mm && r.sigma_z_mm)
-        valore = t.num(*r.sigma_x_mm, 3) + " / " + t.mm(*r.sigma_z_mm);
+        valore = t.misure(*r.sigma_x_mm, *r.sigma_z_mm, misura::millimetri);
     return riga(traduci("verifiche", "Precisione X / Z col pixel"), valore, "",
                 "s = " + t.num(imp.precisione_px, 3) +
                     " · p; σZ = (1000 D)² · √2 · s / (1000 B · f); "

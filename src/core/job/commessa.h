@@ -28,6 +28,15 @@ struct caselle_lavoro {
     std::string base;
 };
 
+// What the job is and who shot it, for the printed plan's header; UTF-8.
+struct intestazione_lavoro {
+    std::string progetto;
+    std::string localita;
+    std::string operatore;
+
+    bool operator==(const intestazione_lavoro&) const = default;
+};
+
 // How far the last calculation got: a failure leaves the steps before it done.
 enum class fase_calcolo { nessuna, piano, precisione_max, precisione_std, schema };
 
@@ -48,6 +57,7 @@ struct commessa {
     modello disegno_sito;    // the site drawing under the scheme, read-only
     std::string file_sito;   // where the site drawing was read from; empty when none
     fase_calcolo fase = fase_calcolo::nessuna;
+    intestazione_lavoro intestazione;  // project, place and operator
 };
 
 // Reads the boxes in their regional form, releases a lock without a base,

@@ -100,6 +100,7 @@ dati_file_lavoro dati_da_commessa(const commessa& c) {
     if (ec) d.file_sito = c.file_sito;
     const auto punti = c.disegno.lista_punti.voci();
     d.punti.assign(punti.begin(), punti.end());
+    d.intestazione = c.intestazione;
     return d;
 }
 
@@ -116,6 +117,7 @@ void applica_a_commessa(const dati_file_lavoro& dati, commessa& c) {
     c.sito = dati.sito;
     c.origine = dati.origine;
     c.file_sito = dati.file_sito.string();
+    c.intestazione = dati.intestazione;
     azzera_liste(c.disegno_sito);
     azzera_punti(c.disegno_sito);
     c.disegno_sito.nome_disegno.clear();

@@ -52,6 +52,7 @@ struct dati_file_lavoro {
     std::filesystem::path file_sito;         // the site drawing; empty when none
     std::filesystem::path file_punti;        // the .xyz the points came from; empty when none
     std::vector<punto_app> punti;            // names in the program's own characters
+    intestazione_lavoro intestazione;        // "intestazione": project, place, operator
 };
 
 // A file the reader or the writer refuses, with its message in the user's language.
@@ -88,7 +89,7 @@ esito_lettura_lavoro leggi_testo_lavoro(std::string_view testo, const std::strin
 esito_lettura_lavoro leggi_file_lavoro(const std::filesystem::path& percorso);
 
 // What the job object holds: flags, camera pixels, settings, placement,
-// origin, site drawing and control points. Boxes, view and the .xyz path come
+// origin, site drawing, control points and the header fields. Boxes, view and the .xyz path come
 // from the window.
 dati_file_lavoro dati_da_commessa(const commessa& c);
 

@@ -104,6 +104,15 @@ void leggi_caselle(const lettore& radice, caselle_file& c) {
     l.testo("txt_basep", c.base);
 }
 
+void leggi_intestazione(const lettore& radice, intestazione_lavoro& i) {
+    const json* o = radice.oggetto("intestazione");
+    if (!o) return;
+    const lettore l(*o, "intestazione.");
+    l.testo("progetto", i.progetto, nome_massimo);
+    l.testo("localita", i.localita, nome_massimo);
+    l.testo("operatore", i.operatore, nome_massimo);
+}
+
 void pixel(const lettore& l, const char* nome, int sensore_lavoro::*membro, sensore_lavoro& s) {
     double x = s.*membro;
     l.numero(nome, x, DBL_MAX);
@@ -272,6 +281,7 @@ dati_file_lavoro dati_da_json(const json& radice, const fs::path& cartella,
                                            "recente (versione %2): apro ciò che conosco."),
                                    {nome_file, limite(versione)}));
     dati_file_lavoro d;
+    leggi_intestazione(l, d.intestazione);
     leggi_caselle(l, d.caselle);
     l.vero_falso("metrica", d.metrica);
     l.vero_falso("blocca_base", d.blocca_base);

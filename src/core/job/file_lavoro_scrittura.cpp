@@ -81,10 +81,15 @@ json punti(const dati_file_lavoro& d, const fs::path& cartella) {
             {"elenco", std::move(elenco)}};
 }
 
+json intestazione(const intestazione_lavoro& i) {
+    return {{"progetto", i.progetto}, {"localita", i.localita}, {"operatore", i.operatore}};
+}
+
 json albero(const dati_file_lavoro& d, const fs::path& cartella) {
     const collocazione& s = d.sito;
     return {{"formato", "pianopre-lavoro"},
             {"versione", versione_file_lavoro},
+            {"intestazione", intestazione(d.intestazione)},
             {"caselle", caselle(d.caselle)},
             {"metrica", d.metrica},
             {"blocca_base", d.blocca_base},

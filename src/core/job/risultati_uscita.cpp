@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "base/segnaposti.h"
+#include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 #include "base/traduzione.h"
 #include "job/stazioni_commessa.h"
@@ -111,22 +112,26 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
     if (c.fase < fase_calcolo::precisione_max) return righe;
     const dati_presa& p = c.presa;
     const auto g = [&](double x) { return testo_generale(x, formato); };
+    const auto u = [&](double x, misura m) { return testo_misura(x, m, formato); };
+    const auto xz = [&](const precisione_xz& p) {
+        return testo_coppia_misure(p.x, p.z, misura::millimetri, formato);
+    };
     // "label: value", the label marked for the "risultati" context.
     const auto r = [](const char* etichetta, const std::string& valore) {
         return inserisci(traduci("risultati", etichetta), {valore});
     };
     righe = {
-        r(TESTO_DA_TRADURRE("risultati", "Base di presa: %1"), g(p.base_presa)),
+        r(TESTO_DA_TRADURRE("risultati", "Base di presa: %1"), u(p.base_presa, misura::metri)),
         r(TESTO_DA_TRADURRE("risultati", "Numero fotogrammi: %1"), g(p.num_foto)),
         r(TESTO_DA_TRADURRE("risultati", "Numero strisciate: %1"), std::to_string(p.num_strisc)),
-        r(TESTO_DA_TRADURRE("risultati", "Inclinazione camera: %1"), g(p.incl)),
-        r(TESTO_DA_TRADURRE("risultati", "Sovrapposizione %: %1"), g(p.sovrapp)),
-        r(TESTO_DA_TRADURRE("risultati", "Numero di ingrandimenti: %1"), g(p.ingrand)),
-        r(TESTO_DA_TRADURRE("risultati", "Precisione X / Z max: %1"),
-          testo_coppia_precisione(c.prec_max.x, c.prec_max.z))};
+        r(TESTO_DA_TRADURRE("risultati", "Inclinazione camera: %1"), u(p.incl, misura::gradi)),
+        r(TESTO_DA_TRADURRE("risultati", "Sovrapposizione %: %1"), u(p.sovrapp, misura::percento)),
+        r(TESTO_DA_TRADURRE("risultati", "Numero di ingrandimenti: %1"),
+          u(p.ingrand, misura::ingrandimento)),
+        r(TESTO_DA_TRADURRE("risultati", "Precisione X / Z max: %1"), xz(c.prec_max))};
     if (c.fase >= fase_calcolo::precisione_std)
-        righe.push_back(r(TESTO_DA_TRADURRE("risultati", "Precisione X / Z min: %1"),
-                          testo_coppia_precisione(c.prec_std.x, c.prec_std.z)));
+        righe.push_back(
+            r(TESTO_DA_TRADURRE("risultati", "Precisione X / Z min: %1"), xz(c.prec_std)));
     if (v.risultato)
         for (const riga_verifica& r : righe_verifiche(*v.risultato, c.verifiche, formato))
             righe.push_back(riga_testo(r));
@@ -140,6 +145,10 @@ std::string json_risultati(const commessa& c, const verifiche_uscita& v) {
     radice["verifiche"] = verifiche_json(v.risultato);
     radice["stazioni"] = stazioni_json(c);
     radice["modelli"] = modelli_json(c);
+    const intestazione_lavoro& i = c.intestazione;
+    if (i != intestazione_lavoro{})
+        radice["intestazione"] = {
+            {"progetto", i.progetto}, {"localita", i.localita}, {"operatore", i.operatore}};
     // Names come from files: a byte that is not UTF-8 must not stop the output.
     return radice.dump(2, ' ', false, json::error_handler_t::replace);
 }

@@ -23,7 +23,8 @@ struct verifiche_uscita {
 verifiche_uscita verifiche_per_uscita(const commessa& c);
 
 // One line per result, in the order of the window: its seven boxes and the
-// base, then one line per row of the checks table. A check with a limit or a
+// base, rounded for reading with their units, then one line per row of the
+// checks table. A check with a limit or a
 // verdict reads "name: value (limit) - verdict". Empty before the maximum
 // precision is computed.
 std::vector<std::string> righe_risultati(const commessa& c, const verifiche_uscita& v,
@@ -31,7 +32,8 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
 
 // The JSON object: the plan record under its field names, both precision
 // pairs as the 32-bit values the boxes show, the checks (null where unknown),
-// the stations and the stereo models. Pretty-printed, two-space indents.
+// the stations, the stereo models and, when the job has any of them, its
+// header fields under "intestazione". Pretty-printed, two-space indents.
 std::string json_risultati(const commessa& c, const verifiche_uscita& v);
 
 }  // namespace pianopre

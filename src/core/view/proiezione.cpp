@@ -77,7 +77,8 @@ void misura_vista::includi_alzata(const elenco_entita& lista, double quota) {
     for (const entita& voce : lista.voci()) includi({voce.x, voce.y, voce.z + quota});
 }
 
-std::optional<finestra_vista> misura_vista::finestra(bool fronte, double q) const {
+void misura_vista::scatola(bool fronte, double& min_x, double& max_x, double& min_y,
+                           double& max_y) const {
     double min[3], max[3];
     for (int i = 0; i < 3; ++i) {
         min[i] = vuota_ ? 0 : min_[i];
@@ -98,8 +99,21 @@ std::optional<finestra_vista> misura_vista::finestra(bool fronte, double q) cons
         max[i] += margine;
     }
 
-    double min_x = min[0], max_x = max[0];
-    double min_y = min[verticale], max_y = max[verticale];
+    min_x = min[0];
+    max_x = max[0];
+    min_y = min[verticale];
+    max_y = max[verticale];
+}
+
+double misura_vista::rapporto(bool fronte) const {
+    double min_x, max_x, min_y, max_y;
+    scatola(fronte, min_x, max_x, min_y, max_y);
+    return (max_x - min_x) / (max_y - min_y);
+}
+
+std::optional<finestra_vista> misura_vista::finestra(bool fronte, double q) const {
+    double min_x, max_x, min_y, max_y;
+    scatola(fronte, min_x, max_x, min_y, max_y);
     const double r = (max_x - min_x) / (max_y - min_y);
     if (r > q) {
         max_y = min_y + (max_x - min_x) / q;

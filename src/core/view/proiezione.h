@@ -55,8 +55,12 @@ public:
     // Every entity as it is, `quota` higher: the site drawing.
     void includi_alzata(const elenco_entita& lista, double quota);
     std::optional<finestra_vista> finestra(bool fronte, double q) const;
+    // Width over height of what finestra() shows with its margin, before it
+    // widens one side to q: the shape of a picture the drawing fills.
+    double rapporto(bool fronte) const;
 
 private:
+    void scatola(bool fronte, double& min_x, double& max_x, double& min_y, double& max_y) const;
     bool assonometrica_;
     bool vuota_ = true;
     double min_[3] = {99999999999.0, 99999999999.0, 99999999999.0};

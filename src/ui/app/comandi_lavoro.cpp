@@ -12,6 +12,7 @@
 #include "app/comandi_disegno.h"
 #include "app/lavori_recenti.h"
 #include "common/percorsi.h"
+#include "dialogs/intestazione_dialogo.h"
 #include "view/navigazione.h"
 
 namespace pianopre {
@@ -144,6 +145,7 @@ void comandi_lavoro::azzera_commessa() {
     j.disegno_sito.lista_entita.azzera();
     j.file_sito.clear();
     j.fase = fase_calcolo::nessuna;
+    j.intestazione = {};
 }
 
 void comandi_lavoro::azzera_lavoro() {
@@ -238,6 +240,13 @@ void comandi_lavoro::mostra_vista(const dati_file_lavoro& d) {
     } else {
         collegamenti_.ridis(adattamento::adatta);
     }
+}
+
+void comandi_lavoro::comando_dati_lavoro() {
+    finestra_intestazione dialogo(commessa_.intestazione, &finestra_);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    commessa_.intestazione = dialogo.scelta();
+    segna_modifiche();
 }
 
 bool comandi_lavoro::comando_salva_lavoro() {

@@ -1,6 +1,6 @@
 // comandi_lavoro: job files in the main window: "Nuovo", "Apri lavoro...",
-// "Salva lavoro", "Salva lavoro con nome...", "Lavori recenti"; the title with
-// the job's name and the question before changes are lost.
+// "Salva lavoro", "Salva lavoro con nome...", "Lavori recenti", "Dati del lavoro..."; the title
+// with the job's name and the question before changes are lost.
 #pragma once
 
 #include <QMenu>
@@ -31,6 +31,8 @@ public:
     void comando_apri_lavoro();
     bool comando_salva_lavoro();
     bool comando_salva_lavoro_con_nome();
+    // "Dati del lavoro...": project, place and operator; OK changes the job.
+    void comando_dati_lavoro();
     void apri_lavoro(const QString& nome);
     void riempi_recenti(QMenu* menu);
 

@@ -57,7 +57,8 @@ void comandi_report::con_contenuto_report(F&& usa) const {
         file.isEmpty() ? QCoreApplication::translate("comandi_report", "senza nome").toStdString()
                        : QFileInfo(file).fileName().toStdString(),
         QDate::currentDate().toString("dd/MM/yyyy").toStdString(),
-        formato_};
+        formato_,
+        opzioni};
     usa(contenuto);
 }
 

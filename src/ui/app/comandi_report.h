@@ -1,6 +1,6 @@
 // comandi_report: "Esporta report PDF..." and "Stampa...": the printed plan of
 // the last calculation, to a PDF file or to a printer chosen in the system
-// dialog.
+// dialog, with the options of the "Opzioni del report" menu.
 #pragma once
 
 #include <QString>
@@ -11,10 +11,9 @@
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
 #include "job/commessa.h"
+#include "report/report.h"
 
 namespace pianopre {
-
-struct contenuto_report;
 
 class comandi_report {
 public:
@@ -26,6 +25,9 @@ public:
 
     void comando_report_pdf();
     void comando_stampa();
+    // The site drawing under each view of the page, chosen in the menu
+    // "Opzioni del report" for the rest of the run.
+    opzioni_report opzioni;
 
 private:
     bool piano_da_stampare();

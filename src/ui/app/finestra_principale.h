@@ -50,6 +50,7 @@ private:
     void crea_menu();
     void crea_menu_lavoro();
     void crea_menu_file(QMenu* lavoro);
+    void crea_menu_opzioni_report(QMenu* lavoro);
     void crea_menu_vista();
     void crea_menu_comandi_vista(QMenu* vista);
     void crea_menu_aiuto();

@@ -48,6 +48,8 @@ void finestra_principale::crea_menu_lavoro() {
     connect(voce(lavoro, "azione_salva_lavoro_con_nome", tr("Salva lavoro con n&ome..."),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, [&l] { l.comando_salva_lavoro_con_nome(); });
+    connect(voce(lavoro, "azione_dati_lavoro", tr("&Dati del lavoro...")), &QAction::triggered,
+            this, [&l] { l.comando_dati_lavoro(); });
     QMenu* recenti = lavoro->addMenu(tr("Lavori &recenti"));
     recenti->setObjectName("menu_recenti");
     connect(recenti, &QMenu::aboutToShow, this, [&l, recenti] { l.riempi_recenti(recenti); });
@@ -89,6 +91,29 @@ void finestra_principale::crea_menu_file(QMenu* lavoro) {
             this, [this] { report_.comando_report_pdf(); });
     connect(voce(lavoro, "azione_stampa", tr("S&tampa..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { report_.comando_stampa(); });
+    crea_menu_opzioni_report(lavoro);
+}
+
+// Whether each view of the printed plan shows the site drawing under the
+// scheme: the page fits each view to what it draws.
+void finestra_principale::crea_menu_opzioni_report(QMenu* lavoro) {
+    QMenu* opzioni = lavoro->addMenu(tr("Opz&ioni del report"));
+    opzioni->setObjectName("menu_opzioni_report");
+    opzioni_report& o = report_.opzioni;
+    const struct {
+        const char* nome;
+        QString testo;
+        bool opzioni_report::*scelta;
+    } voci[] = {{"azione_report_sito_pianta", tr("Disegno del sito in &pianta"),
+                 &opzioni_report::sito_in_pianta},
+                {"azione_report_sito_prospetto", tr("Disegno del sito nel p&rospetto"),
+                 &opzioni_report::sito_nel_prospetto}};
+    for (const auto& v : voci) {
+        QAction* a = voce(opzioni, v.nome, v.testo);
+        a->setCheckable(true);
+        a->setChecked(o.*v.scelta);
+        connect(a, &QAction::toggled, this, [&o, scelta = v.scelta](bool si) { o.*scelta = si; });
+    }
 }
 
 // The three views are one choice: the item of the view shown is checked, and

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 
 namespace pianopre {
@@ -14,9 +15,12 @@ namespace {
 
 // Fixed decimals in the regional form, as a surveyor reads coordinates.
 QString fisso(double x, int decimali, const formato_regionale& f) {
-    QString t = QString::number(x, 'f', decimali);
-    if (f.decimale != '.') t.replace('.', QChar(f.decimale));
-    return t;
+    return QString::fromStdString(testo_arrotondato(x, decimali, f));
+}
+
+// The places of a kind of value, its unit in the column's title.
+QString fisso(double x, misura m, const formato_regionale& f) {
+    return fisso(x, regola(m).decimali, f);
 }
 
 QColor colore_esito(esito_modello e) {
@@ -65,15 +69,15 @@ QVariant tabella_stazioni::data(const QModelIndex& indice, int ruolo) const {
         case 2:
             return r.fotogramma;
         case 3:
-            return fisso(r.est, 3, formato_);
+            return fisso(r.est, misura::metri, formato_);
         case 4:
-            return fisso(r.nord, 3, formato_);
+            return fisso(r.nord, misura::metri, formato_);
         case 5:
-            return fisso(r.quota, 3, formato_);
+            return fisso(r.quota, misura::metri, formato_);
         case 6:
             return fisso(r.azimut, 4, formato_);
         default:
-            return fisso(r.inclinazione, 2, formato_);
+            return fisso(r.inclinazione, misura::gradi, formato_);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "base/numeri.h"
 #include "base/testo_numeri.h"
 #include "calc/verifiche.h"
+#include "job/precisioni_commessa.h"
 
 namespace pianopre {
 
@@ -88,10 +89,15 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabella->horizontalHeader()->setStretchLastSection(true);
+    precisioni = new QLabel(this);
+    precisioni->setObjectName("precisioni");
+    precisioni->setWordWrap(true);
+    precisioni->setTextFormat(Qt::PlainText);
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(griglia);
     tutto->addWidget(stato);
     tutto->addWidget(tabella);
+    tutto->addWidget(precisioni);
     resize(980, 420);
     mostra_impostazioni();
     piano_assente(tr("Nessun piano calcolato: premere \"Calcola -->\"."));
@@ -133,6 +139,7 @@ void finestra_verifiche::piano_pronto() {
 void finestra_verifiche::piano_assente(const QString& perche) {
     piano_ = false;
     tabella->setRowCount(0);
+    precisioni->clear();
     stato->setText(perche);
 }
 
@@ -140,9 +147,10 @@ void finestra_verifiche::riempi() {
     std::vector<riga_verifica> righe;
     try {
         const commessa& c = commessa_;
-        righe =
-            righe_verifiche(calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche),
-                            c.verifiche, formato_);
+        const risultato_verifiche r =
+            calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche);
+        righe = righe_verifiche(r, c.verifiche, formato_);
+        mostra_precisioni(r);
     } catch (const errore_verifiche& e) {
         piano_assente(q(e.what()));
         piano_ = true;  // the plan is there: new settings may make it checkable
@@ -163,6 +171,14 @@ void finestra_verifiche::riempi() {
             tabella->setItem(r, c, cella);
         }
     }
+}
+
+// One line per estimate: "label: value - what it means".
+void finestra_verifiche::mostra_precisioni(const risultato_verifiche& r) {
+    QStringList righe;
+    for (const precisione_spiegata& p : precisioni_spiegate(commessa_, r, formato_))
+        righe << tr("%1: %2 - %3").arg(q(p.etichetta), q(p.valore), q(p.significato));
+    precisioni->setText(righe.join('\n'));
 }
 
 }  // namespace pianopre

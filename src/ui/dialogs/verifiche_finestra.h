@@ -1,5 +1,6 @@
 // "Verifiche del piano": a window beside the main one with the checks of the
-// last plan against the camera's pixel, and their settings at the top.
+// last plan against the camera's pixel, their settings at the top and, under
+// the table, the classic precision estimate beside the one with the pixel.
 #pragma once
 
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <array>
 
 #include "base/formato_regionale.h"
+#include "calc/verifiche.h"
 #include "job/commessa.h"
 
 namespace pianopre {
@@ -30,11 +32,14 @@ public:
     std::array<QLineEdit*, 6> impostazioni{};  // in the order of impostazioni_verifiche
     QLabel* stato = nullptr;
     QTableWidget* tabella = nullptr;
+    // Both precision estimates, each labelled with what it means.
+    QLabel* precisioni = nullptr;
 
 private:
     void mostra_impostazioni();
     void leggi_impostazioni();
     void riempi();
+    void mostra_precisioni(const risultato_verifiche& r);
 
     commessa& commessa_;
     formato_regionale formato_;

@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "base/testo_numeri.h"
 #include "job/stazioni_commessa.h"
-#include "job/vista_commessa.h"
 #include "report/report_parti.h"
 
 namespace pianopre {
@@ -44,6 +44,41 @@ tratto_tabelle tratto(std::size_t da, std::size_t quante, std::size_t stazioni,
                       std::size_t modelli) {
     return {std::min(da, stazioni), std::min(da + quante, stazioni), std::min(da, modelli),
             std::min(da + quante, modelli)};
+}
+
+// Where the two views go: each frame as high as its drawing's shape asks
+// when it spans the page's width; when both do not fit in `alto` mm, the
+// taller ones are capped, and a capped frame narrows to its drawing's shape,
+// centred on the page. Plan first, then front.
+struct posto_vista {
+    double x, l, a;  // left edge, width, height with the title
+};
+
+std::array<posto_vista, 2> disponi_viste(const vista_report (&viste)[2], double alto) {
+    constexpr double altezza_minima = 20;    // a drawing lower than this could not be read
+    constexpr double larghezza_minima = 90;  // the title and the scale bar need it
+    const double strisce[2] = {striscia_nord, 0};
+    double h[2];
+    for (int i = 0; i < 2; ++i)
+        h[i] = std::max(altezza_minima, (larghezza_utile - strisce[i]) / viste[i].rapporto);
+    const double spazio = std::max(2 * altezza_minima, alto - 2 * titolo_vista - 1);
+    if (h[0] + h[1] > spazio) {
+        const double meta = spazio / 2;
+        if (h[0] <= meta)
+            h[1] = spazio - h[0];
+        else if (h[1] <= meta)
+            h[0] = spazio - h[1];
+        else
+            h[0] = h[1] = meta;
+    }
+    std::array<posto_vista, 2> posti{};
+    for (int i = 0; i < 2; ++i) {
+        const double l =
+            std::clamp(h[i] * viste[i].rapporto + strisce[i], larghezza_minima, larghezza_utile);
+        posti[static_cast<std::size_t>(i)] = {margine + (larghezza_utile - l) / 2, l,
+                                              h[i] + titolo_vista};
+    }
+    return posti;
 }
 
 void testata_seguente(foglio& f, const contenuto_report& c) {
@@ -84,14 +119,18 @@ bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c,
     const std::vector<riga_stazione> stazioni = stazioni_commessa(c.lavoro);
     const tabella_modelli modelli = modelli_commessa(c.lavoro);
     disegna_testata(f, c);
-    double y = disegna_dati(f, c, 25);
+    double y = disegna_dati(f, c, 29);
     y = disegna_verifiche(f, c, y);
-    const double vista = 50;
-    disegna_vista(f, c.lavoro, vista_commessa(c.lavoro, false, false), margine, y, larghezza_utile,
-                  vista, c.formato);
-    disegna_vista(f, c.lavoro, vista_commessa(c.lavoro, true, false), margine, y + vista + 1,
-                  larghezza_utile, vista, c.formato);
-    y += 2 * vista + 3;
+    const vista_report viste[2] = {prepara_vista(c.lavoro, false, c.opzioni.sito_in_pianta),
+                                   prepara_vista(c.lavoro, true, c.opzioni.sito_nel_prospetto)};
+    // The tables keep at least their titles and a few rows on the first page.
+    const double per_tabelle = 4.5 + 6 * altezza_riga + 4;
+    const auto posti = disponi_viste(viste, fondo - y - per_tabelle);
+    for (std::size_t i = 0; i < 2; ++i) {
+        disegna_vista(f, c.lavoro, viste[i], posti[i].x, y, posti[i].l, posti[i].a, c.formato);
+        y += posti[i].a + 1;
+    }
+    y += 2;
 
     const std::size_t righe = std::max(stazioni.size(), modelli.righe.size());
     const piano_pagine piano = impagina(righe, y);

@@ -1,7 +1,8 @@
 // The printed plan: one A4 portrait page in the user's language (further pages only for
-// long station and model tables) with the job's header, camera, inputs and
-// results as the main window shows them, the precision, the plan checks, the
-// plan and front views of the scheme and the two tables; written as PDF or
+// long station and model tables) with the job's header (project, place,
+// operator), camera, inputs and results rounded for reading, both precision
+// estimates with what they mean, the plan checks, the plan and front views of
+// the scheme each in a frame of its own shape, and the two tables; written as PDF or
 // sent to a printer with the same layout.
 #pragma once
 
@@ -27,6 +28,14 @@ struct risultati_mostrati {
     std::string prec_std;
 };
 
+// Choices the user makes before printing: the site drawing under each view.
+// Each view is fitted to what it draws, so a large site drawing makes the
+// scheme small in it.
+struct opzioni_report {
+    bool sito_in_pianta = true;
+    bool sito_nel_prospetto = false;
+};
+
 // What the page shows beyond the job itself. Box texts are Latin-1, as the
 // window reads them; the other texts UTF-8.
 struct contenuto_report {
@@ -36,6 +45,7 @@ struct contenuto_report {
     std::string nome_lavoro;  // file name, or "senza nome"
     std::string data;         // as it is to be printed
     formato_regionale formato;
+    opzioni_report opzioni{};
 };
 
 // The result boxes as the window fills them after a calculation of `c`:

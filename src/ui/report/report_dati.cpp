@@ -1,11 +1,11 @@
 // The printed plan's header and footer, its data blocks (camera, job inputs,
-// results with the precision) and the plan checks.
-#include <charconv>
+// results with both precision estimates and what they mean) and the plan checks.
 #include <optional>
 
+#include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 #include "calc/verifiche.h"
-#include "picture/testo_ansi.h"
+#include "job/precisioni_commessa.h"
 #include "report/report_parti.h"
 
 namespace pianopre {
@@ -89,10 +89,13 @@ std::vector<voce> voci_camera(const contenuto_report& c) {
 
 std::vector<voce> voci_lavoro(const contenuto_report& c) {
     const caselle_lavoro& k = c.caselle;
+    // The computed base to the centimetre; a locked one as typed.
+    const bool calcolata = !c.lavoro.blocca_base && c.lavoro.fase >= fase_calcolo::piano;
     const QString base =
         c.lavoro.blocca_base
             ? QCoreApplication::translate("report", "%1 (bloccata)").arg(latino(k.base))
-            : latino(k.base);
+        : calcolata ? da_utf8(testo_arrotondato(c.lavoro.presa.base_presa, 2, c.formato))
+                    : latino(k.base);
     return {{QCoreApplication::translate("report", "Scala di restituzione 1:"), latino(k.scala)},
             {QCoreApplication::translate("report", "Larghezza soggetto (m)"), latino(k.larg_sogg)},
             {QCoreApplication::translate("report", "Altezza del soggetto (m)"), latino(k.alt_sogg)},
@@ -103,6 +106,8 @@ std::vector<voce> voci_lavoro(const contenuto_report& c) {
             {QCoreApplication::translate("report", "Base di presa (m)"), base}};
 }
 
+// The results rounded for reading, with their units; the three precisions
+// labelled as the legend under the blocks explains them.
 std::vector<voce> voci_risultati(const contenuto_report& c,
                                  const std::optional<risultato_verifiche>& r) {
     const risultati_mostrati& m = c.risultati;
@@ -111,20 +116,34 @@ std::vector<voce> voci_risultati(const contenuto_report& c,
     const QColor sovrapp =
         calcolato && (p.sovrapp < 60 || p.sovrapp > 90) ? colore_avviso() : Qt::transparent;
     const QColor ingrand = calcolato && p.ingrand > 5.5 ? colore_avviso() : Qt::transparent;
-    QString pixel = QCoreApplication::translate("report", "n/d");
-    if (r && r->sigma_x_mm && r->sigma_z_mm)
-        pixel = da_utf8(numero_fisso(*r->sigma_x_mm, 3, c.formato) + " / " +
-                        numero_fisso(*r->sigma_z_mm, 3, c.formato));
-    return {
+    const auto arrotondato = [&](double x, misura u) {
+        return calcolato ? da_utf8(testo_misura(x, u, c.formato)) : QString();
+    };
+    std::vector<voce> v{
         {QCoreApplication::translate("report", "Numero fotogrammi"), latino(m.num_foto)},
         {QCoreApplication::translate("report", "Numero strisciate"), latino(m.num_strisc)},
-        {QCoreApplication::translate("report", "Inclinazione camera (°)"), latino(m.incl)},
-        {QCoreApplication::translate("report", "Sovrapposizione %"), latino(m.sovrapp), sovrapp},
-        {QCoreApplication::translate("report", "Numero di ingrandimenti"), latino(m.ingrand),
-         ingrand},
-        {QCoreApplication::translate("report", "Precisione X / Z max (mm)"), latino(m.prec_max)},
-        {QCoreApplication::translate("report", "Precisione X / Z min (mm)"), latino(m.prec_std)},
-        {QCoreApplication::translate("report", "Precisione col pixel (mm)"), pixel}};
+        {QCoreApplication::translate("report", "Inclinazione camera"),
+         arrotondato(p.incl, misura::gradi)},
+        {QCoreApplication::translate("report", "Sovrapposizione"),
+         arrotondato(p.sovrapp, misura::percento), sovrapp},
+        {QCoreApplication::translate("report", "Numero di ingrandimenti"),
+         arrotondato(p.ingrand, misura::ingrandimento), ingrand}};
+    for (const precisione_spiegata& s : precisioni_spiegate(c.lavoro, r, c.formato))
+        v.push_back({da_utf8(s.etichetta), da_utf8(s.valore)});
+    return v;
+}
+
+// What each precision means, one line each under the blocks; returns the y below.
+double legenda_precisioni(foglio& f, const contenuto_report& c,
+                          const std::optional<risultato_verifiche>& r, double y) {
+    for (const precisione_spiegata& s : precisioni_spiegate(c.lavoro, r, c.formato)) {
+        f.testo(margine + 1, y + 2.4,
+                QCoreApplication::translate("report", "%1: %2")
+                    .arg(da_utf8(s.etichetta), da_utf8(s.significato)),
+                6.5, false, allinea::sinistra, larghezza_utile - 2);
+        y += 3.1;
+    }
+    return y + 1.5;
 }
 
 QColor colore_verifica(esito_verifica e) {
@@ -148,15 +167,7 @@ QString da_utf8(std::string_view t) {
 }
 
 std::string numero_fisso(double x, int decimali, const formato_regionale& formato) {
-    char buffer[64];
-    const auto r =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimali);
-    if (r.ec != std::errc()) return testo_generale(x, formato);
-    std::string t(buffer, r.ptr);
-    for (char& ch : t)
-        if (ch == '.') ch = formato.decimale;
-    if (t.find_first_not_of("-0,.") == std::string::npos && t[0] == '-') t.erase(0, 1);
-    return t;
+    return testo_arrotondato(x, decimali, formato);
 }
 
 QColor colore_ok() {
@@ -178,16 +189,25 @@ QString titolo_report() {
         "TE.C.L.A. srl - Progetto di presa Stereofotogrammetrico per rilievi Architettonici");
 }
 
+// Project, place and operator on one line, each cut to its share of the
+// width; the job's file and the date under them.
 void disegna_testata(foglio& f, const contenuto_report& c) {
     const double x = margine;
     f.testo(x, 15, titolo_report(), 10.5, true, allinea::sinistra, larghezza_utile);
-    const dati_lavoro& l = c.lavoro.lavoro;
-    // The legend labels carry their own words ("Progetto:", "Localita':").
-    const QString riga = QCoreApplication::translate("report", "Lavoro: %1    Data: %2    %3    %4")
-                             .arg(da_utf8(c.nome_lavoro), da_utf8(c.data),
-                                  da_ansi(l.progetto.pulito()), da_ansi(l.localita.pulito()));
-    f.testo(x, 20.5, riga, 8, false, allinea::sinistra, larghezza_utile);
-    f.linea(x, 22.5, x + larghezza_utile, 22.5, 0.4);
+    const intestazione_lavoro& i = c.lavoro.intestazione;
+    f.testo(x, 20.5, QCoreApplication::translate("report", "Progetto: %1").arg(da_utf8(i.progetto)),
+            8, true, allinea::sinistra, 82);
+    f.testo(x + 84, 20.5,
+            QCoreApplication::translate("report", "Località: %1").arg(da_utf8(i.localita)), 8,
+            false, allinea::sinistra, 56);
+    f.testo(x + 142, 20.5,
+            QCoreApplication::translate("report", "Operatore: %1").arg(da_utf8(i.operatore)), 8,
+            false, allinea::sinistra, larghezza_utile - 142);
+    f.testo(x, 24.5,
+            QCoreApplication::translate("report", "Lavoro: %1    Data: %2")
+                .arg(da_utf8(c.nome_lavoro), da_utf8(c.data)),
+            7.5, false, allinea::sinistra, larghezza_utile);
+    f.linea(x, 26.5, x + larghezza_utile, 26.5, 0.4);
 }
 
 void disegna_piede(foglio& f, int pagina, int pagine) {
@@ -212,7 +232,7 @@ double disegna_dati(foglio& f, const contenuto_report& c, double y) {
            voci_lavoro(c));
     blocco(f, margine + 124, y, larghezza_utile - 124, 36,
            QCoreApplication::translate("report", "Progetto di presa"), voci_risultati(c, r));
-    return y + 4.5 + 8 * riga_dati + 2;
+    return legenda_precisioni(f, c, r, y + 4.5 + 8 * riga_dati + 1);
 }
 
 double disegna_verifiche(foglio& f, const contenuto_report& c, double y) {

@@ -49,11 +49,25 @@ double disegna_dati(foglio& f, const contenuto_report& c, double y);
 // The plan checks with their verdicts; returns the y below them.
 double disegna_verifiche(foglio& f, const contenuto_report& c, double y);
 
-// One view (plan or front) of the scheme of `c` fitted into the box, with what
-// `v` adds (site drawing, control points, red outlines), a scale bar and (plan)
-// a north arrow.
-void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x, double y, double l,
-                   double a, const formato_regionale& formato);
+// One view (plan or front) of the printed plan: what it draws and the shape
+// of the picture that the drawing fills.
+struct vista_report {
+    stato_vista stato;
+    double rapporto = 1;  // width over height, the drawing's margin included
+};
+
+// The job's view, the site drawing under it or not.
+vista_report prepara_vista(const commessa& c, bool fronte, bool con_sito);
+
+// In plan a strip at the right of the frame holds the north arrow.
+inline constexpr double striscia_nord = 12;
+inline constexpr double titolo_vista = 4.5;
+
+// The view's title and its frame in the box l × a mm at (x, y), the title
+// included: the scheme of `c` with what the view adds (site drawing, control
+// points, red outlines) fitted into the frame, a scale bar and (plan) a north arrow.
+void disegna_vista(foglio& f, const commessa& c, const vista_report& v, double x, double y,
+                   double l, double a, const formato_regionale& formato);
 
 // The rows of the two tables that a page shows.
 struct tratto_tabelle {

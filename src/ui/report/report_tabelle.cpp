@@ -1,5 +1,6 @@
 // The station table and the stereo-model table of the printed plan, side by
 // side, a stretch of rows per page, the verdicts coloured.
+#include "base/testo_misure.h"
 #include "report/report_parti.h"
 
 namespace pianopre {
@@ -71,15 +72,17 @@ void tabella_stazioni(foglio& f, const contenuto_report& c, const std::vector<ri
     f.linea(x, y + altezza_riga - 0.2, x + larghezza_stazioni, y + altezza_riga - 0.2, 0.15);
     y += altezza_riga;
     const formato_regionale& k = c.formato;
+    // Places by the rounding rules, units in the column titles.
+    const int metri = regola(misura::metri).decimali, gradi = regola(misura::gradi).decimali;
     for (std::size_t i = da; i < a; ++i, y += altezza_riga) {
         const riga_stazione& r = s[i];
         const QString testi[7] = {da_utf8(r.nome),
-                                  da_utf8(numero_fisso(r.est, 3, k)),
-                                  da_utf8(numero_fisso(r.nord, 3, k)),
-                                  da_utf8(numero_fisso(r.quota, 3, k)),
+                                  da_utf8(numero_fisso(r.est, metri, k)),
+                                  da_utf8(numero_fisso(r.nord, metri, k)),
+                                  da_utf8(numero_fisso(r.quota, metri, k)),
                                   da_utf8(numero_fisso(r.azimut, 4, k)),
-                                  da_utf8(numero_fisso(r.inclinazione, 2, k)),
-                                  da_utf8(numero_fisso(r.altezza, 2, k))};
+                                  da_utf8(numero_fisso(r.inclinazione, gradi, k)),
+                                  da_utf8(numero_fisso(r.altezza, metri, k))};
         riga(f, x, y, colonne_stazioni, testi, false);
     }
 }

@@ -1,12 +1,14 @@
 // The plan and front views of the scheme on the printed plan: the scheme as
-// the window draws it (site drawing lightened under it, control points over
-// it), fitted into a box as vectors, with a scale bar and, in plan, a north arrow.
+// the window draws it (site drawing lightened under it when chosen, control
+// points over it), fitted into a frame as vectors, with a scale bar and, in
+// plan, a north arrow.
 #include <QPainterPath>
 #include <QPen>
 #include <cmath>
 #include <cstdint>
 #include <unordered_set>
 
+#include "job/vista_commessa.h"
 #include "picture/ridis.h"
 #include "picture/testo_ansi.h"
 #include "report/report_parti.h"
@@ -189,29 +191,43 @@ void contorni_rossi(foglio& f, const mappa& m, tipo_vista modo, const stato_vist
     }
 }
 
+// Everything the view draws, where it is drawn.
+misura_vista misura_di(const commessa& c, const stato_vista& v) {
+    misura_vista misura(false);
+    misura.includi(c.disegno.lista_entita, v.origine, trasformazione_sito(v.sito));
+    if (v.sottofondo != nullptr) misura.includi_alzata(*v.sottofondo, v.quota_sottofondo);
+    if (v.punti != nullptr)
+        for (const punto_app& p : v.punti->voci()) misura.includi({p.x, p.y, p.z});
+    return misura;
+}
+
 }  // namespace
+
+vista_report prepara_vista(const commessa& c, bool fronte, bool con_sito) {
+    vista_report v{vista_commessa(c, fronte, false)};
+    if (!con_sito) v.stato.sottofondo = nullptr;
+    const double r = misura_di(c, v.stato).rapporto(fronte);
+    if (std::isfinite(r) && r > 0) v.rapporto = r;
+    return v;
+}
 
 // The scale bar sits on the title line, right-aligned; in plan the north
 // arrow has a strip of its own at the right of the box.
-void disegna_vista(foglio& f, const commessa& c, const stato_vista& v, double x, double y,
+void disegna_vista(foglio& f, const commessa& c, const vista_report& vr, double x, double y,
                    double l_box, double a, const formato_regionale& formato) {
+    const stato_vista& v = vr.stato;
     const bool fronte = v.fronte;
     f.testo(x, y + 3,
             fronte ? QCoreApplication::translate("report", "Prospetto")
                    : QCoreApplication::translate("report", "Pianta"),
             8.5, true);
-    const double y0 = y + 4.5, h = a - 4.5;
+    const double y0 = y + titolo_vista, h = a - titolo_vista;
     f.riquadro(x, y0, l_box, h, 0.25);
-    const double l = fronte ? l_box : l_box - 12;
+    const double l = fronte ? l_box : l_box - striscia_nord;
     const tipo_vista modo = fronte ? tipo_vista::fronte : tipo_vista::pianta;
     const trasformazione_sito sito(v.sito);
     const elenco_entita& lista = c.disegno.lista_entita;
-    misura_vista misura(false);
-    misura.includi(lista, v.origine, sito);
-    if (v.sottofondo != nullptr) misura.includi_alzata(*v.sottofondo, v.quota_sottofondo);
-    if (v.punti != nullptr)
-        for (const punto_app& p : v.punti->voci()) misura.includi({p.x, p.y, p.z});
-    const auto finestra = misura.finestra(fronte, l / h);
+    const auto finestra = misura_di(c, v).finestra(fronte, l / h);
     if (lista.n_entita() == 0 || !finestra) {
         f.testo(x + l / 2, y0 + h / 2,
                 QCoreApplication::translate("report", "Nessuno schema calcolato"), 8, false,
