@@ -17,9 +17,9 @@ namespace pianopre {
 enum class casella_lavoro { focale, larg_neg, alt_neg, alt_sogg, larg_sogg, distanza, scala, base };
 
 inline constexpr casella_lavoro tutte_le_caselle[] = {
-    casella_lavoro::focale,    casella_lavoro::larg_neg, casella_lavoro::alt_neg,
-    casella_lavoro::alt_sogg,  casella_lavoro::larg_sogg, casella_lavoro::distanza,
-    casella_lavoro::scala,     casella_lavoro::base};
+    casella_lavoro::focale,   casella_lavoro::larg_neg,  casella_lavoro::alt_neg,
+    casella_lavoro::alt_sogg, casella_lavoro::larg_sogg, casella_lavoro::distanza,
+    casella_lavoro::scala,    casella_lavoro::base};
 
 const std::string& testo_casella(const caselle_lavoro& caselle, casella_lavoro quale);
 

@@ -58,7 +58,8 @@ QString didascalia_casella(casella_lavoro quale) {
     return QString::fromLatin1(nome);
 }
 
-QString avviso_letture(const std::vector<lettura_dubbia>& dubbie, const formato_regionale& formato) {
+QString avviso_letture(const std::vector<lettura_dubbia>& dubbie,
+                       const formato_regionale& formato) {
     QString avviso = QCoreApplication::translate(
         "segni_caselle", "Queste caselle non contenevano solo un numero e sono state lette così:");
     for (const lettura_dubbia& d : dubbie) {
