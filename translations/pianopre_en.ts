@@ -699,6 +699,25 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     </message>
 </context>
 <context>
+    <name>letture_caselle</name>
+    <message>
+        <source>Errore: la larghezza del soggetto non può essere negativa (%1).</source>
+        <translation>Error: the object width cannot be negative (%1).</translation>
+    </message>
+    <message>
+        <source>Errore: l&apos;altezza del soggetto non può essere negativa (%1).</source>
+        <translation>Error: the object height cannot be negative (%1).</translation>
+    </message>
+    <message>
+        <source>Errore: la distanza di presa non può essere negativa (%1).</source>
+        <translation>Error: the shooting distance cannot be negative (%1).</translation>
+    </message>
+    <message>
+        <source>Errore: la scala di restituzione non può essere negativa (%1).</source>
+        <translation>Error: the restitution scale cannot be negative (%1).</translation>
+    </message>
+</context>
+<context>
     <name>messaggi_file</name>
     <message>
         <source>Errore: impossibile salvare il file: %1</source>
@@ -1724,6 +1743,21 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>Errore: impossibile salvare il file: %1</source>
         <translation>Error: cannot save the file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>segni_caselle</name>
+    <message>
+        <source>Queste caselle non contenevano solo un numero e sono state lette così:</source>
+        <translation>These boxes did not hold just a number and were read as follows:</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; letto come %3</source>
+        <translation>%1: &quot;%2&quot; read as %3</translation>
+    </message>
+    <message>
+        <source>Letto come %1</source>
+        <translation>Read as %1</translation>
     </message>
 </context>
 <context>

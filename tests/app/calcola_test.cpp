@@ -129,6 +129,10 @@ TEST(Calcola, MessaggiDiErroreERecordIntatti) {
          "Errore 11: Divisione per zero. Controllare i dati inseriti"},
         {&controlli_principali::casella_larg_sogg, "2,5 m",
          "Errore 13: Tipo di dato errato. Controllare il separatore decimale (virgola o punto)."},
+        {&controlli_principali::casella_larg_sogg, "-30",
+         "Errore: la larghezza del soggetto non può essere negativa (-30)."},
+        {&controlli_principali::casella_scala, "-50",
+         "Errore: la scala di restituzione non può essere negativa (-50)."},
     };
     for (const auto& c : casi) {
         banco_finestra b;

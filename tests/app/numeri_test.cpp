@@ -156,3 +156,45 @@ TEST(NumeroEsatto, SoloNumeriInteri) {
 
 }  // namespace
 }  // namespace pianopre
+
+namespace pianopre {
+namespace {
+
+// Which box texts are wholly a number of the regional form: the others are
+// read leniently and marked. Blank boxes are empty, not misread; a point or a
+// comma decimal is a number in both formats unless the regional form reads it
+// as a grouping ("1.000" in Italian); letters, inner blanks, "&H", "D"
+// exponents and rejected texts are not numbers.
+TEST(NumeroCompleto, FormeRegionali) {
+    const struct {
+        const char* testo;
+        bool italiano;
+        bool inglese;
+    } casi[] = {
+        {"", true, true},         {" \t", true, true},       {"30", true, true},
+        {" 30 ", true, true},     {"3,5", true, true},       {"3.5", true, true},
+        {"-3,5", true, true},     {"+3", true, true},        {",5", true, true},
+        {"5.", true, true},       {"12.50", true, true},     {"1e3", true, true},
+        {"1E+3", true, true},     {"1,5E+20", true, true},   {"1.000", false, true},
+        {"1,000", true, false},   {"1.234,5", false, false}, {"1.234.567", false, false},
+        {"trenta", false, false}, {"3O", false, false},      {"12abc", false, false},
+        {"1 2", false, false},    {"- 3", false, false},     {"1e", false, false},
+        {"2D2", false, false},    {"-", false, false},       {".", false, false},
+        {"&H10", false, false},   {"nan", false, false},     {"2,5 m", false, false},
+        {"1e309", false, false},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(numero_completo(c.testo, formato_regionale::italiano()), c.italiano)
+            << '"' << c.testo << '"';
+        EXPECT_EQ(numero_completo(c.testo, formato_regionale::inglese()), c.inglese)
+            << '"' << c.testo << '"';
+    }
+    // A blank is the grouping of some formats: there "1 234" is one number.
+    const formato_regionale francese{',', ' '};
+    EXPECT_TRUE(numero_completo("1 234", francese));
+    EXPECT_TRUE(numero_completo("1 234,5", francese));
+    EXPECT_FALSE(numero_completo("1 23", francese));
+}
+
+}  // namespace
+}  // namespace pianopre

@@ -3,6 +3,7 @@
 import csv
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -33,6 +34,26 @@ def verifica(condizione, cosa):
 def righe(testo):
     return dict(r.split(": ", 1) for r in testo.splitlines())
 
+
+# Outside a desktop session nothing sets XDG_RUNTIME_DIR: a run that went well
+# writes nothing on standard error all the same, and leaves nothing behind.
+sotto_tmp = tempfile.mkdtemp(prefix="pianopre-tmp-")
+ambiente.pop("XDG_RUNTIME_DIR", None)
+ambiente["TMPDIR"] = sotto_tmp
+rc, out, err = esegui("--calcola", digitale)
+verifica(rc == 0 and out and err == "", f"pulito: {rc} {err}")
+rc, out, err = esegui("--calcola", digitale, "--json", "--lingua", "en")
+verifica(rc == 0 and out and err == "", f"pulito json: {rc} {err}")
+verifica(os.listdir(sotto_tmp) == [], f"runtime rimasto: {os.listdir(sotto_tmp)}")
+# Qt's own warnings still come through: a runtime folder open to others.
+aperta = os.path.join(sotto_tmp, "aperta")
+os.mkdir(aperta)
+os.chmod(aperta, 0o755)
+ambiente["XDG_RUNTIME_DIR"] = aperta
+rc, out, err = esegui("--calcola", digitale)
+verifica(rc == 0 and "QStandardPaths" in err and aperta in err, f"avviso di Qt: {rc} {err}")
+del ambiente["XDG_RUNTIME_DIR"], ambiente["TMPDIR"]
+shutil.rmtree(sotto_tmp)
 
 # Text: the window's results rounded for reading, with their units and the
 # regional decimal mark; the JSON's full values round to them.
@@ -117,6 +138,44 @@ with tempfile.TemporaryDirectory() as d:
     rc, out, _ = esegui("--calcola", con_dati, "--json")
     verifica(json.loads(out).get("intestazione") ==
              {"progetto": "Palazzo è", "localita": "", "operatore": "Anna"}, f"intestazione: {out}")
+
+    # Boxes read leniently: the plan as before, each box named once on standard error.
+    def lavoro_con(nome, **caselle):
+        modificato = json.loads(json.dumps(lavoro))
+        modificato["caselle"].update(caselle)
+        percorso = os.path.join(d, nome)
+        with open(percorso, "w", encoding="utf-8") as f:
+            json.dump(modificato, f)
+        return percorso
+
+    _, pulito, _ = esegui("--calcola", digitale)
+    with open(digitale, encoding="utf-8") as f:
+        lavoro = json.load(f)
+    rc, out, err = esegui("--calcola", lavoro_con("lettere.pianopre", txt_foc="35 mm",
+                                                  txt_altezza_sogg="12m"))
+    verifica(rc == 0 and out == pulito, f"lettere: {rc} {err}")
+    verifica(err == "Queste caselle non contenevano solo un numero e sono state lette così:\n"
+                    "Lunghezza focale (mm): \"35 mm\" letto come 35\n"
+                    "Altezza del soggetto: \"12m\" letto come 12\n", f"lettere: {err}")
+    rc, out, err = esegui("--calcola", lavoro_con("trenta.pianopre", Txt_Larg_sogg="trenta"),
+                          "--lingua", "en")
+    verifica(rc == 0 and err == "These boxes did not hold just a number and were read as "
+                                "follows:\nObject width: \"trenta\" read as 0\n", f"trenta: {err}")
+    # A negative size: its message instead of a plan; zero as always.
+    for campo, valore, parole in (("Txt_Larg_sogg", "-30", "la larghezza del soggetto"),
+                                  ("txt_spazio", "-8,5", "la distanza di presa"),
+                                  ("txt_Scala", "-50", "la scala di restituzione"),
+                                  ("txt_altezza_sogg", "-1", "l'altezza del soggetto")):
+        rc, out, err = esegui("--calcola", lavoro_con("negativo.pianopre", **{campo: valore}),
+                              lingua="it_IT.UTF-8")
+        verifica(rc == 1 and out == "" and
+                 err == f"Errore: {parole} non può essere negativa ({valore}).\n",
+                 f"negativo {campo}: {rc} {out} {err}")
+    rc, out, err = esegui("--calcola", lavoro_con("zero.pianopre", Txt_Larg_sogg="0"))
+    verifica(rc == 0 and err == "", f"larghezza zero: {rc} {err}")
+    rc, out, err = esegui("--calcola", lavoro_con("zero.pianopre", txt_Scala="0"))
+    verifica(rc == 1 and err.startswith("Errore 11:"), f"scala zero: {rc} {err}")
+
     rc, _, err = esegui("--calcola", os.path.join(d, "manca.pianopre"))
     verifica(rc == 1 and "manca.pianopre" in err, f"lavoro mancante: {rc} {err}")
 for riga in (["--bogus"], ["--calcola"], ["--dxf", "a.dxf"], ["a.dxf", "b.dxf"],

@@ -3,6 +3,7 @@
 
 #include "base/numeri.h"
 #include "calc/presa.h"
+#include "job/letture_caselle.h"
 #include "scheme/schema.h"
 
 namespace pianopre {
@@ -29,6 +30,7 @@ void calcola_commessa(commessa& c, const caselle_lavoro& caselle, formato_region
     dati_lavoro lav;
     dati_presa pre;
     leggi_caselle(caselle, formato, cam, lav);
+    controlla_negativi(lav, formato);
     if (lav.base == 0) c.blocca_base = false;
     calcola_presa(cam, lav, pre, c.blocca_base ? 1 : 0);
     c.camera = cam;

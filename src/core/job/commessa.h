@@ -64,7 +64,9 @@ struct commessa {
 // computes the plan and both precision estimates, empties the lists and builds
 // the scheme with its two legend labels. A numbered error stops it where it
 // happens: the records and estimates before that step keep their new values,
-// those after it their old ones, and `fase` says which step was reached.
+// those after it their old ones, and `fase` says which step was reached. A
+// negative object size, distance or scale is refused before the records change
+// (dato_negativo, job/letture_caselle.h).
 void calcola_commessa(commessa& c, const caselle_lavoro& caselle, formato_regionale formato);
 
 // The last step alone: empties the entity and layer lists and builds the

@@ -9,8 +9,10 @@
 
 #include "app/comandi_bmp.h"
 #include "app/messaggio_errore.h"
+#include "app/segni_caselle.h"
 #include "base/errori.h"
 #include "base/testo_numeri.h"
+#include "job/letture_caselle.h"
 
 namespace pianopre {
 
@@ -60,22 +62,61 @@ comandi_calcolo::comandi_calcolo(commessa& lavoro, servizi_utente& servizi,
 void comandi_calcolo::calcola() {
     commessa_.blocca_base = c_.blocca_base->checkState() == Qt::Checked;
     commessa_.metrica = c_.metrica->checkState() != Qt::Unchecked;
-    int numero = numero_errore([&] { calcola_commessa(commessa_, leggi_caselle(), formato_); });
+    const caselle_lavoro caselle = leggi_caselle();
+    QString rifiutato;
+    int numero = numero_errore([&] {
+        try {
+            calcola_commessa(commessa_, caselle, formato_);
+        } catch (const dato_negativo& e) {
+            rifiutato = QString::fromStdString(e.what());
+        }
+    });
     if (!commessa_.blocca_base && c_.blocca_base->isChecked()) c_.blocca_base->setChecked(false);
     const int mostrando = numero_errore([&] {
         scrivi_risultati();
         if (commessa_.fase == fase_calcolo::schema) mostra_schema();
     });
     if (mostrando != 0) numero = mostrando;
-    piano_valido_ = numero == 0;
+    piano_valido_ = numero == 0 && rifiutato.isEmpty();
+    const std::vector<lettura_dubbia> dubbie = letture_dubbie(caselle, formato_);
+    segna_caselle(caselle, dubbie);
     calcolato_();
     collegamenti_.aggiorna_stazioni();
-    if (numero != 0) {
+    if (numero != 0 || !rifiutato.isEmpty()) {
         servizi_.beep();
-        servizi_.messaggio(messaggio_errore(numero));
+        servizi_.messaggio(numero != 0 ? messaggio_errore(numero) : rifiutato);
     }
+    if (!dubbie.empty()) servizi_.messaggio(avviso_letture(dubbie, formato_));
     // A failed rebuild may have left the list empty or partial.
     aggiorna_esportazione(commessa_.disegno);
+}
+
+void comandi_calcolo::dimentica() {
+    piano_valido_.reset();
+    for (QLineEdit* casella : caselle_ingresso()) togli_segno(casella);
+}
+
+std::array<QLineEdit*, 8> comandi_calcolo::caselle_ingresso() const {
+    return {c_.casella_focale,    c_.casella_larg_neg, c_.casella_alt_neg, c_.casella_alt_sogg,
+            c_.casella_larg_sogg, c_.casella_distanza, c_.casella_scala,   c_.casella_base};
+}
+
+// A box is marked while it still holds the text read leniently; one the
+// calculation wrote a number into (the base) or read as a number is not.
+void comandi_calcolo::segna_caselle(const caselle_lavoro& lette,
+                                    const std::vector<lettura_dubbia>& dubbie) {
+    const auto caselle = caselle_ingresso();
+    for (std::size_t i = 0; i < caselle.size(); ++i) {
+        const casella_lavoro quale = tutte_le_caselle[i];
+        const lettura_dubbia* dubbia = nullptr;
+        for (const lettura_dubbia& d : dubbie)
+            if (d.casella == quale) dubbia = &d;
+        if (dubbia != nullptr && testo(caselle[i]) == testo_casella(lette, quale))
+            segna_casella(caselle[i],
+                          QString::fromStdString(testo_generale(dubbia->valore, formato_)));
+        else
+            togli_segno(caselle[i]);
+    }
 }
 
 caselle_lavoro comandi_calcolo::leggi_caselle() const {

@@ -3,8 +3,12 @@
 // with the file named on the command line when there is one. The language of
 // the texts is set before the first text is made.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <iostream>
+#include <memory>
 
 #include "app/finestra_principale.h"
 #include "app/regionale_qt.h"
@@ -22,6 +26,17 @@ void prepara(QCoreApplication& app, const riga_comando& riga) {
     QCoreApplication::setApplicationName("pianopre");
     installa_lingua(
         app, lingua_scelta(riga.lingua_testi, lingua_salvata(), QLocale::system().uiLanguages()));
+}
+
+// Outside a desktop session nothing sets XDG_RUNTIME_DIR, and Qt looks into it
+// as it starts (for a sandbox's marker), warning on every run that it is
+// missing. A private runtime folder of this run, removed at its end, answers.
+std::unique_ptr<QTemporaryDir> cartella_runtime() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return nullptr;
+    auto cartella = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pianopre-runtime-XXXXXX");
+    if (!cartella->isValid()) return nullptr;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(cartella->path()));
+    return cartella;
 }
 
 int finestra(int argc, char* argv[], const riga_comando& riga) {
@@ -60,6 +75,7 @@ int main(int argc, char* argv[]) {
         case richiesta::errata:
             return testo(argc, argv, argomenti, riga);
         case richiesta::calcola: {
+            const auto runtime = cartella_runtime();
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QApplication app(argc, argv);
             prepara(app, riga);
@@ -68,5 +84,6 @@ int main(int argc, char* argv[]) {
         case richiesta::finestra:
             break;
     }
+    const auto runtime = cartella_runtime();
     return finestra(argc, argv, riga);
 }

@@ -13,11 +13,13 @@
 
 #include "app/messaggio_errore.h"
 #include "app/riga_comando.h"
+#include "app/segni_caselle.h"
 #include "base/testo_numeri.h"
 #include "common/layout_principale_widget.h"
 #include "common/percorsi.h"
 #include "exchange/file_scambio.h"
 #include "job/file_lavoro.h"
+#include "job/letture_caselle.h"
 #include "job/risultati_uscita.h"
 #include "job/stazioni_commessa.h"
 #include "job/vista_commessa.h"
@@ -91,19 +93,23 @@ caselle_lavoro leggi_lavoro(const QString& nome, commessa& c, std::ostream& erro
     return caselle_da_file(d);
 }
 
+// The calculation's error, then the boxes read leniently, as the window tells them.
 void calcola(commessa& c, const caselle_lavoro& caselle, const formato_regionale& formato,
              std::ostream& errori) {
-    int numero = 0;
+    std::string problema;
     try {
         calcola_commessa(c, caselle, formato);
+    } catch (const dato_negativo& e) {
+        problema = e.what();
     } catch (const errore& e) {
-        numero = e.numero();
+        problema = utf8(messaggio_errore(e.numero()));
     } catch (const std::bad_alloc&) {
-        numero = err_memoria;
+        problema = utf8(messaggio_errore(err_memoria));
     }
-    if (numero == 0) return;
-    errori << utf8(messaggio_errore(numero)) << '\n';
-    throw fallito{};
+    if (!problema.empty()) errori << problema << '\n';
+    const std::vector<lettura_dubbia> dubbie = letture_dubbie(caselle, formato);
+    if (!dubbie.empty()) errori << utf8(avviso_letture(dubbie, formato)) << '\n';
+    if (!problema.empty()) throw fallito{};
 }
 
 void stampa(const commessa& c, bool json, const formato_regionale& formato, std::ostream& uscita,
