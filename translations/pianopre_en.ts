@@ -1173,6 +1173,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Dimensione del pixel non nota: scegliere una fotocamera (Lavoro &gt; Fotocamera...).</source>
         <translation>Pixel size unknown: choose a camera (Job &gt; Camera...).</translation>
     </message>
+    <message>
+        <source>Altezza massima della camera (m):</source>
+        <translation>Max. camera height (m):</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::tabella_modelli_qt</name>
@@ -1181,20 +1185,48 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <translation>Model</translation>
     </message>
     <message>
-        <source>Lungo la facciata (m)</source>
-        <translation>Along the façade (m)</translation>
-    </message>
-    <message>
-        <source>In altezza (m)</source>
-        <translation>In height (m)</translation>
-    </message>
-    <message>
         <source>Punti di appoggio</source>
         <translation>Control points</translation>
     </message>
     <message>
         <source>Esito</source>
         <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Distanze lungo la facciata dal suo angolo A</source>
+        <translation>Distances along the façade from its corner A</translation>
+    </message>
+    <message>
+        <source>Altezze sopra il piede della facciata</source>
+        <translation>Heights above the foot of the façade</translation>
+    </message>
+    <message>
+        <source>Coordinate del sito: Est / Nord / Quota</source>
+        <translation>Site coordinates: East / North / Height</translation>
+    </message>
+    <message>
+        <source>Dall&apos;angolo A (m)</source>
+        <translation>From corner A (m)</translation>
+    </message>
+    <message>
+        <source>Altezza da terra (m)</source>
+        <translation>Height above ground (m)</translation>
+    </message>
+    <message>
+        <source>In basso lato A (E / N / Q)</source>
+        <translation>Bottom, A side (E / N / H)</translation>
+    </message>
+    <message>
+        <source>In alto lato A (E / N / Q)</source>
+        <translation>Top, A side (E / N / H)</translation>
+    </message>
+    <message>
+        <source>In alto lato opposto (E / N / Q)</source>
+        <translation>Top, far side (E / N / H)</translation>
+    </message>
+    <message>
+        <source>In basso lato opposto (E / N / Q)</source>
+        <translation>Bottom, far side (E / N / H)</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1937,34 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>Errore: le verifiche danno valori fuori scala: controllare i dati e le impostazioni.</source>
         <translation>Error: the checks give values out of range: check the data and the settings.</translation>
+    </message>
+    <message>
+        <source>Altezza camera, striscia %1</source>
+        <translation>Camera height, strip %1</translation>
+    </message>
+    <message>
+        <source>h = h camera + (n − 1) · %1 · altezza coperta, sopra il piede della facciata</source>
+        <translation>h = camera h + (n − 1) · %1 · coverage height, above the façade&apos;s foot</translation>
+    </message>
+    <message>
+        <source>Attenzione: serve un&apos;asta, un cestello o un drone</source>
+        <translation>Warning: needs a pole, a lift or a drone</translation>
+    </message>
+    <message>
+        <source>serve un&apos;asta, un cestello o un drone</source>
+        <translation>needs a pole, a lift or a drone</translation>
+    </message>
+    <message>
+        <source>Altezza camera, strisce %1–%2</source>
+        <translation>Camera height, strips %1–%2</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>l&apos;altezza massima della camera</source>
+        <translation>the maximum camera height</translation>
     </message>
 </context>
 <context>
