@@ -11,6 +11,7 @@
 #include "dialogs/fotocamere_dialogo.h"
 #include "dialogs/verifiche_finestra.h"
 #include "support/banco_finestra.h"
+#include "support/cartella_temporanea.h"
 #include "support/modale.h"
 
 namespace pianopre {
@@ -223,7 +224,7 @@ TEST(Verifiche, SegueIlCalcoloEGliErrori) {
         EXPECT_FALSE(v->tabella->item(r, 0)->toolTip().isEmpty());
         EXPECT_FALSE(v->tabella->item(r, 1)->text().contains("nan"));
     }
-    EXPECT_EQ(esiti.count("OK"), 3) << esiti.join(',').toStdString();
+    EXPECT_EQ(esiti.count("OK"), 4) << esiti.join(',').toStdString();  // the strip's camera too
     // Under the table both estimates, each labelled, the classic one as the
     // main window's boxes hold it, rounded.
     const QStringList precisioni = v->precisioni->text().split('\n');
@@ -250,6 +251,53 @@ TEST(Verifiche, SegueIlCalcoloEGliErrori) {
     EXPECT_EQ(v->tabella->rowCount(), 0);
     EXPECT_TRUE(v->precisioni->text().isEmpty());
     EXPECT_TRUE(v->stato->text().contains("non è riuscito"));
+}
+
+// The 24 mm example's two strips (cameras at 1,5 and 10,43 m) against the
+// highest camera held by hand, a setting kept with the job.
+TEST(Verifiche, AltezzaMassimaDellaCameraConIlLavoro) {
+    prova::cartella_temporanea cartella;
+    const QString file = QString::fromStdString((cartella / "alto.pianopre").string());
+    banco_finestra b;
+    const char* caselle[] = {"24", "35,7", "23,8", "14", "30", "10", "50", ""};
+    QLineEdit* const ordine[] = {b.c.casella_focale,   b.c.casella_larg_neg,  b.c.casella_alt_neg,
+                                 b.c.casella_alt_sogg, b.c.casella_larg_sogg, b.c.casella_distanza,
+                                 b.c.casella_scala,    b.c.casella_base};
+    for (std::size_t i = 0; i < 8; ++i) ordine[i]->setText(caselle[i]);
+    b.lavoro.sensore = {"", 9504, 6336, 0};
+    b.calcola();
+    b.finestra.findChild<QAction*>("azione_verifiche")->trigger();
+    auto* v = b.finestra.findChild<finestra_verifiche*>();
+    ASSERT_NE(v, nullptr);
+    // Strip rows follow the eight checks: name, value, limit, verdict.
+    const auto riga = [](finestra_verifiche* w, int r) {
+        QStringList t;
+        for (int c = 0; c < 4; ++c) t << w->tabella->item(r, c)->text();
+        return t.join(" | ");
+    };
+    ASSERT_EQ(v->tabella->rowCount(), 10);
+    EXPECT_EQ(v->impostazioni[6]->text(), "1,5");
+    EXPECT_EQ(riga(v, 8), "Altezza camera, striscia 1 | 1,5 m | ≤ 1,5 m | OK");
+    EXPECT_EQ(riga(v, 9),
+              "Altezza camera, striscia 2 | 10,43 m | ≤ 1,5 m | "
+              "Attenzione: serve un'asta, un cestello o un drone");
+
+    v->impostazioni[6]->setText("11");
+    emit v->impostazioni[6]->editingFinished();
+    EXPECT_EQ(b.lavoro.verifiche.altezza_max_camera_m, 11);
+    EXPECT_TRUE(riga(v, 9).endsWith("| ≤ 11 m | OK")) << riga(v, 9).toStdString();
+    b.servizi.file.push_back(file);
+    b.finestra.findChild<QAction*>("azione_salva_lavoro")->trigger();
+
+    banco_finestra altro;
+    altro.finestra.apri_file(file);
+    EXPECT_EQ(altro.lavoro.verifiche.altezza_max_camera_m, 11);
+    altro.finestra.findChild<QAction*>("azione_verifiche")->trigger();
+    auto* w = altro.finestra.findChild<finestra_verifiche*>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->impostazioni[6]->text(), "11");
+    ASSERT_EQ(w->tabella->rowCount(), 10);
+    EXPECT_TRUE(riga(w, 9).endsWith("| ≤ 11 m | OK")) << riga(w, 9).toStdString();
 }
 
 }  // namespace

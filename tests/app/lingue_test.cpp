@@ -260,7 +260,7 @@ testi leggi_tutto(const QString& cartella) {
 // Numbers, file names and addresses are the same in any language.
 bool uguale_ammesso(const QString& testo) {
     static const QRegularExpression lettera("\\p{L}"), nome_file("^\\S+[.@]\\S+$"),
-        misura("^[-+]?\\d[\\d.,]*( / \\d[\\d.,]*)? (m|mm|px|µm)$");
+        misura("^(≤ )?[-+]?\\d[\\d.,]*( / \\d[\\d.,]*)? (m|mm|px|µm)$");
     return uguali.contains(QString(testo).remove('&')) || !lettera.match(testo).hasMatch() ||
            nome_file.match(testo).hasMatch() || misura.match(testo).hasMatch();
 }

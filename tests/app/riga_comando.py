@@ -89,6 +89,7 @@ verifica(j["verifiche"]["pixel_mm"] is None and j["verifiche"]["sigma_x_mm"] is 
 cinque = lambda x: (" %.7g" % x)[:5]
 verifica([cinque(x) for x in j["precisione_std"]] == [" 11.2", " 29.0"], f"std: {j}")
 verifica(len(j["stazioni"]) == 9 and len(j["modelli"]) == 8, "stazioni e modelli")
+verifica(j["modelli"][0]["angoli_sito"] is None, "senza collocazione niente angoli del sito")
 
 rc, out, _ = esegui("--calcola", digitale, "--json")
 j = json.loads(out)
@@ -98,6 +99,17 @@ verifica(set(v["esiti"].values()) <= {"OK", "Attenzione", "Non soddisfatto"}, f"
 s = j["stazioni"]
 verifica(s[0]["nome"] == "S1-01" and len(s) == j["num_foto"], f"{s[:1]}")
 verifica(j["modelli"][0]["stazioni"] == ["S1-01", "S1-02"], f"modelli: {j['modelli'][:1]}")
+# Each strip's camera above the ground, 0,9 coverage heights apart, against 1,5 m by hand.
+h = [x["altezza_camera_m"] for x in v["strisce"]]
+verifica(len(h) == j["num_strisc"] and h[0] == 1.5, f"strisce: {v['strisce']}")
+verifica(all(abs(b - a - 0.9 * j["alt_cop"]) < 1e-12 for a, b in zip(h, h[1:])), f"salti: {h}")
+verifica([x["esito"] for x in v["strisce"][:2]] == ["OK", "Attenzione"], f"{v['strisce']}")
+# The first model from corner A, its first corner on the site where A stands (1000, 2000, 50).
+m = j["modelli"][0]
+verifica(abs(m["da_a_m"][0]) < 1e-9 and m["altezza_m"][0] < 0, f"modello: {m}")
+angolo = m["angoli_sito"][0]
+verifica(abs(angolo[0] - 1000) < 1e-9 and abs(angolo[1] - 2000) < 1e-9 and
+         abs(angolo[2] - 50 - m["altezza_m"][0]) < 1e-9, f"angolo: {angolo}")
 
 # Files, each as its menu command writes it.
 with tempfile.TemporaryDirectory() as d:

@@ -118,5 +118,36 @@ TEST(Stazioni, ReportPdfDelPiano) {
     EXPECT_EQ(vuoto.servizi.eventi.filter("salva:").size(), 0);
 }
 
+// The models of the 24 mm example as a surveyor reads them: from corner A along
+// the façade, above the ground; placed, the corners in site coordinates too.
+// Coverage 14,875 x 9,91667 m: the first model spans 0 to 12,375 m and
+// 1,5 ∓ 4,95833 m; the second strip's camera stands 8,925 m higher.
+TEST(Stazioni, ModelliDallAngoloA) {
+    banco_finestra b;
+    const char* caselle[] = {"24", "35,7", "23,8", "14", "30", "10", "50", ""};
+    QLineEdit* const ordine[] = {b.c.casella_focale,   b.c.casella_larg_neg,  b.c.casella_alt_neg,
+                                 b.c.casella_alt_sogg, b.c.casella_larg_sogg, b.c.casella_distanza,
+                                 b.c.casella_scala,    b.c.casella_base};
+    for (std::size_t i = 0; i < 8; ++i) ordine[i]->setText(caselle[i]);
+    b.calcola();
+    b.finestra.findChild<QAction*>("azione_stazioni")->trigger();
+    auto* f = b.finestra.findChild<finestra_stazioni*>();
+    ASSERT_NE(f, nullptr);
+    const auto cella = [&](int r, int c) { return f->modelli->index(r, c).data().toString(); };
+    ASSERT_EQ(f->modelli->rowCount(), 18);
+    EXPECT_EQ(f->modelli->columnCount(), 5);  // not placed: no site corners
+    EXPECT_EQ(cella(0, 1), "0,00 ÷ 12,38");
+    EXPECT_EQ(cella(9, 2), "5,47 ÷ 15,38");
+    EXPECT_EQ(f->modelli->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+              "Dall'angolo A (m)");
+
+    // Placed with the façade along North from A = (1000, 2000, 50).
+    b.lavoro.sito = {1000, 2000, 50, 0, unita_angolo::gradi};
+    b.calcola();
+    ASSERT_EQ(f->modelli->columnCount(), 9);
+    EXPECT_EQ(cella(0, 5), "1000,00 / 2000,00 / 46,54");
+    EXPECT_EQ(cella(9, 7), "1000,00 / 2012,38 / 65,38");
+}
+
 }  // namespace
 }  // namespace pianopre

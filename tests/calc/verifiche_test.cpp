@@ -215,7 +215,7 @@ TEST(Verifiche, ProfonditaDiCampoAiLimiti) {
     imp.profondita_rilievo_m = 7.5;  // N min 153: no aperture of the series
     r = verifica(c, s, imp);
     EXPECT_FALSE(r.n_consigliato.has_value());
-    EXPECT_EQ(righe_verifiche(r, imp, formato_regionale::italiano()).back().valore.substr(0, 10),
+    EXPECT_EQ(righe_verifiche(r, imp, formato_regionale::italiano())[7].valore.substr(0, 10),
               "oltre f/32");
 
     imp.profondita_rilievo_m = 8;  // the relief reaches the camera
@@ -296,7 +296,8 @@ TEST(Verifiche, ImpostazioniNulleONegativeDannoUnMessaggio) {
                                                &impostazioni_verifiche::precisione_px,
                                                &impostazioni_verifiche::circolo_confusione_px,
                                                &impostazioni_verifiche::lunghezza_onda_mm,
-                                               &impostazioni_verifiche::profondita_rilievo_m};
+                                               &impostazioni_verifiche::profondita_rilievo_m,
+                                               &impostazioni_verifiche::altezza_max_camera_m};
     for (auto campo : campi) {
         for (const double x : {0.0, -1.0, nan}) {
             impostazioni_verifiche imp;
@@ -330,7 +331,7 @@ TEST(Verifiche, RigheInItaliano) {
     const risultato_verifiche r =
         verifica(piano(prova::caselle_esempio()), {"", 6000, 6000, 0}, imp);
     const auto righe = righe_verifiche(r, imp, formato_regionale::italiano());
-    ASSERT_EQ(righe.size(), 8u);
+    ASSERT_EQ(righe.size(), 9u);  // eight checks and the single strip's camera height
     EXPECT_EQ(righe[0].valore, "10,00 µm");
     EXPECT_EQ(righe[2].valore, "1,03 mm verticale, 1,01 mm orizzontale");
     EXPECT_EQ(righe[2].testo_esito, "OK");
@@ -347,6 +348,60 @@ TEST(Verifiche, RigheInItaliano) {
     EXPECT_EQ(senza_pixel[2].testo_esito, "n/d");
     EXPECT_EQ(testo_esito(esito::non_soddisfatto), "Non soddisfatto");
     EXPECT_EQ(testo_esito(esito::attenzione), "Attenzione");
+}
+
+// The 24 mm example: façade 30 x 14 m, 10 m free in front of it (a 12 m street),
+// 1:50, sensor 35,7 x 23,8 mm with 9504 px, 24 mm lens. Coverage height
+// 23,8 mm · 10 m / 24 mm = 9,91667 m, so two strips; the second camera stands
+// 0,9 · 9,91667 = 8,925 m above the first: 1,5 m and 10,425 m.
+TEST(Verifiche, AltezzaDellaCameraPerStriscia) {
+    const pianificato c = piano({"24", "35,7", "23,8", "14", "30", "10", "50", ""});
+    ASSERT_EQ(c.presa.num_strisc, 2);
+    const struct {
+        double massima;
+        esito prima, seconda;
+        const char* testo_seconda;
+    } casi[] = {
+        {1.5, esito::ok, esito::attenzione, "Attenzione: serve un'asta, un cestello o un drone"},
+        {1.49, esito::attenzione, esito::attenzione,
+         "Attenzione: serve un'asta, un cestello o un drone"},
+        {10.425, esito::ok, esito::ok, "OK"},
+    };
+    for (const auto& caso : casi) {
+        impostazioni_verifiche imp;
+        imp.altezza_max_camera_m = caso.massima;
+        const risultato_verifiche r = verifica(c, {"", 9504, 6336, 0}, imp);
+        ASSERT_EQ(r.strisce.size(), 2u);
+        EXPECT_NEAR(r.strisce[0].altezza_m, 1.5, 1e-12);
+        EXPECT_NEAR(r.strisce[1].altezza_m, 1.5 + 0.9 * 23.8 * 10 / 24, 1e-12);
+        EXPECT_EQ(r.strisce[0].esito, caso.prima) << caso.massima;
+        EXPECT_EQ(r.strisce[1].esito, caso.seconda) << caso.massima;
+        const auto righe = righe_verifiche(r, imp, formato_regionale::italiano());
+        ASSERT_EQ(righe.size(), 10u);
+        EXPECT_EQ(righe[8].nome, "Altezza camera, striscia 1");
+        EXPECT_EQ(righe[8].valore, "1,5 m");
+        EXPECT_EQ(righe[9].nome, "Altezza camera, striscia 2");
+        EXPECT_EQ(righe[9].valore, "10,43 m");
+        EXPECT_EQ(righe[9].testo_esito, caso.testo_seconda);
+        EXPECT_EQ(righe[9].esito, caso.seconda);
+    }
+    const auto righe =
+        righe_verifiche(verifica(c, {"", 9504, 6336, 0}), {}, formato_regionale::italiano());
+    EXPECT_EQ(righe[8].limite, "≤ 1,5 m");
+    EXPECT_EQ(righe[8].testo_esito, "OK");
+
+    // Past the limit of rows the higher strips share one, with the highest's verdict.
+    const pianificato torre = piano({"24", "35,7", "23,8", "60", "30", "10", "50", ""});
+    const risultato_verifiche alta = verifica(torre, {"", 9504, 6336, 0});
+    ASSERT_EQ(alta.strisce.size(), 7u);  // (60 - 4,958 - 1,5 + 4,958 / 12) / 9,917 + 1,5 = 6,94
+    const auto compatte = righe_verifiche(alta, {}, formato_regionale::italiano(), 3);
+    ASSERT_EQ(compatte.size(), 11u);
+    EXPECT_EQ(compatte[9].valore, "10,43 m");
+    EXPECT_EQ(compatte[10].nome, "Altezza camera, strisce 3–7");
+    EXPECT_EQ(compatte[10].valore, "da 19,35 m a 55,05 m");  // 1,5 + 2 · 8,925 and + 6 · 8,925
+    EXPECT_EQ(compatte[10].esito, esito::attenzione);
+    EXPECT_EQ(righe_verifiche(alta, {}, formato_regionale::italiano()).size(),
+              8 + alta.strisce.size());
 }
 
 }  // namespace

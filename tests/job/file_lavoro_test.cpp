@@ -32,7 +32,7 @@ protected:
         d.metrica = true;
         d.blocca_base = true;
         d.sensore = {"Mia \"reflex\" è", 9504, 6336, 12.5};
-        d.verifiche = {0.2, 4, 0.3, 1.5, 0.0006, 0};
+        d.verifiche = {0.2, 4, 0.3, 1.5, 0.0006, 0, 4.25};
         d.sito = {1000.25, -2000.5, 50.125, 33.3, unita_angolo::gon};
         d.origine = {1.5, -2.25, 1e-3};
         d.vista = tipo_vista::assonometrica;
@@ -63,10 +63,11 @@ void confronta(const dati_file_lavoro& a, const dati_file_lavoro& b) {
     EXPECT_EQ(a.sensore.scansione_um, b.sensore.scansione_um);
     const auto& v = a.verifiche;
     const auto& w = b.verifiche;
-    EXPECT_EQ(std::tie(v.tolleranza_grafica_mm, v.divisore_gsd, v.precisione_px,
-                       v.circolo_confusione_px, v.lunghezza_onda_mm, v.profondita_rilievo_m),
-              std::tie(w.tolleranza_grafica_mm, w.divisore_gsd, w.precisione_px,
-                       w.circolo_confusione_px, w.lunghezza_onda_mm, w.profondita_rilievo_m));
+    EXPECT_EQ(
+        std::tie(v.tolleranza_grafica_mm, v.divisore_gsd, v.precisione_px, v.circolo_confusione_px,
+                 v.lunghezza_onda_mm, v.profondita_rilievo_m, v.altezza_max_camera_m),
+        std::tie(w.tolleranza_grafica_mm, w.divisore_gsd, w.precisione_px, w.circolo_confusione_px,
+                 w.lunghezza_onda_mm, w.profondita_rilievo_m, w.altezza_max_camera_m));
     EXPECT_EQ(a.sito, b.sito);
     EXPECT_EQ(std::tie(a.origine.x, a.origine.y, a.origine.z),
               std::tie(b.origine.x, b.origine.y, b.origine.z));
@@ -218,6 +219,8 @@ TEST(FileLavoroDanneggiato, OgniProblemaHaIlSuoMessaggio) {
          "\"verifiche.divisore_gsd\" non va bene: il divisore del GSD deve essere"},
         {lavoro_con(", \"verifiche\": {\"profondita_rilievo_m\": -1}"),
          "\"verifiche.profondita_rilievo_m\" non va bene"},
+        {lavoro_con(", \"verifiche\": {\"altezza_max_camera_m\": 0}"),
+         "\"verifiche.altezza_max_camera_m\" non va bene: l'altezza massima della camera"},
         {lavoro_con(", \"collocazione\": {\"est\": 1e20}"), "\"collocazione.est\" deve essere tra"},
         {lavoro_con(", \"collocazione\": {\"unita\": \"radianti\"}"),
          "\"collocazione.unita\" deve essere"},

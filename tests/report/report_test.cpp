@@ -114,9 +114,12 @@ void controlla_pdf(const std::string& pdf_grezzo, const contenuto_report& r) {
     const commessa& c = r.lavoro;
     const auto righe =
         righe_verifiche(calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche),
-                        c.verifiche, r.formato);
-    for (const riga_verifica& v : righe)
-        EXPECT_NE(riga_con(pdf, v.nome).find(v.testo_esito), std::string::npos) << v.nome;
+                        c.verifiche, r.formato, 4);
+    for (const riga_verifica& v : righe) {
+        const std::string esito = v.consiglio.empty() ? v.testo_esito : esito_mostrato(*v.esito);
+        EXPECT_NE(riga_con(pdf, v.nome).find(esito), std::string::npos) << v.nome;
+        EXPECT_NE(riga_con(pdf, v.nome).find(v.consiglio), std::string::npos) << v.nome;
+    }
     for (const riga_stazione& s : stazioni_commessa(c)) {
         char est[32];
         std::string e(est, std::to_chars(est, est + 32, s.est, std::chars_format::fixed, 2).ptr);

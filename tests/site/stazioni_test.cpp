@@ -176,5 +176,57 @@ TEST(Modelli, RegolaDelBordo) {
     EXPECT_EQ(testo_esito(esito_per_punti(2)), "Non soddisfatto");
 }
 
+// The 24 mm example (façade 30 x 14 m, 10 m away, sensor 35,7 x 23,8 mm):
+// coverage 14,875 x 9,91667 m, base 2,5 m, two strips of ten frames. Model f of
+// a strip runs from (f − 1) · 2,5 m to (f − 1) · 2,5 + 12,375 m along the façade
+// from A; strip s from h − 4,95833 to h + 4,95833 m above the ground, with
+// h = 1,5 + (s − 1) · 8,925 m. The scheme origin moves none of it.
+TEST(Modelli, DaAngoloAEDaTerra) {
+    commessa c;
+    calcola_commessa(c, {"24", "35,7", "23,8", "14", "30", "10", "50", ""},
+                     formato_regionale::italiano());
+    const double semi = 23.8 * 10 / 24 / 2;
+    const struct {
+        std::size_t riga;
+        const char* stazione_2;
+        double inizio, fine, basso, alto;
+    } attesi[] = {
+        {0, "S1-02", 0, 12.375, 1.5 - semi, 1.5 + semi},
+        {8, "S1-10", 20, 32.375, 1.5 - semi, 1.5 + semi},
+        {9, "S2-02", 0, 12.375, 10.425 - semi, 10.425 + semi},
+        {17, "S2-10", 20, 32.375, 10.425 - semi, 10.425 + semi},
+    };
+    for (const origine_schema origine : {origine_schema{}, origine_schema{-7.5, 3, 2.25}}) {
+        c.origine = origine;
+        const tabella_modelli t = modelli_commessa(c);
+        ASSERT_EQ(t.righe.size(), 18u);
+        EXPECT_FALSE(t.collocata);
+        for (const auto& a : attesi) {
+            const riga_modello& m = t.righe[a.riga];
+            EXPECT_EQ(m.stazione_2, a.stazione_2);
+            EXPECT_NEAR(m.da_a_inizio, a.inizio, 1e-9) << a.riga;
+            EXPECT_NEAR(m.da_a_fine, a.fine, 1e-9) << a.riga;
+            EXPECT_NEAR(m.altezza_da, a.basso, 1e-9) << a.riga;
+            EXPECT_NEAR(m.altezza_a, a.alto, 1e-9) << a.riga;
+        }
+    }
+
+    // Placed at A = (1000, 2000, 50), façade at azimuth 30°: the corners on the site.
+    c.origine = {};
+    c.sito = {1000, 2000, 50, 30, unita_angolo::gradi};
+    const tabella_modelli t = modelli_commessa(c);
+    EXPECT_TRUE(t.collocata);
+    for (const auto& a : attesi) {
+        const riga_modello& m = t.righe[a.riga];
+        const punto3 angoli[] = {sul_sito(a.inizio, 0, a.basso), sul_sito(a.inizio, 0, a.alto),
+                                 sul_sito(a.fine, 0, a.alto), sul_sito(a.fine, 0, a.basso)};
+        for (std::size_t k = 0; k < 4; ++k) {
+            EXPECT_NEAR(m.angoli_sito[k].x, angoli[k].x, 1e-9) << a.riga << " " << k;
+            EXPECT_NEAR(m.angoli_sito[k].y, angoli[k].y, 1e-9) << a.riga << " " << k;
+            EXPECT_NEAR(m.angoli_sito[k].z, angoli[k].z, 1e-9) << a.riga << " " << k;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pianopre

@@ -119,4 +119,8 @@ bordi_fotogramma fotogramma_inclinato(double distanza, double sopra, double sott
             finito(distanza * tangente(finito(a_sotto - t)))};
 }
 
+double altezza_camera(const dati_presa& presa, std::int32_t striscia) {
+    return presa.h_camera + (striscia - 1) * (0.9 * presa.alt_cop);
+}
+
 }  // namespace pianopre

@@ -29,4 +29,8 @@ struct bordi_fotogramma {
 // untilted frame reaches `sopra` above and `sotto` below the camera axis.
 bordi_fotogramma fotogramma_inclinato(double distanza, double sopra, double sotto, double incl);
 
+// Camera axis above the ground at the façade's foot for strip `striscia`
+// (1 for the lowest): each strip stands 0.9 × alt_cop above the one below.
+double altezza_camera(const dati_presa& presa, std::int32_t striscia);
+
 }  // namespace pianopre

@@ -1,5 +1,6 @@
 // The checks table in the user's language: values rounded for reading,
 // regional numbers, the formula of each row for its tooltip.
+#include <algorithm>
 #include <cmath>
 
 #include "base/segnaposti.h"
@@ -43,9 +44,13 @@ private:
 
 riga_verifica riga(std::string nome, std::string valore, std::string limite, std::string formula,
                    std::optional<esito_verifica> esito = std::nullopt) {
-    return {std::move(nome),    std::move(valore),
-            std::move(limite),  esito ? esito_mostrato(*esito) : std::string(),
-            std::move(formula), esito};
+    return {std::move(nome),
+            std::move(valore),
+            std::move(limite),
+            esito ? esito_mostrato(*esito) : std::string(),
+            std::move(formula),
+            esito,
+            {}};
 }
 
 riga_verifica riga_pixel(const risultato_verifiche& r, const testi& t) {
@@ -130,6 +135,37 @@ riga_verifica riga_diaframma(const risultato_verifiche& r, const impostazioni_ve
                 r.profondita);
 }
 
+// One row per strip: above the highest camera held by hand the verdict says
+// what lifts it.
+riga_verifica riga_altezza(std::size_t striscia, const altezza_striscia& a,
+                           const impostazioni_verifiche& imp, const testi& t) {
+    riga_verifica r = riga(
+        inserisci(traduci("verifiche", "Altezza camera, striscia %1"), {std::to_string(striscia)}),
+        t.m(a.altezza_m), "≤ " + t.m(imp.altezza_max_camera_m),
+        inserisci(traduci("verifiche",
+                          "h = h camera + (n − 1) · %1 · altezza coperta, sopra il "
+                          "piede della facciata"),
+                  {t.num(0.9, 1)}),
+        a.esito);
+    if (a.esito == esito_verifica::attenzione) {
+        r.testo_esito = traduci("verifiche", "Attenzione: serve un'asta, un cestello o un drone");
+        r.consiglio = traduci("verifiche", "serve un'asta, un cestello o un drone");
+    }
+    return r;
+}
+
+// The strips from `primo` (0-based) to the last in one row: the camera rises
+// strip by strip, so the highest gives the verdict.
+riga_verifica riga_altezze(std::size_t primo, const std::vector<altezza_striscia>& s,
+                           const impostazioni_verifiche& imp, const testi& t) {
+    riga_verifica r = riga_altezza(s.size(), s.back(), imp, t);
+    r.nome = inserisci(traduci("verifiche", "Altezza camera, strisce %1–%2"),
+                       {std::to_string(primo + 1), std::to_string(s.size())});
+    r.valore = inserisci(traduci("verifiche", "da %1 a %2"),
+                         {t.m(s[primo].altezza_m), t.m(s.back().altezza_m)});
+    return r;
+}
+
 }  // namespace
 
 std::string testo_esito(esito_verifica e) {
@@ -152,18 +188,27 @@ std::string esito_mostrato(esito_verifica e) {
 
 std::vector<riga_verifica> righe_verifiche(const risultato_verifiche& r,
                                            const impostazioni_verifiche& imp,
-                                           const formato_regionale& formato) {
+                                           const formato_regionale& formato,
+                                           std::size_t righe_strisce) {
     const testi t(formato);
-    return {riga_pixel(r, t),
-            riga(traduci("verifiche", "GSD al centro"), t.mm(r.gsd_centro_mm), "",
-                 "GSD = p · 1000 D / f"),
-            riga_gsd(r, imp, t),
-            riga(traduci("verifiche", "Distanza massima per il GSD"), t.m(r.dist_max_gsd_m), "",
-                 traduci("verifiche", "D max = GSD richiesto · f / p / 1000")),
-            riga_base(r, t),
-            riga_precisione(r, imp, t),
-            riga_fuoco(r, imp, t),
-            riga_diaframma(r, imp, t)};
+    std::vector<riga_verifica> righe{
+        riga_pixel(r, t),
+        riga(traduci("verifiche", "GSD al centro"), t.mm(r.gsd_centro_mm), "",
+             "GSD = p · 1000 D / f"),
+        riga_gsd(r, imp, t),
+        riga(traduci("verifiche", "Distanza massima per il GSD"), t.m(r.dist_max_gsd_m), "",
+             traduci("verifiche", "D max = GSD richiesto · f / p / 1000")),
+        riga_base(r, t),
+        riga_precisione(r, imp, t),
+        riga_fuoco(r, imp, t),
+        riga_diaframma(r, imp, t)};
+    const std::size_t n = r.strisce.size();
+    const std::size_t singole =
+        n <= righe_strisce ? n : std::max<std::size_t>(righe_strisce, 1) - 1;
+    for (std::size_t i = 0; i < singole; ++i)
+        righe.push_back(riga_altezza(i + 1, r.strisce[i], imp, t));
+    if (singole < n) righe.push_back(riga_altezze(singole, r.strisce, imp, t));
+    return righe;
 }
 
 }  // namespace pianopre

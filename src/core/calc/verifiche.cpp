@@ -8,6 +8,7 @@
 
 #include "base/segnaposti.h"
 #include "base/traduzione.h"
+#include "calc/presa.h"
 
 namespace pianopre {
 
@@ -109,6 +110,16 @@ void verifica_profondita(risultato_verifiche& r, double f, double d, angoli a,
     r.profondita = al_piu(r.n_min, *r.n_max) ? esito_verifica::ok : esito_verifica::attenzione;
 }
 
+void verifica_altezze(risultato_verifiche& r, const dati_presa& presa,
+                      const impostazioni_verifiche& imp) {
+    r.strisce.reserve(static_cast<std::size_t>(std::max<std::int32_t>(presa.num_strisc, 0)));
+    for (std::int32_t s = 1; s <= presa.num_strisc; ++s) {
+        const double h = altezza_camera(presa, s);
+        r.strisce.push_back({h, al_piu(h, imp.altezza_max_camera_m) ? esito_verifica::ok
+                                                                    : esito_verifica::attenzione});
+    }
+}
+
 bool finito_o_assente(const std::optional<double>& x) {
     return !x || std::isfinite(*x);
 }
@@ -122,7 +133,9 @@ bool tutto_finito(const risultato_verifiche& r) {
         r.fuoco_m,           r.n_min,         r.n_max,
         r.n_consigliato};
     return std::all_of(valori.begin(), valori.end(),
-                       [](const auto& x) { return finito_o_assente(x); });
+                       [](const auto& x) { return finito_o_assente(x); }) &&
+           std::all_of(r.strisce.begin(), r.strisce.end(),
+                       [](const altezza_striscia& s) { return std::isfinite(s.altezza_m); });
 }
 
 }  // namespace
@@ -151,6 +164,9 @@ std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp
         return deve_essere_positivo(TESTO_DA_TRADURRE("verifiche", "la lunghezza d'onda"));
     if (!(std::isfinite(imp.profondita_rilievo_m) && imp.profondita_rilievo_m >= 0))
         return non_negativo(TESTO_DA_TRADURRE("verifiche", "la profondità del rilievo"));
+    if (!positivo(imp.altezza_max_camera_m))
+        return deve_essere_positivo(
+            TESTO_DA_TRADURRE("verifiche", "l'altezza massima della camera"));
     return std::nullopt;
 }
 
@@ -195,6 +211,7 @@ risultato_verifiche calcola_verifiche(const dati_camera& camera, const dati_lavo
                           : esito_verifica::attenzione;
     verifica_precisione(r, camera, d, presa.base_presa, imp);
     verifica_profondita(r, f, d, a, imp);
+    verifica_altezze(r, presa, imp);
     if (!tutto_finito(r))
         throw errore_verifiche(
             traduci("verifiche",

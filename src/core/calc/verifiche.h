@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -25,6 +26,7 @@ struct impostazioni_verifiche {
     double circolo_confusione_px = 2;     // acceptable blur, in pixels
     double lunghezza_onda_mm = 0.00055;   // light for the diffraction limit
     double profondita_rilievo_m = 1.0;    // relief in front of the façade plane
+    double altezza_max_camera_m = 1.5;    // highest camera a surveyor holds by hand
 };
 
 // The camera of the job beside its record: image size in pixels (0 when not
@@ -37,6 +39,13 @@ struct sensore_lavoro {
 };
 
 enum class esito_verifica { ok, attenzione, non_soddisfatto, non_disponibile };
+
+// The camera of one strip above the ground at the façade's foot: above the
+// highest camera held by hand it needs a pole, a lift or a drone.
+struct altezza_striscia {
+    double altezza_m = 0;
+    esito_verifica esito = esito_verifica::ok;
+};
 
 struct risultato_verifiche {
     std::optional<double> pixel_mm;           // unknown without pixels or scan
@@ -58,6 +67,7 @@ struct risultato_verifiche {
     esito_verifica gsd = esito_verifica::non_disponibile;
     esito_verifica base_distanza = esito_verifica::non_disponibile;
     esito_verifica profondita = esito_verifica::non_disponibile;
+    std::vector<altezza_striscia> strisce;  // from the lowest strip up
 };
 
 // A setting, camera value or plan the checks cannot use, with its message in
@@ -104,6 +114,7 @@ struct riga_verifica {
     std::string testo_esito;
     std::string formula;
     std::optional<esito_verifica> esito;
+    std::string consiglio;  // what to do, when the verdict says it beside its name
 };
 
 // "OK", "Attenzione", "Non soddisfatto", "n/d": the verdict's name, the same
@@ -113,9 +124,12 @@ std::string testo_esito(esito_verifica e);
 // The verdict as the user reads it, in the user's language.
 std::string esito_mostrato(esito_verifica e);
 
-// The table, numbers in the regional form and rounded for reading.
+// The table, numbers in the regional form and rounded for reading: the checks,
+// then the camera height of each strip, those past `righe_strisce` − 1 in one
+// last row when there are more than `righe_strisce`.
 std::vector<riga_verifica> righe_verifiche(const risultato_verifiche& r,
                                            const impostazioni_verifiche& imp,
-                                           const formato_regionale& formato);
+                                           const formato_regionale& formato,
+                                           std::size_t righe_strisce = SIZE_MAX);
 
 }  // namespace pianopre

@@ -149,7 +149,8 @@ void leggi_verifiche(const lettore& radice, impostazioni_verifiche& v) {
         {"precisione_px", &impostazioni_verifiche::precisione_px},
         {"circolo_confusione_px", &impostazioni_verifiche::circolo_confusione_px},
         {"lunghezza_onda_mm", &impostazioni_verifiche::lunghezza_onda_mm},
-        {"profondita_rilievo_m", &impostazioni_verifiche::profondita_rilievo_m}};
+        {"profondita_rilievo_m", &impostazioni_verifiche::profondita_rilievo_m},
+        {"altezza_max_camera_m", &impostazioni_verifiche::altezza_max_camera_m}};
     for (const auto& [nome, membro] : campi) {
         l.numero(nome, v.*membro);
         impostazioni_verifiche solo;  // each key on its own, so the message names it

@@ -59,7 +59,8 @@ json verifiche(const impostazioni_verifiche& v) {
             {"precisione_px", numero(v.precisione_px)},
             {"circolo_confusione_px", numero(v.circolo_confusione_px)},
             {"lunghezza_onda_mm", numero(v.lunghezza_onda_mm)},
-            {"profondita_rilievo_m", numero(v.profondita_rilievo_m)}};
+            {"profondita_rilievo_m", numero(v.profondita_rilievo_m)},
+            {"altezza_max_camera_m", numero(v.altezza_max_camera_m)}};
 }
 
 json vista(const dati_file_lavoro& d) {

@@ -31,6 +31,15 @@ json presa_json(const dati_presa& p) {
         {"num_foto", p.num_foto},     {"ingrand", p.ingrand},       {"h_camera", p.h_camera}};
 }
 
+json strisce_json(const risultato_verifiche& r) {
+    json elenco = json::array();
+    for (std::size_t i = 0; i < r.strisce.size(); ++i)
+        elenco.push_back({{"striscia", i + 1},
+                          {"altezza_camera_m", r.strisce[i].altezza_m},
+                          {"esito", testo_esito(r.strisce[i].esito)}});
+    return elenco;
+}
+
 json verifiche_json(const std::optional<risultato_verifiche>& v) {
     const json nullo(nullptr);
     const auto n = [&](double x) { return v ? json(x) : nullo; };
@@ -56,7 +65,8 @@ json verifiche_json(const std::optional<risultato_verifiche>& v) {
             {"esiti",
              {{"gsd", e(r.gsd)},
               {"base_distanza", e(r.base_distanza)},
-              {"profondita", e(r.profondita)}}}};
+              {"profondita", e(r.profondita)}}},
+            {"strisce", v ? strisce_json(r) : nullo}};
 }
 
 json stazioni_json(const commessa& c) {
@@ -73,12 +83,23 @@ json stazioni_json(const commessa& c) {
     return elenco;
 }
 
+json angoli_json(const riga_modello& m) {
+    json angoli = json::array();
+    for (const punto3& p : m.angoli_sito) angoli.push_back(json::array({p.x, p.y, p.z}));
+    return angoli;
+}
+
+// The area from corner A and above the ground; its corners on the site once placed.
 json modelli_json(const commessa& c) {
     json elenco = json::array();
-    for (const riga_modello& m : modelli_commessa(c).righe)
+    const tabella_modelli t = modelli_commessa(c);
+    for (const riga_modello& m : t.righe)
         elenco.push_back({{"stazioni", json::array({m.stazione_1, m.stazione_2})},
                           {"punti", m.punti},
-                          {"esito", std::string(testo_esito(m.esito))}});
+                          {"esito", std::string(testo_esito(m.esito))},
+                          {"da_a_m", json::array({m.da_a_inizio, m.da_a_fine})},
+                          {"altezza_m", json::array({m.altezza_da, m.altezza_a})},
+                          {"angoli_sito", t.collocata ? angoli_json(m) : json(nullptr)}});
     return elenco;
 }
 

@@ -65,16 +65,26 @@ tabella_modelli modelli_piano(const geometria_strisce& g, double dist_presa,
     const std::vector<punto3> vicini = punti_vicini(dist_presa, sito, g, punti);
     t.righe.reserve(static_cast<std::size_t>(g.strisce) *
                     static_cast<std::size_t>(g.per_striscia - 1));
+    t.collocata = !e_identita(sito);
+    const trasformazione_sito al_sito(sito);
     riga_modello m;
     m.y_facciata = g.y_facciata;
     for (std::int32_t s = 1; s <= g.strisce; ++s) {
         m.z_a = g.z(s) + g.sopra;
         m.z_da = m.z_a - g.altezza;
+        m.altezza_da = m.z_da - g.z_piede;
+        m.altezza_a = m.z_a - g.z_piede;
         for (std::int32_t f = 1; f < g.per_striscia; ++f) {
             m.stazione_1 = nome_stazione(s, f);
             m.stazione_2 = nome_stazione(s, f + 1);
             m.x_da = g.x(f + 1) - g.mezza_copertura;
             m.x_a = g.x(f) + g.mezza_copertura;
+            m.da_a_inizio = m.x_da - g.x_angolo;
+            m.da_a_fine = m.x_a - g.x_angolo;
+            m.angoli_sito = {al_sito.applica({m.x_da, m.y_facciata, m.z_da}),
+                             al_sito.applica({m.x_da, m.y_facciata, m.z_a}),
+                             al_sito.applica({m.x_a, m.y_facciata, m.z_a}),
+                             al_sito.applica({m.x_a, m.y_facciata, m.z_da})};
             m.punti = conta_dentro(vicini, m);
             m.esito = esito_per_punti(m.punti);
             if (m.scarso()) ++t.scarsi;

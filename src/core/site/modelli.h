@@ -10,6 +10,10 @@
 // distance of the façade plane and inside the area; a point on an edge counts
 // (within a micrometre, so that a point set on the edge stays on it after the
 // placement's rounding).
+//
+// As a surveyor reads it the area runs along the façade from corner A and up
+// from the ground at the façade's foot; its corners also have site
+// coordinates, which say something of their own once the scheme is placed.
 #pragma once
 
 #include <array>
@@ -49,6 +53,14 @@ struct riga_modello {
     double y_facciata = 0;
     std::int32_t punti = 0;
     esito_modello esito = esito_modello::non_soddisfatto;
+    // The same area from corner A along the façade and above the ground at its foot, m.
+    double da_a_inizio = 0;
+    double da_a_fine = 0;
+    double altezza_da = 0;
+    double altezza_a = 0;
+    // Its corners on the site: lower and upper at the start (towards A), then
+    // upper and lower at the end.
+    std::array<punto3, 4> angoli_sito{};
 
     bool scarso() const { return esito != esito_modello::ok; }
 };
@@ -56,6 +68,7 @@ struct riga_modello {
 struct tabella_modelli {
     std::vector<riga_modello> righe;
     std::int32_t scarsi = 0;  // models with fewer than four points
+    bool collocata = false;   // the placement is not the identity: site corners mean something
 };
 
 // Strip after strip, model after model of the strips `g`, shot from

@@ -42,6 +42,8 @@ geometria_strisce geometria_piano(const dati_presa& p, double larg_sogg, const o
     g.z_primo = angolo_schema.z + o.z + p.h_camera;
     g.z_striscia = 0.9 * p.alt_cop;
     g.mezza_copertura = p.larg_cop / 2;
+    g.x_angolo = x0;
+    g.z_piede = angolo_schema.z + o.z;
     bordi_impronta(p, g);
     return g;
 }
@@ -70,7 +72,7 @@ std::vector<riga_stazione> stazioni_piano(const geometria_strisce& g, const dati
     r.inclinazione = p.incl;
     for (std::int32_t s = 1; s <= g.strisce; ++s) {
         r.striscia = s;
-        r.altezza = p.h_camera + (s - 1) * g.z_striscia;
+        r.altezza = altezza_camera(p, s);
         for (std::int32_t f = 1; f <= g.per_striscia; ++f) {
             const punto3 q = sito.applica({g.x(f), g.y_stazioni, g.z(s)});
             r.nome = nome_stazione(s, f);

@@ -36,6 +36,8 @@ struct geometria_strisce {
     double sopra = 0;            // footprint's upper edge above the camera axis
     double altezza = 0;          // footprint's height
     double mezza_copertura = 0;  // half the frame's coverage along the façade
+    double x_angolo = 0;         // the façade's start corner A
+    double z_piede = 0;          // the ground at the façade's foot
 
     double x(std::int32_t foto) const { return x_primo + (foto - 1) * passo; }
     double z(std::int32_t striscia) const { return z_primo + (striscia - 1) * z_striscia; }

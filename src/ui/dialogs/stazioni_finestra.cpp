@@ -23,6 +23,13 @@ QString fisso(double x, misura m, const formato_regionale& f) {
     return fisso(x, regola(m).decimali, f);
 }
 
+// A stretch "from ÷ to" in metres to the centimetre; a value that rounds to
+// zero reads 0,00, never -0,00.
+QString tratto(double da, double a, const formato_regionale& f) {
+    const auto cm = [&](double x) { return fisso(std::abs(x) < 0.005 ? 0.0 : x, 2, f); };
+    return cm(da) + " ÷ " + cm(a);
+}
+
 QColor colore_esito(esito_modello e) {
     switch (e) {
         case esito_modello::ok:
@@ -90,9 +97,10 @@ QVariant tabella_stazioni::headerData(int sezione, Qt::Orientation verso, int ru
     return sezione >= 0 && sezione < 8 ? titoli[sezione] : QString();
 }
 
-void tabella_modelli_qt::imposta(std::vector<riga_modello> righe) {
+void tabella_modelli_qt::imposta(std::vector<riga_modello> righe, bool collocata) {
     beginResetModel();
     righe_ = std::move(righe);
+    collocata_ = collocata;
     endResetModel();
 }
 
@@ -105,21 +113,42 @@ QVariant tabella_modelli_qt::data(const QModelIndex& indice, int ruolo) const {
         case 0:
             return QString::fromStdString(r.stazione_1 + " - " + r.stazione_2);
         case 1:
-            return fisso(r.x_da, 2, formato_) + " ÷ " + fisso(r.x_a, 2, formato_);
+            return tratto(r.da_a_inizio, r.da_a_fine, formato_);
         case 2:
-            return fisso(r.z_da, 2, formato_) + " ÷ " + fisso(r.z_a, 2, formato_);
+            return tratto(r.altezza_da, r.altezza_a, formato_);
         case 3:
             return r.punti;
-        default:
+        case 4:
             return QString::fromStdString(esito_mostrato(r.esito));
+        default:
+            break;
     }
+    const std::size_t angolo = static_cast<std::size_t>(indice.column() - 5);
+    if (angolo >= r.angoli_sito.size()) return {};
+    const punto3& p = r.angoli_sito[angolo];
+    return fisso(p.x, 2, formato_) + " / " + fisso(p.y, 2, formato_) + " / " +
+           fisso(p.z, 2, formato_);
 }
 
 QVariant tabella_modelli_qt::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
-    if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
-    const QString titoli[] = {tr("Modello"), tr("Lungo la facciata (m)"), tr("In altezza (m)"),
-                              tr("Punti di appoggio"), tr("Esito")};
-    return sezione >= 0 && sezione < 5 ? titoli[sezione] : QString();
+    if (verso != Qt::Horizontal || sezione < 0 || sezione >= columnCount()) return {};
+    if (ruolo == Qt::ToolTipRole) {
+        if (sezione == 1) return tr("Distanze lungo la facciata dal suo angolo A");
+        if (sezione == 2) return tr("Altezze sopra il piede della facciata");
+        if (sezione >= 5) return tr("Coordinate del sito: Est / Nord / Quota");
+        return {};
+    }
+    if (ruolo != Qt::DisplayRole) return {};
+    const QString titoli[] = {tr("Modello"),
+                              tr("Dall'angolo A (m)"),
+                              tr("Altezza da terra (m)"),
+                              tr("Punti di appoggio"),
+                              tr("Esito"),
+                              tr("In basso lato A (E / N / Q)"),
+                              tr("In alto lato A (E / N / Q)"),
+                              tr("In alto lato opposto (E / N / Q)"),
+                              tr("In basso lato opposto (E / N / Q)")};
+    return titoli[sezione];
 }
 
 finestra_stazioni::finestra_stazioni(formato_regionale formato, QWidget* genitore)
@@ -146,7 +175,7 @@ void finestra_stazioni::mostra(std::vector<riga_stazione> righe, tabella_modelli
     const bool vuota = righe.empty();
     stazioni->imposta(std::move(righe), unita);
     const std::int32_t scarsi = tabella.scarsi;
-    modelli->imposta(std::move(tabella.righe));
+    modelli->imposta(std::move(tabella.righe), tabella.collocata);
     vista_stazioni->resizeColumnsToContents();
     vista_modelli->resizeColumnsToContents();
     if (vuota) {

@@ -39,15 +39,17 @@ class tabella_modelli_qt : public QAbstractTableModel {
 public:
     explicit tabella_modelli_qt(formato_regionale formato, QObject* genitore = nullptr)
         : QAbstractTableModel(genitore), formato_(formato) {}
-    void imposta(std::vector<riga_modello> righe);
+    // With `collocata` four more columns give the corners in site coordinates.
+    void imposta(std::vector<riga_modello> righe, bool collocata = false);
     int rowCount(const QModelIndex& = {}) const override { return static_cast<int>(righe_.size()); }
-    int columnCount(const QModelIndex& = {}) const override { return 5; }
+    int columnCount(const QModelIndex& = {}) const override { return collocata_ ? 9 : 5; }
     QVariant data(const QModelIndex& indice, int ruolo) const override;
     QVariant headerData(int sezione, Qt::Orientation verso, int ruolo) const override;
 
 private:
     formato_regionale formato_;
     std::vector<riga_modello> righe_;
+    bool collocata_ = false;
 };
 
 class finestra_stazioni : public QWidget {

@@ -39,6 +39,9 @@ const campo_impostazione campi[] = {
     {"profondita_rilievo",
      QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Profondità del rilievo (m):"),
      &impostazioni_verifiche::profondita_rilievo_m},
+    {"altezza_max_camera",
+     QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Altezza massima della camera (m):"),
+     &impostazioni_verifiche::altezza_max_camera_m},
 };
 
 QColor colore_esito(esito_verifica e) {

@@ -29,7 +29,7 @@ signals:
     void impostazioni_cambiate();
 
 public:
-    std::array<QLineEdit*, 6> impostazioni{};  // in the order of impostazioni_verifiche
+    std::array<QLineEdit*, 7> impostazioni{};  // in the order of impostazioni_verifiche
     QLabel* stato = nullptr;
     QTableWidget* tabella = nullptr;
     // Both precision estimates, each labelled with what it means.

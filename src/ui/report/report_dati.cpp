@@ -257,8 +257,14 @@ double disegna_verifiche(foglio& f, const contenuto_report& c, double y) {
     }
     f.linea(margine, y + riga_dati - 0.2, margine + larghezza_utile, y + riga_dati - 0.2, 0.15);
     y += riga_dati;
-    for (const riga_verifica& riga : righe_verifiche(*r, c.lavoro.verifiche, c.formato)) {
-        const std::string* testi[] = {&riga.nome, &riga.valore, &riga.limite, &riga.testo_esito};
+    // Strip heights past the fourth share one row: the page keeps its views.
+    for (const riga_verifica& riga : righe_verifiche(*r, c.lavoro.verifiche, c.formato, 4)) {
+        // A long verdict leaves its advice to the wider limit column.
+        const std::string limite =
+            riga.consiglio.empty() ? riga.limite : riga.limite + "; " + riga.consiglio;
+        const std::string esito =
+            riga.consiglio.empty() || !riga.esito ? riga.testo_esito : esito_mostrato(*riga.esito);
+        const std::string* testi[] = {&riga.nome, &riga.valore, &limite, &esito};
         x = margine;
         for (int i = 0; i < 4; ++i) {
             if (i == 3 && riga.esito)
