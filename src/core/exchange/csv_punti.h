@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "exchange/colonne_punti.h"
-#include "scheme/entita.h"
+#include "scheme/elenco_fisso.h"
 
 namespace pianopre {
 
@@ -33,7 +33,7 @@ struct riga_errata {
     std::int64_t riga = 0;  // from 1
     difetto_riga difetto = difetto_riga::poche_colonne;
     int colonna = 0;    // the column of the bad number, from 1
-    std::string testo;  // the bad number as written (UTF-8, at most 40 bytes)
+    std::string testo;  // the bad number as written: its first 40 bytes, in UTF-8
 };
 
 struct riga_punto {
@@ -62,7 +62,7 @@ separatore_campi indovina_separatore(std::string_view testo);
 // allowed). Reads at most `massimo_righe` lines and keeps at most `massimo`
 // points. Names that are not UTF-8 are kept as Windows-1252 bytes.
 esito_punti leggi_punti_csv(std::string_view testo, const formato_punti& formato,
-                            std::size_t massimo = 4500,
+                            std::size_t massimo = elenco_punti::posti,
                             std::int64_t massimo_righe = std::numeric_limits<std::int64_t>::max());
 
 // "riga 7: ..." in the user's language.
