@@ -197,6 +197,10 @@
         <source>riga %1, colonna %2: &quot;%3&quot; non è un numero</source>
         <translation>line %1, column %2: &quot;%3&quot; is not a number</translation>
     </message>
+    <message>
+        <source>riga %1, colonna %2: manca il numero</source>
+        <translation>line %1, column %2: the number is missing</translation>
+    </message>
 </context>
 <context>
     <name>errori</name>

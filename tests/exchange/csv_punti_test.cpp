@@ -122,6 +122,8 @@ TEST(CsvPunti, LimitiEDescrizioni) {
     EXPECT_EQ(descrivi({9, difetto_riga::numero_errato, 3, "1.2.3"}),
               "riga 9, colonna 3: \"1.2.3\" non è un numero");
     EXPECT_EQ(descrivi({4, difetto_riga::nome_vuoto, 0, {}}), "riga 4: manca il nome del punto");
+    EXPECT_EQ(descrivi({5, difetto_riga::numero_errato, 2, {}}),
+              "riga 5, colonna 2: manca il numero");
 }
 
 }  // namespace

@@ -220,6 +220,9 @@ std::string descrivi(const riga_errata& r) {
         case difetto_riga::numero_errato:
             break;
     }
+    if (r.testo.empty())
+        return inserisci(traduci("csv_punti", "riga %1, colonna %2: manca il numero"),
+                         {riga, std::to_string(r.colonna)});
     return inserisci(traduci("csv_punti", "riga %1, colonna %2: \"%3\" non è un numero"),
                      {riga, std::to_string(r.colonna), r.testo});
 }
