@@ -66,6 +66,7 @@ TEST(Punti, CancellaPfDopoLaDomanda) {
     banco_punti b;
     ASSERT_EQ(b.punti().size(), 2);
     ASSERT_FALSE(b.cambiato());
+    finestra_stazioni* f = b.stazioni();
     const QImage prima = b.c.area->immagine();
     for (const bool si : {false, true}) {
         b.servizi.risposte = {si};
@@ -74,12 +75,20 @@ TEST(Punti, CancellaPfDopoLaDomanda) {
         EXPECT_EQ(b.punti().size(), si ? 0 : 2);
         EXPECT_EQ(b.cambiato(), si);
         EXPECT_EQ(b.c.area->immagine() != prima, si);
+        EXPECT_EQ(f->punti->rowCount(), si ? 0 : 2);
     }
     b.clic(b.c.cancella_pf);  // nothing left: told, nothing asked
     EXPECT_EQ(b.servizi.eventi.last(), "messaggio:Nessun punto di appoggio da cancellare.");
     b.servizi.risposte_annulla = {false};
     b.azione("azione_nuovo");
     EXPECT_EQ(b.servizi.eventi.last(), "domanda:Salvare le modifiche al lavoro?");
+
+    // The stations window follows a new job and a job opened again.
+    b.servizi.file.push_back(b.file("lavoro.pianopre"));
+    b.azione("azione_apri_lavoro");
+    EXPECT_EQ(f->punti->rowCount(), 2);
+    b.azione("azione_nuovo");
+    EXPECT_EQ(f->punti->rowCount(), 0);
 }
 
 TEST(Punti, EliminaSelezionatiEAggiungiScritto) {

@@ -154,6 +154,7 @@ void comandi_lavoro::azzera_lavoro() {
     aggiorna_esportazione(commessa_.disegno);
     c_.area->pulisci();
     collegamenti_.ridis(adattamento::adatta);
+    collegamenti_.aggiorna_stazioni();
 }
 
 void comandi_lavoro::comando_nuovo() {
@@ -192,6 +193,7 @@ void comandi_lavoro::apri_lavoro(const QString& nome) {
     ricorda_recente(nome);
     if (compilate(d.caselle)) calcola_();
     mostra_vista(d);
+    collegamenti_.aggiorna_stazioni();  // the job's points, with or without a plan
     salvato_ = impronta_lavoro();
     aggiorna_titolo();
 }
