@@ -23,6 +23,7 @@ semi_di() {
     fuzz_numero) echo tests/data/fuzz/numero ;;
     fuzz_dxf | fuzz_dxf_giro) echo tests/data/fuzz/dxf tests/data/exchange ;;
     fuzz_xyz) echo tests/data/fuzz/xyz ;;
+    fuzz_csv_punti) echo tests/data/fuzz/csv_punti ;;
     fuzz_fotocamere) echo tests/data/fuzz/fotocamere ;;
     fuzz_lavoro) echo tests/data/fuzz/lavoro data/esempi ;;
   esac

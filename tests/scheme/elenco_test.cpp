@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "piani_prova.h"
 #include "scheme/modello.h"
@@ -47,6 +48,32 @@ TEST(Entita, VuotaENomiDi16Caratteri) {
     e.nome = "FONDO";
     EXPECT_EQ(e.nome.grezzo(), "FONDO" + std::string(11, ' '));
     EXPECT_EQ(e.nome.pulito(), "FONDO");
+}
+
+// Removing points by their numbers, and sorting them by their padded names.
+TEST(ListeFisse, PuntiTolteEOrdinati) {
+    const std::pair<std::vector<std::int32_t>, std::string> casi[] = {
+        {{1}, "bcd"},         {{4, 2}, "ac"},     {{2, 2, 2}, "acd"},
+        {{0, 5, -1}, "abcd"}, {{1, 2, 3, 4}, ""}, {{}, "abcd"},
+    };
+    for (const auto& [numeri, restano] : casi) {
+        modello m;
+        for (const char* nome : {"a", "b", "c", "d"})
+            agg_punto(m, {testo_fisso<15>(nome), 0, 0, 0});
+        togli_punti(m, numeri);
+        std::string nomi;
+        for (const punto_app& p : m.lista_punti.voci()) nomi += p.nome.testo();
+        EXPECT_EQ(nomi, restano);
+    }
+    modello m;
+    for (const char* nome : {"b", "B", "a 1", "a", "b"})
+        agg_punto(m, {testo_fisso<15>(nome), 0, 0, 0});
+    m.lista_punti.modifica(5).x = 1;
+    ordina_punti(m);
+    std::string nomi;
+    for (const punto_app& p : m.lista_punti.voci()) nomi += p.nome.testo() + "|";
+    EXPECT_EQ(nomi, "B|a|a 1|b|b|");
+    EXPECT_EQ(m.lista_punti.voce(5).x, 1);  // equal names keep their order
 }
 
 TEST(ListeFisse, LayerEPuntiRifiutanoLaVoceInPiu) {

@@ -81,4 +81,10 @@ std::string utf8_in_cp1252(std::string_view utf8) {
     return out;
 }
 
+bool utf8_valido(std::string_view testo) {
+    for (std::size_t i = 0; i < testo.size();)
+        if (decodifica(testo, i) == malformato) return false;
+    return true;
+}
+
 }  // namespace pianopre

@@ -15,6 +15,9 @@ std::string utf8_in_latin1(std::string_view utf8);
 // to the control characters of the same code, so the way back is exact.
 std::string cp1252_in_utf8(std::string_view testo);
 
+// True when the text is well-formed UTF-8 (plain ASCII included).
+bool utf8_valido(std::string_view testo);
+
 // The way back; characters Windows-1252 lacks and malformed sequences become '?'.
 std::string utf8_in_cp1252(std::string_view utf8);
 

@@ -79,15 +79,6 @@ private:
     std::string_view resto_;  // the unread part of the current line
 };
 
-void ordina_punti(modello& m) {
-    std::vector<punto_app> punti(m.lista_punti.voci().begin(), m.lista_punti.voci().end());
-    std::stable_sort(punti.begin(), punti.end(), [](const punto_app& a, const punto_app& b) {
-        return a.nome.grezzo() < b.nome.grezzo();  // byte codes: upper before lower case
-    });
-    for (std::size_t i = 0; i < punti.size(); ++i)
-        m.lista_punti.modifica(static_cast<std::int32_t>(i + 1)) = punti[i];
-}
-
 }  // namespace
 
 esito_xyz leggi_xyz(modello& m, std::istream& file) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "scheme/elenco_entita.h"
@@ -42,6 +43,14 @@ void azzera_punti(modello& m);
 
 // Error 9 beyond 4500 points.
 void agg_punto(modello& m, const punto_app& punto);
+
+// Sorts the control points by the byte codes of their 15-character names
+// (blanks included), keeping the order of equal names.
+void ordina_punti(modello& m);
+
+// Removes the control points numbered (from 1) in `numeri`; numbers outside
+// the list and repeated numbers are ignored. The others keep their order.
+void togli_punti(modello& m, std::span<const std::int32_t> numeri);
 
 // Exchanges the axes of e for the shooting mode: 0 normal (no change), 1 zenith
 // (y and z exchanged), 2 nadir (y := z, z := -y); any other code changes nothing.

@@ -13,13 +13,11 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/colonne_punti.h"
 #include "scheme/entita.h"
 #include "site/stazioni.h"
 
 namespace pianopre {
-
-// PNEZD: point, North, East, height, description; PENZD: East before North.
-enum class ordine_colonne { pnezd, penzd };
 
 // Comma between fields and point in numbers, or (for spreadsheets set to
 // Italian) semicolon and comma.

@@ -158,6 +158,7 @@ void comandi_lavoro::azzera_lavoro() {
     // The labels' size left by a drawing drawn before does not carry over to the job.
     c_.area->imposta_dimensione_font(area_disegno::dimensione_font_iniziale);
     collegamenti_.ridis(adattamento::adatta);
+    collegamenti_.aggiorna_stazioni();
 }
 
 void comandi_lavoro::comando_nuovo() {
@@ -196,6 +197,7 @@ void comandi_lavoro::apri_lavoro(const QString& nome) {
     ricorda_recente(nome);
     if (compilate(d.caselle)) calcola_();
     mostra_vista(d);
+    collegamenti_.aggiorna_stazioni();  // the job's points, with or without a plan
     salvato_ = impronta_lavoro();
     aggiorna_titolo();
 }

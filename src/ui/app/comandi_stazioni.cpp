@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSettings>
+#include <utility>
 
 #include "common/messaggi_file.h"
 #include "common/percorsi.h"
@@ -58,13 +59,24 @@ std::optional<opzioni_csv> chiedi_opzioni_csv(QWidget* genitore) {
 }  // namespace
 
 comandi_stazioni::comandi_stazioni(commessa& lavoro, servizi_utente& servizi,
-                                   formato_regionale formato, QWidget& finestra)
-    : commessa_(lavoro), servizi_(servizi), formato_(formato), finestra_(finestra) {}
+                                   formato_regionale formato, QWidget& finestra,
+                                   azioni_punti azioni)
+    : commessa_(lavoro),
+      servizi_(servizi),
+      formato_(formato),
+      finestra_(finestra),
+      azioni_(std::move(azioni)) {}
 
 void comandi_stazioni::comando_stazioni() {
     if (stazioni_ == nullptr) {
         stazioni_ = new finestra_stazioni(formato_, &finestra_);
         stazioni_->move(finestra_.frameGeometry().bottomLeft() + QPoint(0, 8));
+        QObject::connect(stazioni_, &finestra_stazioni::elimina_punti, stazioni_,
+                         [this](std::vector<std::int32_t> numeri) { azioni_.elimina(numeri); });
+        QObject::connect(stazioni_, &finestra_stazioni::aggiungi_punto, stazioni_,
+                         [this] { azioni_.aggiungi(); });
+        QObject::connect(stazioni_, &finestra_stazioni::importa_punti, stazioni_,
+                         [this] { azioni_.importa(); });
     }
     stazioni_->show();
     aggiorna();
@@ -76,6 +88,7 @@ void comandi_stazioni::aggiorna() {
     if (stazioni_ == nullptr || !stazioni_->isVisible()) return;
     stazioni_->mostra(stazioni_commessa(commessa_), modelli_commessa(commessa_),
                       commessa_.sito.unita, commessa_.disegno.lista_punti.n_punti() > 0);
+    stazioni_->mostra_punti(commessa_.disegno.lista_punti.voci());
 }
 
 void comandi_stazioni::comando_esporta_csv() {

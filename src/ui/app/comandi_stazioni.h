@@ -1,9 +1,12 @@
 // comandi_stazioni: "Stazioni e punti" and "Esporta stazioni CSV...": the
-// stations and stereo models of the plan on the site, and the stake-out file
-// for the field crew.
+// stations and stereo models of the plan on the site with the control points,
+// and the stake-out file for the field crew.
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <span>
 
 #include "base/formato_regionale.h"
 #include "common/servizi_utente.h"
@@ -13,10 +16,17 @@ namespace pianopre {
 
 class finestra_stazioni;
 
+// What the stations window's point commands call.
+struct azioni_punti {
+    std::function<void(std::span<const std::int32_t>)> elimina;
+    std::function<void()> aggiungi;
+    std::function<void()> importa;
+};
+
 class comandi_stazioni {
 public:
     comandi_stazioni(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
-                     QWidget& finestra);
+                     QWidget& finestra, azioni_punti azioni);
 
     void comando_stazioni();
     void comando_esporta_csv();
@@ -28,6 +38,7 @@ private:
     servizi_utente& servizi_;
     formato_regionale formato_;
     QWidget& finestra_;
+    azioni_punti azioni_;
     finestra_stazioni* stazioni_ = nullptr;  // made at its first opening
 };
 

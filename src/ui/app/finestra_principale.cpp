@@ -48,7 +48,9 @@ finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servi
       collegamenti_{[this](adattamento rifai) { vista_.ridis(rifai); },
                     [this] { lavoro_.segna_modifiche(); }, [this] { stazioni_.aggiorna(); }},
       vista_(lavoro, servizi, c_),
-      stazioni_(lavoro, servizi, formato, *this),
+      stazioni_(lavoro, servizi, formato, *this,
+                {[this](std::span<const std::int32_t> numeri) { punti_.elimina(numeri); },
+                 [this] { punti_.aggiungi(); }, [this] { punti_.importa(); }}),
       sito_(lavoro, servizi, formato, c_, *this, collegamenti_),
       navigazione_(lavoro, servizi, c_, collegamenti_,
                    {[this] { return sito_.sceglie(); },
@@ -64,6 +66,10 @@ finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servi
           }),
       disegno_(lavoro, servizi, c_, collegamenti_,
                [this](const QString& nome) { lavoro_.punti_letti(nome); }),
+      punti_(
+          lavoro, servizi, formato, c_, *this, collegamenti_,
+          [this](const QString& nome) { lavoro_.punti_letti(nome); },
+          [this](const QString& nome) { disegno_.apri_xyz(nome); }),
       bmp_(lavoro, servizi, c_, [this] { return vista_.vista(); }),
       report_(
           lavoro, servizi, formato, c_, *this,
@@ -98,7 +104,7 @@ void finestra_principale::collega_pulsanti() {
     connect(c_.salva_bmp, &QPushButton::clicked, this, [this] { bmp_.comando_salva_bmp(); });
     connect(c_.info, &QPushButton::clicked, this, [this] { mostra_informazioni(servizi_, this); });
     connect(c_.note, &QPushButton::clicked, this, [this] { mostra_note_precisione(this); });
-    // "Cancella PF" has nothing to delete: no control point is ever selected.
+    connect(c_.cancella_pf, &QPushButton::clicked, this, [this] { punti_.cancella_pf(); });
 }
 
 void finestra_principale::collega_frecce_e_mouse() {

@@ -10,6 +10,7 @@
 #include "app/comandi_disegno.h"
 #include "app/comandi_fotocamera.h"
 #include "app/comandi_lavoro.h"
+#include "app/comandi_punti.h"
 #include "app/comandi_report.h"
 #include "app/comandi_sito.h"
 #include "app/comandi_stazioni.h"
@@ -73,6 +74,7 @@ private:
     comandi_fotocamera fotocamera_;
     comandi_lavoro lavoro_;
     comandi_disegno disegno_;
+    comandi_punti punti_;
     comandi_bmp bmp_;
     comandi_report report_;
 };

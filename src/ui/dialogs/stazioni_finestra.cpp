@@ -1,13 +1,16 @@
-// The stations and stereo-model tables and their window.
+// The stations, stereo-model and control-point tables and their window.
 #include "dialogs/stazioni_finestra.h"
 
 #include <QColor>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "base/testo_misure.h"
 #include "base/testo_numeri.h"
+#include "base/testo_utf8.h"
 
 namespace pianopre {
 
@@ -151,6 +154,36 @@ QVariant tabella_modelli_qt::headerData(int sezione, Qt::Orientation verso, int 
     return titoli[sezione];
 }
 
+void tabella_punti_qt::imposta(std::span<const punto_app> punti) {
+    beginResetModel();
+    punti_.assign(punti.begin(), punti.end());
+    endResetModel();
+}
+
+QVariant tabella_punti_qt::data(const QModelIndex& indice, int ruolo) const {
+    if (!indice.isValid() || static_cast<std::size_t>(indice.row()) >= punti_.size()) return {};
+    if (ruolo == Qt::TextAlignmentRole)
+        return indice.column() == 0 ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (ruolo != Qt::DisplayRole) return {};
+    const punto_app& p = punti_[static_cast<std::size_t>(indice.row())];
+    switch (indice.column()) {
+        case 0:
+            return QString::fromStdString(cp1252_in_utf8(p.nome.pulito()));
+        case 1:
+            return fisso(p.x, 3, formato_);
+        case 2:
+            return fisso(p.y, 3, formato_);
+        default:
+            return fisso(p.z, 3, formato_);
+    }
+}
+
+QVariant tabella_punti_qt::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
+    if (verso != Qt::Horizontal || ruolo != Qt::DisplayRole) return {};
+    const QString titoli[] = {tr("Punto"), tr("Est"), tr("Nord"), tr("Quota")};
+    return sezione >= 0 && sezione < 4 ? titoli[sezione] : QString();
+}
+
 finestra_stazioni::finestra_stazioni(formato_regionale formato, QWidget* genitore)
     : QWidget(genitore, Qt::Window) {
     setObjectName("finestra_stazioni");
@@ -161,13 +194,54 @@ finestra_stazioni::finestra_stazioni(formato_regionale formato, QWidget* genitor
     vista_modelli = nuova_vista(modelli, "modelli", this);
     riepilogo = new QLabel(this);
     riepilogo->setObjectName("riepilogo");
-    auto* tutto = new QVBoxLayout(this);
-    tutto->addWidget(new QLabel(tr("Stazioni di presa (coordinate del sito):"), this));
-    tutto->addWidget(vista_stazioni, 3);
-    tutto->addWidget(new QLabel(tr("Modelli stereoscopici e punti di appoggio:"), this));
-    tutto->addWidget(vista_modelli, 2);
-    tutto->addWidget(riepilogo);
-    resize(860, 560);
+    auto* piano = new QVBoxLayout;
+    piano->addWidget(new QLabel(tr("Stazioni di presa (coordinate del sito):"), this));
+    piano->addWidget(vista_stazioni, 3);
+    piano->addWidget(new QLabel(tr("Modelli stereoscopici e punti di appoggio:"), this));
+    piano->addWidget(vista_modelli, 2);
+    piano->addWidget(riepilogo);
+
+    punti = new tabella_punti_qt(formato, this);
+    vista_punti = nuova_vista(punti, "punti", this);
+    vista_punti->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    elimina = new QPushButton(tr("Elimina selezionati"), this);
+    elimina->setObjectName("elimina_punti");
+    aggiungi = new QPushButton(tr("Aggiungi punto..."), this);
+    aggiungi->setObjectName("aggiungi_punto");
+    importa = new QPushButton(tr("Importa punti..."), this);
+    importa->setObjectName("importa_punti");
+    importa->setToolTip(tr("Punti da .xyz, o da CSV/TXT nell'ordine PNEZD o PENZD"));
+    auto* comandi = new QHBoxLayout;
+    for (QPushButton* b : {elimina, aggiungi, importa}) comandi->addWidget(b);
+    auto* colonna_punti = new QVBoxLayout;
+    colonna_punti->addWidget(new QLabel(tr("Punti di appoggio (coordinate del sito):"), this));
+    colonna_punti->addWidget(vista_punti, 1);
+    colonna_punti->addLayout(comandi);
+
+    auto* tutto = new QHBoxLayout(this);
+    tutto->addLayout(piano, 3);
+    tutto->addLayout(colonna_punti, 2);
+    connect(elimina, &QPushButton::clicked, this, [this] {
+        const auto numeri = punti_selezionati();
+        if (!numeri.empty()) emit elimina_punti(numeri);
+    });
+    connect(aggiungi, &QPushButton::clicked, this, [this] { emit aggiungi_punto(); });
+    connect(importa, &QPushButton::clicked, this, [this] { emit importa_punti(); });
+    resize(1180, 560);
+}
+
+void finestra_stazioni::mostra_punti(std::span<const punto_app> elenco) {
+    punti->imposta(elenco);
+    vista_punti->resizeColumnsToContents();
+    elimina->setEnabled(!elenco.empty());
+}
+
+std::vector<std::int32_t> finestra_stazioni::punti_selezionati() const {
+    std::vector<std::int32_t> numeri;
+    for (const QModelIndex& i : vista_punti->selectionModel()->selectedRows())
+        numeri.push_back(i.row() + 1);
+    std::sort(numeri.begin(), numeri.end());
+    return numeri;
 }
 
 void finestra_stazioni::mostra(std::vector<riga_stazione> righe, tabella_modelli tabella,
