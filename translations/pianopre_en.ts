@@ -63,6 +63,43 @@
     </message>
 </context>
 <context>
+    <name>comandi_punti</name>
+    <message>
+        <source>... e altre %1 righe</source>
+        <translation>... and %1 more lines</translation>
+    </message>
+    <message>
+        <source>Attenzione: nel file %1 queste righe non sono punti e non sono state importate:
+%2</source>
+        <translation>Warning: these lines of the file %1 are not points and were not imported:
+%2</translation>
+    </message>
+    <message>
+        <source>Nessun punto di appoggio da cancellare.</source>
+        <translation>No control points to clear.</translation>
+    </message>
+    <message>
+        <source>Cancellare tutti i punti di appoggio (%1)?</source>
+        <translation>Clear all the control points (%1)?</translation>
+    </message>
+    <message>
+        <source>Errore: l&apos;elenco ha già %1 punti di appoggio, il massimo.</source>
+        <translation>Error: the list already holds %1 control points, the maximum.</translation>
+    </message>
+    <message>
+        <source>Errore: non riesco a leggere il file di punti %1.</source>
+        <translation>Error: cannot read the point file %1.</translation>
+    </message>
+    <message>
+        <source>Errore: il file %1 ha più punti di quanti l&apos;elenco ne possa tenere (%2): nessun punto importato.</source>
+        <translation>Error: the file %1 has more points than the list can hold (%2): no point imported.</translation>
+    </message>
+    <message>
+        <source>Errore: nessun punto di appoggio nel file %1.</source>
+        <translation>Error: no control points in the file %1.</translation>
+    </message>
+</context>
+<context>
     <name>comandi_report</name>
     <message>
         <source>Errore: nessun piano da stampare: premere &quot;Calcola --&gt;&quot;.</source>
@@ -144,6 +181,25 @@
     <message>
         <source>L&apos;ultimo calcolo non è riuscito: correggere i dati e premere &quot;Calcola --&gt;&quot;.</source>
         <translation>The last calculation failed: correct the data and press &quot;Compute --&gt;&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>csv_punti</name>
+    <message>
+        <source>riga %1: servono nome, due coordinate e quota</source>
+        <translation>line %1: a name, two coordinates and an elevation are needed</translation>
+    </message>
+    <message>
+        <source>riga %1: manca il nome del punto</source>
+        <translation>line %1: the point has no name</translation>
+    </message>
+    <message>
+        <source>riga %1, colonna %2: manca il numero</source>
+        <translation>line %1, column %2: the number is missing</translation>
+    </message>
+    <message>
+        <source>riga %1, colonna %2: &quot;%3&quot; non è un numero</source>
+        <translation>line %1, column %2: &quot;%3&quot; is not a number</translation>
     </message>
 </context>
 <context>
@@ -755,6 +811,105 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     </message>
 </context>
 <context>
+    <name>pianopre::anteprima_punti</name>
+    <message>
+        <source>Importa punti di appoggio: %1</source>
+        <translation>Import control points: %1</translation>
+    </message>
+    <message>
+        <source>virgola</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>punto e virgola</source>
+        <translation>semicolon</translation>
+    </message>
+    <message>
+        <source>tabulazione</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>spazi</source>
+        <translation>blanks</translation>
+    </message>
+    <message>
+        <source>PNEZD (punto, Nord, Est, quota, descrizione)</source>
+        <translation>PNEZD (point, North, East, elevation, description)</translation>
+    </message>
+    <message>
+        <source>PENZD (punto, Est, Nord, quota, descrizione)</source>
+        <translation>PENZD (point, East, North, elevation, description)</translation>
+    </message>
+    <message>
+        <source>Riga</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Sostituire i punti di appoggio presenti</source>
+        <translation>Replace the control points there are</translation>
+    </message>
+    <message>
+        <source>Aggiungerli ai punti di appoggio presenti</source>
+        <translation>Add them to the control points there are</translation>
+    </message>
+    <message>
+        <source>Separatore:</source>
+        <translation>Separator:</translation>
+    </message>
+    <message>
+        <source>Colonne:</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>Prime righe del file, come saranno importate:</source>
+        <translation>First lines of the file, as they will be imported:</translation>
+    </message>
+    <message>
+        <source>Importa</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>intestazione: saltata</source>
+        <translation>header: skipped</translation>
+    </message>
+    <message>
+        <source>Punti da importare: %1.</source>
+        <translation>Points to import: %1.</translation>
+    </message>
+    <message>
+        <source>La prima riga è un&apos;intestazione e non viene importata.</source>
+        <translation>The first line is a header and is not imported.</translation>
+    </message>
+    <message>
+        <source>Righe che non sono punti, saltate: %1.</source>
+        <translation>Lines that are not points, skipped: %1.</translation>
+    </message>
+    <message>
+        <source>Il file ha più di %1 punti.</source>
+        <translation>The file has more than %1 points.</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::dialogo_informazioni</name>
     <message>
         <source>Progetto di presa Stereofotogrammetrico</source>
@@ -790,6 +945,53 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::dialogo_punto</name>
+    <message>
+        <source>Aggiungi punto di appoggio</source>
+        <translation>Add control point</translation>
+    </message>
+    <message>
+        <source>Nome:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Est (m):</source>
+        <translation>East (m):</translation>
+    </message>
+    <message>
+        <source>Nord (m):</source>
+        <translation>North (m):</translation>
+    </message>
+    <message>
+        <source>Quota (m):</source>
+        <translation>Elevation (m):</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Errore: manca il nome del punto.</source>
+        <translation>Error: the point has no name.</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Errore: %1 non è un numero: &quot;%2&quot;.</source>
+        <translation>Error: %1 is not a number: &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1404,26 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Modelli con meno di 4 punti di appoggio: %1.</source>
         <translation>Models with fewer than 4 control points: %1.</translation>
     </message>
+    <message>
+        <source>Elimina selezionati</source>
+        <translation>Delete selected</translation>
+    </message>
+    <message>
+        <source>Aggiungi punto...</source>
+        <translation>Add point...</translation>
+    </message>
+    <message>
+        <source>Importa punti...</source>
+        <translation>Import points...</translation>
+    </message>
+    <message>
+        <source>Punti da .xyz, o da CSV/TXT nell&apos;ordine PNEZD o PENZD</source>
+        <translation>Points from .xyz, or from CSV/TXT in PNEZD or PENZD order</translation>
+    </message>
+    <message>
+        <source>Punti di appoggio (coordinate del sito):</source>
+        <translation>Control points (site coordinates):</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::finestra_verifiche</name>
@@ -1269,6 +1491,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>%1: %2 - %3</source>
         <translation>%1: %2 - %3</translation>
     </message>
+    <message>
+        <source>Altezza massima della camera (m):</source>
+        <translation>Max. camera height (m):</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::tabella_modelli_qt</name>
@@ -1277,20 +1503,67 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <translation>Model</translation>
     </message>
     <message>
-        <source>Lungo la facciata (m)</source>
-        <translation>Along the façade (m)</translation>
-    </message>
-    <message>
-        <source>In altezza (m)</source>
-        <translation>In height (m)</translation>
-    </message>
-    <message>
         <source>Punti di appoggio</source>
         <translation>Control points</translation>
     </message>
     <message>
         <source>Esito</source>
         <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Distanze lungo la facciata dal suo angolo A</source>
+        <translation>Distances along the façade from its corner A</translation>
+    </message>
+    <message>
+        <source>Altezze sopra il piede della facciata</source>
+        <translation>Heights above the foot of the façade</translation>
+    </message>
+    <message>
+        <source>Coordinate del sito: Est / Nord / Quota</source>
+        <translation>Site coordinates: East / North / Height</translation>
+    </message>
+    <message>
+        <source>Dall&apos;angolo A (m)</source>
+        <translation>From corner A (m)</translation>
+    </message>
+    <message>
+        <source>Altezza da terra (m)</source>
+        <translation>Height above ground (m)</translation>
+    </message>
+    <message>
+        <source>In basso lato A (E / N / Q)</source>
+        <translation>Bottom, A side (E / N / H)</translation>
+    </message>
+    <message>
+        <source>In alto lato A (E / N / Q)</source>
+        <translation>Top, A side (E / N / H)</translation>
+    </message>
+    <message>
+        <source>In alto lato opposto (E / N / Q)</source>
+        <translation>Top, far side (E / N / H)</translation>
+    </message>
+    <message>
+        <source>In basso lato opposto (E / N / Q)</source>
+        <translation>Bottom, far side (E / N / H)</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::tabella_punti_qt</name>
+    <message>
+        <source>Punto</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Elevation</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1630,13 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>dal pixel della fotocamera misurato a %1 pixel, con la base e la distanza del piano (Verifiche del piano)</source>
         <translation>from the camera&apos;s pixel measured to %1 pixel, with the plan&apos;s base and distance (Plan checks)</translation>
+    </message>
+</context>
+<context>
+    <name>punti_dialoghi</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -2051,6 +2331,34 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>consigliato: il più chiuso dei diaframmi da %1 a %2 tra N min e N max, abbastanza profondo e non limitato dalla diffrazione; se nessuno cade tra i due, il più aperto non minore di N min</source>
         <translation>suggested: the most closed of the stops %1 to %2 between N min and N max, deep enough and not limited by diffraction; when none lies between the two, the widest not below N min</translation>
+    </message>
+    <message>
+        <source>Altezza camera, striscia %1</source>
+        <translation>Camera height, strip %1</translation>
+    </message>
+    <message>
+        <source>h = h camera + (n − 1) · %1 · altezza coperta, sopra il piede della facciata</source>
+        <translation>h = camera h + (n − 1) · %1 · coverage height, above the façade&apos;s foot</translation>
+    </message>
+    <message>
+        <source>Attenzione: serve un&apos;asta, un cestello o un drone</source>
+        <translation>Warning: needs a pole, a lift or a drone</translation>
+    </message>
+    <message>
+        <source>serve un&apos;asta, un cestello o un drone</source>
+        <translation>needs a pole, a lift or a drone</translation>
+    </message>
+    <message>
+        <source>Altezza camera, strisce %1–%2</source>
+        <translation>Camera height, strips %1–%2</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>l&apos;altezza massima della camera</source>
+        <translation>the maximum camera height</translation>
     </message>
 </context>
 <context>

@@ -277,15 +277,15 @@ TEST(Verifiche, AltezzaMassimaDellaCameraConIlLavoro) {
     };
     ASSERT_EQ(v->tabella->rowCount(), 10);
     EXPECT_EQ(v->impostazioni[6]->text(), "1,5");
-    EXPECT_EQ(riga(v, 8), "Altezza camera, striscia 1 | 1,5 m | ≤ 1,5 m | OK");
+    EXPECT_EQ(riga(v, 8), "Altezza camera, striscia 1 | 1,50 m | ≤ 1,50 m | OK");
     EXPECT_EQ(riga(v, 9),
-              "Altezza camera, striscia 2 | 10,43 m | ≤ 1,5 m | "
+              "Altezza camera, striscia 2 | 10,43 m | ≤ 1,50 m | "
               "Attenzione: serve un'asta, un cestello o un drone");
 
     v->impostazioni[6]->setText("11");
     emit v->impostazioni[6]->editingFinished();
     EXPECT_EQ(b.lavoro.verifiche.altezza_max_camera_m, 11);
-    EXPECT_TRUE(riga(v, 9).endsWith("| ≤ 11 m | OK")) << riga(v, 9).toStdString();
+    EXPECT_TRUE(riga(v, 9).endsWith("| ≤ 11,00 m | OK")) << riga(v, 9).toStdString();
     b.servizi.file.push_back(file);
     b.finestra.findChild<QAction*>("azione_salva_lavoro")->trigger();
 
@@ -297,7 +297,7 @@ TEST(Verifiche, AltezzaMassimaDellaCameraConIlLavoro) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->impostazioni[6]->text(), "11");
     ASSERT_EQ(w->tabella->rowCount(), 10);
-    EXPECT_TRUE(riga(w, 9).endsWith("| ≤ 11 m | OK")) << riga(w, 9).toStdString();
+    EXPECT_TRUE(riga(w, 9).endsWith("| ≤ 11,00 m | OK")) << riga(w, 9).toStdString();
 }
 
 }  // namespace
