@@ -51,8 +51,8 @@ finestra_collocazione::finestra_collocazione(const collocazione& attuale, serviz
     sistema->setObjectName("sistema");
     sistema->setPlaceholderText(tr("codice EPSG o nome; vuoto se nessuno"));
     // Wide enough for a usual name, so that the list and the name beside do not wrap.
-    sistema->setMinimumWidth(
-        sistema->fontMetrics().horizontalAdvance("EPSG:32633 WGS 84 / UTM zone 33N (N-E)"));
+    sistema->setMinimumWidth(sistema->fontMetrics().horizontalAdvance(
+        "EPSG:6707  RDN2008 / UTM zone 32N (N-E) - Monte"));
     campi->addRow(tr("Sistema di riferimento:"), sistema);
     nome_sistema = new QLabel(this);
     nome_sistema->setObjectName("nome_sistema");
