@@ -48,6 +48,10 @@ TEST(TrasformazioneWgs84, QuoteIntatteEPuntiNonTrasformabili) {
     for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(p[i].quota, punti[i].z);
     EXPECT_NEAR(p[0].longitudine, 9, 0.01);  // zone 1's central meridian
     EXPECT_TRUE(mm.converti({}).empty());
+    // The object moves with its PROJ context; the one left behind knows no position.
+    trasformazione_wgs84 spostata = std::move(mm);
+    EXPECT_EQ(spostata.converti(punti)[0].longitudine, p[0].longitudine);
+    EXPECT_FALSE(mm.converti(punti)[0].valida());  // NOLINT(bugprone-use-after-move)
 }
 
 TEST(TrasformazioneWgs84, SistemiRifiutati) {

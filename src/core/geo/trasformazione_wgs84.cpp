@@ -36,6 +36,11 @@ trasformazione_wgs84& trasformazione_wgs84::operator=(trasformazione_wgs84&&) no
 std::vector<posizione_wgs84> trasformazione_wgs84::converti(std::span<const punto3> punti) {
     std::vector<posizione_wgs84> uscita(punti.size());
     for (std::size_t i = 0; i < punti.size(); ++i) uscita[i] = {punti[i].x, punti[i].y, punti[i].z};
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    if (!proj_) {  // moved from: no position is known
+        for (posizione_wgs84& p : uscita) p.longitudine = p.latitudine = nan;
+        return uscita;
+    }
     if (uscita.empty()) return uscita;
     // East and North in place of longitude and latitude; the heights are left out,
     // so that no datum shift touches them.
@@ -44,7 +49,6 @@ std::vector<posizione_wgs84> trasformazione_wgs84::converti(std::span<const punt
     constexpr std::size_t passo = sizeof(posizione_wgs84);
     proj_trans_generic(op, PJ_FWD, &uscita[0].longitudine, passo, uscita.size(),
                        &uscita[0].latitudine, passo, uscita.size(), nullptr, 0, 0, nullptr, 0, 0);
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     for (posizione_wgs84& p : uscita)
         if (!p.valida() || p.longitudine == HUGE_VAL || p.latitudine == HUGE_VAL)
             p.longitudine = p.latitudine = nan;
