@@ -13,6 +13,7 @@ packages=(
   clang-format
   clang libclang-rt-14-dev libdxflib-dev
   nlohmann-json3-dev
+  libproj-dev proj-data python3-pyproj
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 

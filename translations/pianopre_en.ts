@@ -294,6 +294,14 @@
         <source>un testo o un percorso non è UTF-8 valido</source>
         <translation>a text or a path is not valid UTF-8</translation>
     </message>
+    <message>
+        <source>Errore: file &quot;%1&quot;: %2. Il lavoro si apre con il sistema di riferimento com&apos;è scritto: correggerlo in &quot;Colloca sul sito...&quot;.</source>
+        <translation>Error: file &quot;%1&quot;: %2. The job opens with the coordinate system as written: correct it in &quot;Place on site...&quot;.</translation>
+    </message>
+    <message>
+        <source>Errore: file &quot;%1&quot;: &quot;collocazione.sistema&quot; deve essere un testo di al più %2 byte: il lavoro si apre senza sistema di riferimento.</source>
+        <translation>Error: file &quot;%1&quot;: &quot;collocazione.sistema&quot; must be a text of at most %2 bytes: the job opens without a coordinate system.</translation>
+    </message>
 </context>
 <context>
     <name>file_testo</name>
@@ -1063,6 +1071,14 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     <message>
         <source>Errore: valore non valido in &quot;%1&quot;.</source>
         <translation>Error: invalid value in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>codice EPSG o nome; vuoto se nessuno</source>
+        <translation>EPSG code or name; empty if none</translation>
+    </message>
+    <message>
+        <source>Sistema di riferimento:</source>
+        <translation>Coordinate system:</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2069,53 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>sistema_riferimento</name>
+    <message>
+        <source>%1 (%2) è un sistema geografico, in gradi: serve un sistema proiettato in metri</source>
+        <translation>%1 (%2) is a geographic system, in degrees: a projected system in metres is needed</translation>
+    </message>
+    <message>
+        <source>%1 (%2) non è un sistema proiettato: serve un sistema proiettato in metri</source>
+        <translation>%1 (%2) is not a projected system: a projected system in metres is needed</translation>
+    </message>
+    <message>
+        <source>%1 (%2) ha le coordinate in %3, non in metri: serve un sistema proiettato in metri</source>
+        <translation>%1 (%2) has its coordinates in %3, not in metres: a projected system in metres is needed</translation>
+    </message>
+    <message>
+        <source>%1 (%2) non ha gli assi verso Est e Nord: servono coordinate Est, Nord in metri</source>
+        <translation>%1 (%2) does not have its axes towards East and North: East, North coordinates in metres are needed</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un codice di sistema di riferimento noto a PROJ</source>
+        <translation>&quot;%1&quot; is not a coordinate system code known to PROJ</translation>
+    </message>
+    <message>
+        <source>PROJ non ha potuto aprire il database</source>
+        <translation>PROJ could not open its database</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; è nel nome di %2 sistemi di riferimento: scrivere il codice EPSG o il nome intero</source>
+        <translation>&quot;%1&quot; is in the name of %2 coordinate systems: type the EPSG code or the whole name</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è il nome di un sistema di riferimento noto a PROJ</source>
+        <translation>&quot;%1&quot; is not the name of a coordinate system known to PROJ</translation>
+    </message>
+    <message>
+        <source>Le esportazioni per mappe e droni richiedono un sistema di riferimento.</source>
+        <translation>The map and drone exports need a coordinate system.</translation>
+    </message>
+    <message>
+        <source>Errore: %1.</source>
+        <translation>Error: %1.</translation>
+    </message>
+    <message>
+        <source>Errore: PROJ non riesce a trasformare le coordinate del sistema in WGS 84.</source>
+        <translation>Error: PROJ cannot transform the system&apos;s coordinates to WGS 84.</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,9 @@
 // that snap, and what the picture then shows.
 #include <gtest/gtest.h>
 
+#include <QCompleter>
 #include <QSettings>
+#include <QTest>
 
 #include "dialogs/collocazione_dialogo.h"
 #include "exchange/file_scambio.h"
@@ -97,6 +99,55 @@ TEST(Sito, CollocazioneScrittaEInGon) {
     });
     EXPECT_EQ(b.servizi.messaggi().size(), 1);
     EXPECT_EQ(b.lavoro.sito.nord, 2000);
+}
+
+// The site's system: the name resolved beside the field as it is typed, the
+// code kept on OK, refusals that keep the dialog open.
+TEST(Sito, SistemaDiRiferimento) {
+    banco_sito b;
+    const struct {
+        const char* scritto;
+        const char* mostrato;  // in the label beside the field
+        const char* tenuto;    // nullptr: OK is refused
+    } casi[] = {
+        {"6707", "EPSG:6707  RDN2008 / UTM zone 32N", "EPSG:6707"},
+        {"wgs 84 / utm zone 33n", "EPSG:32633  WGS 84 / UTM zone 33N", "EPSG:32633"},
+        {"", "Le esportazioni per mappe e droni richiedono un sistema di riferimento.", ""},
+        {"EPSG:4326", "Errore: EPSG:4326 (WGS 84) è un sistema geografico", nullptr},
+        {"EPSG:999999", "Errore: \"EPSG:999999\" non è un codice", nullptr},
+    };
+    for (const auto& c : casi) {
+        const std::string prima = b.lavoro.sito.sistema;
+        const std::size_t messaggi = static_cast<std::size_t>(b.servizi.messaggi().size());
+        b.colloca([&](finestra_collocazione* d) {
+            EXPECT_EQ(d->sistema->text().toStdString(), prima);  // the job's system is offered
+            d->sistema->selectAll();
+            QTest::keyClick(d->sistema, Qt::Key_Delete);
+            QTest::keyClicks(d->sistema, c.scritto);  // typed: the list of names is read
+            EXPECT_NE(d->findChild<QCompleter*>("completamento_sistema"), nullptr);
+            EXPECT_TRUE(d->nome_sistema->text().startsWith(QString::fromUtf8(c.mostrato)))
+                << d->nome_sistema->text().toStdString();
+            d->ok->click();
+            EXPECT_EQ(d->isVisible(), c.tenuto == nullptr) << c.scritto;
+            if (d->isVisible()) d->reject();
+        });
+        EXPECT_EQ(b.lavoro.sito.sistema, c.tenuto ? c.tenuto : prima) << c.scritto;
+        EXPECT_EQ(static_cast<std::size_t>(b.servizi.messaggi().size()),
+                  messaggi + (c.tenuto ? 0 : 1))
+            << c.scritto;
+    }
+
+    // A job not placed yet keeps its system when the unit chosen last time is gon.
+    b.lavoro.sito = {};
+    b.lavoro.sito.sistema = "EPSG:3003";
+    QSettings().setValue("collocazione/unita", "gon");
+    b.colloca([](finestra_collocazione* d) {
+        EXPECT_EQ(d->unita->currentIndex(), 1);
+        EXPECT_EQ(d->sistema->text(), "EPSG:3003");
+        EXPECT_TRUE(d->nome_sistema->text().endsWith("Monte Mario / Italy zone 1"));
+        d->reject();
+    });
+    QSettings().remove("collocazione/unita");
 }
 
 // Two clicks a few pixels off the wall's ends snap to them: A and the azimuth of A->B.

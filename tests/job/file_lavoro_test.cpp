@@ -276,6 +276,54 @@ TEST_F(FileLavoro, FileMancantiEVersioniNuove) {
                                 "recente (versione 3): apro ciò che conosco."});
 }
 
+// The site's system: written only when there is one, read back as written;
+// a damaged one is told, naming the file, and the job opens all the same.
+TEST_F(FileLavoro, SistemaDiRiferimento) {
+    dati_file_lavoro d = completo();
+    EXPECT_EQ(testo_file_lavoro(d, cartella).find("\"sistema\""), std::string::npos);
+    d.sito.sistema = "EPSG:6707";
+    const std::string testo = testo_file_lavoro(d, cartella);
+    EXPECT_NE(testo.find("\"unita\": \"gon\",\n    \"sistema\": \"EPSG:6707\"\n  },"),
+              std::string::npos)
+        << testo;
+    const auto letto = leggi_testo_lavoro(testo, "l.pianopre", cartella);
+    EXPECT_TRUE(letto.avvisi.empty());
+    confronta(letto.dati, d);
+
+    const struct {
+        std::string valore;
+        std::string tenuto;
+        std::string_view avviso;
+    } casi[] = {
+        {"\"EPSG:32633\"", "EPSG:32633", ""},
+        {"null", "", ""},
+        {"\"\"", "", ""},
+        {"\"EPSG:999999\"", "EPSG:999999",
+         "\"EPSG:999999\" non è un codice di sistema di riferimento noto a PROJ. Il lavoro si "
+         "apre con il sistema di riferimento com'è scritto"},
+        {"\"EPSG:4326\"", "EPSG:4326", "EPSG:4326 (WGS 84) è un sistema geografico"},
+        {"6707", "",
+         "\"collocazione.sistema\" deve essere un testo di al più 200 byte: il lavoro si apre "
+         "senza"},
+        {"{\"codice\": 6707}", "", "\"collocazione.sistema\" deve essere un testo"},
+        {"\"" + std::string(201, 'x') + "\"", "", "\"collocazione.sistema\" deve essere un testo"},
+    };
+    for (const auto& c : casi) {
+        const auto esito = leggi_testo_lavoro(
+            lavoro_con(", \"metrica\": true, \"collocazione\": {\"est\": 7, \"sistema\": " +
+                       c.valore + "}"),
+            "rotto.pianopre", "");
+        EXPECT_TRUE(esito.dati.metrica) << c.valore;  // the rest of the job opens
+        EXPECT_EQ(esito.dati.sito.est, 7) << c.valore;
+        EXPECT_EQ(esito.dati.sito.sistema, c.tenuto) << c.valore;
+        ASSERT_EQ(esito.avvisi.size(), c.avviso.empty() ? 0u : 1u) << c.valore;
+        if (c.avviso.empty()) continue;
+        EXPECT_EQ(esito.avvisi[0].rfind("Errore: file \"rotto.pianopre\": ", 0), 0u)
+            << esito.avvisi[0];
+        EXPECT_NE(esito.avvisi[0].find(c.avviso), std::string::npos) << esito.avvisi[0];
+    }
+}
+
 TEST_F(FileLavoro, SalvataggioRifiutatoLasciaIlFileDiPrima) {
     const fs::path file = cartella / "l.pianopre";
     scrivi_file_lavoro(file, completo());

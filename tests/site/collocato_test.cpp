@@ -25,7 +25,7 @@ TEST(Collocato, IdentitaScriveGliStessiByte) {
     const origine_schema o{3.25, -7, 1.5};
     salva_file_dxf(cartella / "oggi.dxf", c.disegno.lista_entita, o.x, o.y, o.z);
     const std::string oggi = prova::leggi_tutto(cartella / "oggi.dxf");
-    for (const collocazione sito :
+    for (const collocazione& sito :
          {collocazione{}, collocazione{100, 200, 20, 100, unita_angolo::gon}}) {
         salva_file_dxf_collocato(cartella / "coll.dxf", c.disegno.lista_entita, o, sito);
         EXPECT_EQ(prova::leggi_tutto(cartella / "coll.dxf"), oggi);

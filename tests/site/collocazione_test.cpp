@@ -11,7 +11,7 @@ namespace {
 
 TEST(Collocazione, IdentitaInGradiEInGon) {
     const punto3 p{123.456789012345, 187.1, 21.5};
-    for (const collocazione c :
+    for (const collocazione& c :
          {collocazione{}, collocazione{100, 200, 20, 100, unita_angolo::gon}}) {
         const punto3 q = al_sito(c, p);
         EXPECT_EQ(q.x, p.x);

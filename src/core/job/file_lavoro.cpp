@@ -7,6 +7,7 @@
 #include "base/segnaposti.h"
 #include "base/testo_utf8.h"
 #include "base/traduzione.h"
+#include "geo/sistema_riferimento.h"
 #include "job/file_lavoro_json.h"
 
 namespace fs = std::filesystem;
@@ -59,6 +60,16 @@ esito_lettura_lavoro leggi_testo_lavoro(std::string_view testo, const std::strin
         esito.dati = lavoro_json::dati_da_json(radice, cartella_lavoro, nome_file, esito.avvisi);
     } catch (const lavoro_json::problema& p) {
         fallisci(nome_file, p.testo);
+    }
+    // A system PROJ does not resolve stays as written, for the user to correct.
+    if (const std::string& sistema = esito.dati.sito.sistema; !sistema.empty()) {
+        const sistema_riferimento s = risolvi_sistema(sistema);
+        if (!s.valido())
+            esito.avvisi.push_back(inserisci(
+                traduci("file_lavoro",
+                        "Errore: file \"%1\": %2. Il lavoro si apre con il sistema di riferimento "
+                        "com'è scritto: correggerlo in \"Colloca sul sito...\"."),
+                {nome_file, s.motivo}));
     }
     return esito;
 }

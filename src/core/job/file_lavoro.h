@@ -80,7 +80,9 @@ void scrivi_file_lavoro(const std::filesystem::path& percorso, const dati_file_l
 // (left as they are when it is empty). Unknown keys are ignored, missing ones
 // (or null) take the defaults of a new job. Throws errore_file_lavoro for text
 // that is not JSON, not a job, of a newer incompatible shape or with a value
-// of the wrong type or out of range; a newer "versione" only adds a notice.
+// of the wrong type or out of range; a newer "versione" only adds a notice, and
+// so does a damaged "collocazione.sistema": one that is not a text is dropped,
+// one that PROJ does not resolve is kept as written.
 esito_lettura_lavoro leggi_testo_lavoro(std::string_view testo, const std::string& nome_file,
                                         const std::filesystem::path& cartella_lavoro);
 

@@ -174,6 +174,25 @@ void leggi_collocazione(const lettore& radice, collocazione& c) {
     c.unita = unita == "gon" ? unita_angolo::gon : unita_angolo::gradi;
 }
 
+// "collocazione.sistema": a damaged value does not stop the job from opening.
+// A text is kept as written (the opening checks it against PROJ's database);
+// anything else is dropped with a notice, the job opening without a system.
+void leggi_sistema(const json& radice, collocazione& c, const std::string& nome_file,
+                   std::vector<std::string>& avvisi) {
+    const json* o = lettore(radice, "").campo("collocazione");
+    const json* v = o ? lettore(*o, "").campo("sistema") : nullptr;
+    if (!v) return;
+    if (v->is_string() && v->get_ref<const std::string&>().size() <= nome_massimo) {
+        c.sistema = v->get<std::string>();
+        return;
+    }
+    avvisi.push_back(inserisci(
+        traduci("file_lavoro",
+                "Errore: file \"%1\": \"collocazione.sistema\" deve essere un testo di al più "
+                "%2 byte: il lavoro si apre senza sistema di riferimento."),
+        {nome_file, std::to_string(nome_massimo)}));
+}
+
 // The numbers of an array of exactly n, each within ±massimo.
 std::vector<double> numeri(const lettore& l, const char* nome, std::size_t n, double massimo) {
     const json* a = l.elenco(nome);
@@ -289,6 +308,7 @@ dati_file_lavoro dati_da_json(const json& radice, const fs::path& cartella,
     leggi_fotocamera(l, d.sensore);
     leggi_verifiche(l, d.verifiche);
     leggi_collocazione(l, d.sito);
+    leggi_sistema(radice, d.sito, nome_file, avvisi);
     if (const auto o = numeri(l, "origine", 3, coordinata_massima); !o.empty())
         d.origine = {o[0], o[1], o[2]};
     leggi_vista(l, d);

@@ -86,6 +86,17 @@ json intestazione(const intestazione_lavoro& i) {
     return {{"progetto", i.progetto}, {"localita", i.localita}, {"operatore", i.operatore}};
 }
 
+// The site's system only when there is one: a job without it is written as before.
+json collocazione_json(const collocazione& s) {
+    json c = {{"est", numero(s.est)},
+              {"nord", numero(s.nord)},
+              {"quota", numero(s.quota)},
+              {"azimut", numero(s.azimut)},
+              {"unita", s.unita == unita_angolo::gon ? "gon" : "gradi"}};
+    if (!s.sistema.empty()) c["sistema"] = s.sistema;
+    return c;
+}
+
 json albero(const dati_file_lavoro& d, const fs::path& cartella) {
     const collocazione& s = d.sito;
     return {{"formato", "pianopre-lavoro"},
@@ -100,12 +111,7 @@ json albero(const dati_file_lavoro& d, const fs::path& cartella) {
               {"altezza_px", d.sensore.altezza_px},
               {"scansione_um", numero(d.sensore.scansione_um)}}},
             {"verifiche", verifiche(d.verifiche)},
-            {"collocazione",
-             {{"est", numero(s.est)},
-              {"nord", numero(s.nord)},
-              {"quota", numero(s.quota)},
-              {"azimut", numero(s.azimut)},
-              {"unita", s.unita == unita_angolo::gon ? "gon" : "gradi"}}},
+            {"collocazione", collocazione_json(s)},
             {"origine", terna(d.origine.x, d.origine.y, d.origine.z)},
             {"vista", vista(d)},
             {"disegno_sito", lavoro_json::percorso_scritto(d.file_sito, cartella)},

@@ -7,6 +7,7 @@
 #include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 #include "base/traduzione.h"
+#include "job/posizioni_wgs84.h"
 #include "job/stazioni_commessa.h"
 
 namespace pianopre {
@@ -69,18 +70,39 @@ json verifiche_json(const std::optional<risultato_verifiche>& v) {
             {"strisce", v ? strisce_json(r) : nullo}};
 }
 
-json stazioni_json(const commessa& c) {
+// The stations; with the site's system, each with its WGS 84 latitude and
+// longitude (null where PROJ could not transform it).
+json stazioni_json(const commessa& c, const posizioni_commessa* wgs84) {
     json elenco = json::array();
-    for (const riga_stazione& s : stazioni_commessa(c))
-        elenco.push_back({{"nome", s.nome},
-                          {"striscia", s.striscia},
-                          {"fotogramma", s.fotogramma},
-                          {"est", s.est},
-                          {"nord", s.nord},
-                          {"quota", s.quota},
-                          {"azimut", s.azimut},
-                          {"inclinazione", s.inclinazione}});
+    const std::vector<riga_stazione> righe = wgs84 ? wgs84->stazioni : stazioni_commessa(c);
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        const riga_stazione& s = righe[i];
+        json riga = {{"nome", s.nome},
+                     {"striscia", s.striscia},
+                     {"fotogramma", s.fotogramma},
+                     {"est", s.est},
+                     {"nord", s.nord},
+                     {"quota", s.quota},
+                     {"azimut", s.azimut},
+                     {"inclinazione", s.inclinazione}};
+        if (wgs84) {
+            const posizione_wgs84& p = wgs84->stazioni_wgs84[i];
+            riga["latitudine"] = p.valida() ? json(p.latitudine) : json(nullptr);
+            riga["longitudine"] = p.valida() ? json(p.longitudine) : json(nullptr);
+        }
+        elenco.push_back(std::move(riga));
+    }
     return elenco;
+}
+
+// The positions in WGS 84 when the job has a system that resolves; none otherwise.
+std::optional<posizioni_commessa> posizioni_se_collocata(const commessa& c) {
+    if (c.sito.sistema.empty()) return std::nullopt;
+    try {
+        return posizioni_wgs84(c);
+    } catch (const errore_sistema&) {
+        return std::nullopt;
+    }
 }
 
 json angoli_json(const riga_modello& m) {
@@ -164,7 +186,10 @@ std::string json_risultati(const commessa& c, const verifiche_uscita& v) {
     radice["precisione_max"] = coppia(c.prec_max);
     radice["precisione_std"] = coppia(c.prec_std);
     radice["verifiche"] = verifiche_json(v.risultato);
-    radice["stazioni"] = stazioni_json(c);
+    const std::optional<posizioni_commessa> wgs84 = posizioni_se_collocata(c);
+    radice["sistema"] = c.sito.sistema.empty() ? json(nullptr) : json(c.sito.sistema);
+    radice["sistema_nome"] = wgs84 ? json(wgs84->sistema.nome) : json(nullptr);
+    radice["stazioni"] = stazioni_json(c, wgs84 ? &*wgs84 : nullptr);
     radice["modelli"] = modelli_json(c);
     const intestazione_lavoro& i = c.intestazione;
     if (i != intestazione_lavoro{})

@@ -32,8 +32,10 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
 
 // The JSON object: the plan record under its field names, both precision
 // pairs as the 32-bit values the boxes show, the checks (null where unknown),
-// the stations, the stereo models and, when the job has any of them, its
-// header fields under "intestazione". Pretty-printed, two-space indents.
+// the site's system ("sistema", null when none; "sistema_nome", null unless
+// it resolves), the stations (with WGS 84 "latitudine" and "longitudine" when
+// the system resolves), the stereo models and, when the job has any of them,
+// its header fields under "intestazione". Pretty-printed, two-space indents.
 std::string json_risultati(const commessa& c, const verifiche_uscita& v);
 
 }  // namespace pianopre

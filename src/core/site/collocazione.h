@@ -9,6 +9,8 @@
 // The default placement, A = (100, 200, 20) and α = 90°, is the identity.
 #pragma once
 
+#include <string>
+
 #include "base/punti.h"
 
 namespace pianopre {
@@ -21,6 +23,10 @@ struct collocazione {
     double quota = 20;
     double azimut = 90;  // in `unita`
     unita_angolo unita = unita_angolo::gradi;
+    // The site's coordinate system as kept in the job ("EPSG:6707"); empty
+    // when none. It names the frame of East and North and does not take part
+    // in the transform below (src/core/geo resolves it).
+    std::string sistema = {};
 
     bool operator==(const collocazione&) const = default;
 };

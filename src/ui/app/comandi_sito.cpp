@@ -78,7 +78,7 @@ void comandi_sito::comando_colloca() {
     if (e_identita(proposta)) {
         // A job not placed yet offers the unit chosen last time.
         const bool gon = QSettings().value("collocazione/unita").toString() == "gon";
-        if (gon) proposta = {100, 200, 20, 100, unita_angolo::gon};
+        if (gon) proposta = {100, 200, 20, 100, unita_angolo::gon, proposta.sistema};
     }
     apri_dialogo_collocazione(proposta);
 }

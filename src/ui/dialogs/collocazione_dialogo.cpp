@@ -1,10 +1,10 @@
-// The placement dialog: four numbers in the regional form and the angle unit;
-// changing the unit converts the azimuth shown.
+// The placement dialog: four numbers in the regional form, the angle unit and
+// the site's coordinate system; changing the unit converts the azimuth shown.
 #include "dialogs/collocazione_dialogo.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QStringListModel>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -47,6 +47,19 @@ finestra_collocazione::finestra_collocazione(const collocazione& attuale, serviz
     unita->addItems({tr("gradi"), tr("gon")});
     unita->setCurrentIndex(attuale.unita == unita_angolo::gon ? 1 : 0);
     campi->addRow(tr("Unità degli angoli:"), unita);
+    sistema = new QLineEdit(QString::fromStdString(attuale.sistema), this);
+    sistema->setObjectName("sistema");
+    sistema->setPlaceholderText(tr("codice EPSG o nome; vuoto se nessuno"));
+    // Wide enough for a usual name, so that the list and the name beside do not wrap.
+    sistema->setMinimumWidth(sistema->fontMetrics().horizontalAdvance(
+        "EPSG:6707  RDN2008 / UTM zone 32N (N-E) - Monte"));
+    campi->addRow(tr("Sistema di riferimento:"), sistema);
+    nome_sistema = new QLabel(this);
+    nome_sistema->setObjectName("nome_sistema");
+    nome_sistema->setWordWrap(true);
+    nome_sistema->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    campi->addRow(QString(), nome_sistema);
+    mostra_sistema();
     auto* nota = new QLabel(
         tr("L'azimut si misura da Nord in senso orario; le stazioni stanno a destra di chi "
            "cammina da A lungo la facciata."),
@@ -81,6 +94,8 @@ finestra_collocazione::finestra_collocazione(const collocazione& attuale, serviz
         if (scelta_) accept();
     });
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(sistema, &QLineEdit::textChanged, this, &finestra_collocazione::mostra_sistema);
+    connect(sistema, &QLineEdit::textEdited, this, &finestra_collocazione::completa_sistemi);
 }
 
 void finestra_collocazione::cambia_unita(int indice) {
@@ -89,6 +104,36 @@ void finestra_collocazione::cambia_unita(int indice) {
     if (const auto a = numero_di(azimut, formato_))
         azimut->setText(testo(da_radianti(in_radianti(*a, unita_attuale_), nuova), formato_));
     unita_attuale_ = nuova;
+}
+
+sistema_riferimento finestra_collocazione::risolvi() const {
+    const std::string testo = sistema->text().toStdString();
+    return catalogo_ ? catalogo_->risolvi(testo) : risolvi_sistema(testo);
+}
+
+void finestra_collocazione::mostra_sistema() {
+    const sistema_riferimento s = risolvi();
+    nome_sistema->setText(s.valido() ? QString::fromStdString(s.codice + "  " + s.nome)
+                                     : QString::fromStdString(messaggio_sistema(s)));
+}
+
+// The list of PROJ's projected systems ("EPSG:6707 RDN2008 / UTM zone 32N"),
+// read once, when the user first types: choosing one puts its code first.
+void finestra_collocazione::completa_sistemi() {
+    if (completamento_) return;
+    catalogo_ = std::make_unique<catalogo_sistemi>();
+    QStringList voci;
+    for (const voce_sistema& v : catalogo_->cerca(""))
+        voci << QString::fromStdString(v.codice + " " + v.nome);
+    completamento_ = new QCompleter(new QStringListModel(voci, this), this);
+    completamento_->setObjectName("completamento_sistema");
+    completamento_->setCaseSensitivity(Qt::CaseInsensitive);
+    completamento_->setFilterMode(Qt::MatchContains);
+    completamento_->setMaxVisibleItems(12);
+    sistema->setCompleter(completamento_);
+    completamento_->setCompletionPrefix(sistema->text());
+    if (!sistema->text().isEmpty()) completamento_->complete();
+    mostra_sistema();  // a name typed before the list was read
 }
 
 std::optional<collocazione> finestra_collocazione::leggi() {
@@ -110,6 +155,13 @@ std::optional<collocazione> finestra_collocazione::leggi() {
             return std::nullopt;
         }
     }
+    // The system is kept by its code, whatever was typed to find it.
+    const sistema_riferimento s = risolvi();
+    if (!s.valido() && s.stato != stato_sistema::vuoto) {
+        servizi_.messaggio(QString::fromStdString(messaggio_sistema(s)));
+        return std::nullopt;
+    }
+    c.sistema = s.codice;
     return c;
 }
 
