@@ -1511,6 +1511,50 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Altezza massima della camera (m):</source>
         <translation>Max. camera height (m):</translation>
     </message>
+    <message>
+        <source>Velocità di volo (m/s):</source>
+        <translation>Flight speed (m/s):</translation>
+    </message>
+    <message>
+        <source>Esposizione (1/N o secondi):</source>
+        <translation>Exposure (1/N or seconds):</translation>
+    </message>
+    <message>
+        <source>Intervallo di scatto (s):</source>
+        <translation>Shutter interval (s):</translation>
+    </message>
+    <message>
+        <source>Volo per batteria (min):</source>
+        <translation>Flight per battery (min):</translation>
+    </message>
+    <message>
+        <source>Riserva della batteria (%):</source>
+        <translation>Battery reserve (%):</translation>
+    </message>
+    <message>
+        <source>Distanza minima dalla facciata (m):</source>
+        <translation>Smallest distance to façade (m):</translation>
+    </message>
+    <message>
+        <source>Altezza massima sul decollo (m):</source>
+        <translation>Largest height above take-off (m):</translation>
+    </message>
+    <message>
+        <source>Drone</source>
+        <translation>Drone</translation>
+    </message>
+    <message>
+        <source>Decollo (est, nord, quota; vuoto: a terra sotto la prima stazione):</source>
+        <translation>Take-off (East, North, height; empty: on the ground under the first station):</translation>
+    </message>
+    <message>
+        <source>Fermo a ogni scatto</source>
+        <translation>Hover at each shot</translation>
+    </message>
+    <message>
+        <source>Errore: il decollo vuole est, nord e quota numerici, o nessuno.</source>
+        <translation>Error: the take-off needs a numeric East, North and height, or none.</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::tabella_modelli_qt</name>
@@ -2433,6 +2477,129 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>Disegno di %1</source>
         <translation>Drawing %1</translation>
+    </message>
+</context>
+<context>
+    <name>volo</name>
+    <message>
+        <source>Mosso del drone</source>
+        <translation>Drone motion blur</translation>
+    </message>
+    <message>
+        <source>%1 in volo; fermo a ogni scatto</source>
+        <translation>%1 in flight; still at each shot</translation>
+    </message>
+    <message>
+        <source>mosso = v · t / GSD, GSD al centro = p · 1000 D / f; fermo a ogni scatto il drone non si muove e il mosso è comunque OK</source>
+        <translation>blur = v · t / GSD, GSD at the centre = p · 1000 D / f; hovering at each shot the drone is still and the blur is OK anyway</translation>
+    </message>
+    <message>
+        <source>Tempo tra due scatti</source>
+        <translation>Time between two shots</translation>
+    </message>
+    <message>
+        <source>t = B / v + sosta; a ogni scatto il drone resta fermo quanto l&apos;intervallo di scatto della fotocamera</source>
+        <translation>t = B / v + hover; at each shot the drone hovers for the camera&apos;s shutter interval</translation>
+    </message>
+    <message>
+        <source>t = B / v, senza soste</source>
+        <translation>t = B / v, without hovering</translation>
+    </message>
+    <message>
+        <source>Percorso di volo</source>
+        <translation>Flight path</translation>
+    </message>
+    <message>
+        <source>in linea retta dal decollo ai punti nell&apos;ordine di volo e ritorno al decollo</source>
+        <translation>in straight lines from take-off through the waypoints in flight order and back to take-off</translation>
+    </message>
+    <message>
+        <source>Tempo di volo</source>
+        <translation>Flight time</translation>
+    </message>
+    <message>
+        <source>T = percorso / v + scatti · sosta, sosta = %1</source>
+        <translation>T = path / v + shots · hover, hover = %1</translation>
+    </message>
+    <message>
+        <source>Batterie</source>
+        <translation>Batteries</translation>
+    </message>
+    <message>
+        <source>%1 per batteria, %2 di riserva</source>
+        <translation>%1 per battery, %2 in reserve</translation>
+    </message>
+    <message>
+        <source>batterie = ⌈T / (autonomia · (1 − riserva))⌉</source>
+        <translation>batteries = ⌈T / (flight per battery · (1 − reserve))⌉</translation>
+    </message>
+    <message>
+        <source>Distanza minima dalla facciata</source>
+        <translation>Smallest distance to the façade</translation>
+    </message>
+    <message>
+        <source>la minore distanza orizzontale di un punto di volo dal piano della facciata</source>
+        <translation>the smallest horizontal distance of a waypoint from the façade plane</translation>
+    </message>
+    <message>
+        <source>Altezza massima sul decollo</source>
+        <translation>Highest waypoint above take-off</translation>
+    </message>
+    <message>
+        <source>h = quota del punto più alto − quota del decollo</source>
+        <translation>h = height of the highest waypoint − height of the take-off</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Beccheggio del gimbal</source>
+        <translation>Gimbal pitch</translation>
+    </message>
+    <message>
+        <source>beccheggio = inclinazione della camera, positivo verso l&apos;alto</source>
+        <translation>pitch = camera tilt, positive up</translation>
+    </message>
+    <message>
+        <source>Errore: %1 deve essere un numero maggiore di zero.</source>
+        <translation>Error: %1 must be a number greater than zero.</translation>
+    </message>
+    <message>
+        <source>Errore: %1 deve essere un numero non negativo.</source>
+        <translation>Error: %1 must be a non-negative number.</translation>
+    </message>
+    <message>
+        <source>Errore: il punto di decollo deve avere est, nord e quota numerici.</source>
+        <translation>Error: the take-off point must have a numeric East, North and height.</translation>
+    </message>
+    <message>
+        <source>la velocità di volo</source>
+        <translation>the flight speed</translation>
+    </message>
+    <message>
+        <source>il tempo di esposizione</source>
+        <translation>the exposure time</translation>
+    </message>
+    <message>
+        <source>l&apos;intervallo di scatto</source>
+        <translation>the shutter interval</translation>
+    </message>
+    <message>
+        <source>il tempo di volo per batteria</source>
+        <translation>the flight time per battery</translation>
+    </message>
+    <message>
+        <source>Errore: la riserva deve essere da 0 a meno di 100 %.</source>
+        <translation>Error: the reserve must be from 0 to less than 100 %.</translation>
+    </message>
+    <message>
+        <source>la distanza minima dalla facciata</source>
+        <translation>the smallest distance to the façade</translation>
+    </message>
+    <message>
+        <source>l&apos;altezza massima di volo</source>
+        <translation>the largest flight height</translation>
     </message>
 </context>
 </TS>

@@ -39,7 +39,7 @@ using testi = std::map<QString, QString>;  // where it was found: text
 // Texts written alike in both languages.
 const std::set<QString> uguali{
     "pianopre", "TE.C.L.A. srl", "Info", "Zoom", "Zoom +", "Zoom -", "OK", "No", "DXF", "BMP",
-    "XYZ", "GSD", "gon", "^", "<", ">", "V", "+", "-", "?", "<-- Max  Min -->",
+    "XYZ", "GSD", "gon", "^", "<", ">", "V", "+", "-", "?", "<-- Max  Min -->", "Drone",
     "System Info...",  // the About box's button has always been English
     // The language menu speaks both languages.
     "Lingua / Language", "Italiano", "English", "Come il sistema / As the system"};
@@ -260,7 +260,7 @@ testi leggi_tutto(const QString& cartella) {
 // Numbers, file names and addresses are the same in any language.
 bool uguale_ammesso(const QString& testo) {
     static const QRegularExpression lettera("\\p{L}"), nome_file("^\\S+[.@]\\S+$"),
-        misura("^(≤ )?[-+]?\\d[\\d.,]*( / \\d[\\d.,]*)? (m|mm|px|µm)$");
+        misura("^([≤≥] )?[-+]?\\d[\\d.,]*( / \\d[\\d.,]*)? (m|mm|px|µm|s|min)$");
     return uguali.contains(QString(testo).remove('&')) || !lettera.match(testo).hasMatch() ||
            nome_file.match(testo).hasMatch() || misura.match(testo).hasMatch();
 }

@@ -33,6 +33,7 @@ protected:
         d.blocca_base = true;
         d.sensore = {"Mia \"reflex\" è", 9504, 6336, 12.5};
         d.verifiche = {0.2, 4, 0.3, 1.5, 0.0006, 0, 4.25};
+        d.drone = {punto3{1001.5, -1990.25, 48.75}, 3.5, 1.0 / 1000, 0, false, 27.5, 0.3, 6.5, 60};
         d.sito = {1000.25, -2000.5, 50.125, 33.3, unita_angolo::gon};
         d.origine = {1.5, -2.25, 1e-3};
         d.vista = tipo_vista::assonometrica;
@@ -68,6 +69,17 @@ void confronta(const dati_file_lavoro& a, const dati_file_lavoro& b) {
                  v.lunghezza_onda_mm, v.profondita_rilievo_m, v.altezza_max_camera_m),
         std::tie(w.tolleranza_grafica_mm, w.divisore_gsd, w.precisione_px, w.circolo_confusione_px,
                  w.lunghezza_onda_mm, w.profondita_rilievo_m, w.altezza_max_camera_m));
+    const auto& p = a.drone;
+    const auto& q = b.drone;
+    ASSERT_EQ(p.decollo.has_value(), q.decollo.has_value());
+    if (p.decollo) {
+        EXPECT_EQ(std::tie(p.decollo->x, p.decollo->y, p.decollo->z),
+                  std::tie(q.decollo->x, q.decollo->y, q.decollo->z));
+    }
+    EXPECT_EQ(std::tie(p.velocita_ms, p.esposizione_s, p.intervallo_s, p.sosta, p.autonomia_min,
+                       p.riserva, p.distanza_min_m, p.altezza_max_m),
+              std::tie(q.velocita_ms, q.esposizione_s, q.intervallo_s, q.sosta, q.autonomia_min,
+                       q.riserva, q.distanza_min_m, q.altezza_max_m));
     EXPECT_EQ(a.sito, b.sito);
     EXPECT_EQ(std::tie(a.origine.x, a.origine.y, a.origine.z),
               std::tie(b.origine.x, b.origine.y, b.origine.z));
@@ -103,10 +115,11 @@ TEST_F(FileLavoro, OgniCampoSopravviveASalvataggioERiapertura) {
     EXPECT_NE(testo.find("\"file\": \"/altrove/punti.xyz\""), std::string::npos);
     EXPECT_NE(testo.find("\"larghezza_px\": 9504,"), std::string::npos);  // whole numbers plain
     EXPECT_NE(testo.find("\"nome\": \"\xE2\x82\xAC\xC2\x81 \xC3\xA8\""), std::string::npos);
-    const char* ordine[] = {"formato",     "versione",   "intestazione", "operatore",
-                            "caselle",     "txt_foc",    "txt_basep",    "metrica",
-                            "blocca_base", "fotocamera", "verifiche",    "collocazione",
-                            "origine",     "vista",      "disegno_sito", "punti"};
+    const char* ordine[] = {"formato",     "versione",   "intestazione",  "operatore",
+                            "caselle",     "txt_foc",    "txt_basep",     "metrica",
+                            "blocca_base", "fotocamera", "verifiche",     "drone",
+                            "decollo",     "sosta",      "altezza_max_m", "collocazione",
+                            "origine",     "vista",      "disegno_sito",  "punti"};
     std::size_t dove = 0;
     for (const char* chiave : ordine) {
         const std::size_t qui = testo.find(std::string("\"") + chiave + "\":");
@@ -221,6 +234,17 @@ TEST(FileLavoroDanneggiato, OgniProblemaHaIlSuoMessaggio) {
          "\"verifiche.profondita_rilievo_m\" non va bene"},
         {lavoro_con(", \"verifiche\": {\"altezza_max_camera_m\": 0}"),
          "\"verifiche.altezza_max_camera_m\" non va bene: l'altezza massima della camera"},
+        {lavoro_con(", \"drone\": {\"velocita_ms\": 0}"),
+         "\"drone.velocita_ms\" non va bene: la velocità di volo deve essere"},
+        {lavoro_con(", \"drone\": {\"riserva\": 1}"),
+         "\"drone.riserva\" non va bene: la riserva deve essere da 0 a meno di 100 %"},
+        {lavoro_con(", \"drone\": {\"intervallo_s\": -2}"),
+         "\"drone.intervallo_s\" non va bene: l'intervallo di scatto"},
+        {lavoro_con(", \"drone\": {\"decollo\": [1, 2]}"),
+         "\"drone.decollo\" deve essere un elenco di 3 numeri"},
+        {lavoro_con(", \"drone\": {\"sosta\": 1}"), "\"drone.sosta\" deve essere true o false"},
+        {lavoro_con(", \"drone\": {\"esposizione_s\": \"1/500\"}"),
+         "\"drone.esposizione_s\" deve essere un numero"},
         {lavoro_con(", \"collocazione\": {\"est\": 1e20}"), "\"collocazione.est\" deve essere tra"},
         {lavoro_con(", \"collocazione\": {\"unita\": \"radianti\"}"),
          "\"collocazione.unita\" deve essere"},
@@ -389,6 +413,44 @@ TEST(FileLavoroIntestazione, ChiaviMancantiRestanoVuote) {
         EXPECT_EQ(leggi_testo_lavoro(lavoro_con(c.resto), "vecchio.pianopre", {}).dati.intestazione,
                   c.attesa)
             << c.resto;
+}
+
+}  // namespace
+}  // namespace pianopre
+
+namespace pianopre {
+namespace {
+
+// Keys of "drone" that are missing keep their defaults; null take-off: the default.
+TEST(FileLavoroDrone, ChiaviMancantiPrendonoIlPredefinito) {
+    const auto letto = [](const std::string& drone) {
+        return leggi_testo_lavoro(
+                   "{\"formato\": \"pianopre-lavoro\", \"versione\": 1, \"drone\": " + drone + "}",
+                   "prova.pianopre", "")
+            .dati.drone;
+    };
+    const impostazioni_drone nuovo;
+    const struct {
+        const char* testo;
+        double velocita, riserva;
+        bool sosta, decollo;
+    } casi[] = {
+        {"{}", nuovo.velocita_ms, nuovo.riserva, nuovo.sosta, false},
+        {"null", nuovo.velocita_ms, nuovo.riserva, nuovo.sosta, false},
+        {"{\"velocita_ms\": 4, \"decollo\": null}", 4, nuovo.riserva, nuovo.sosta, false},
+        {"{\"riserva\": 0, \"sosta\": false, \"decollo\": [1, 2, 3]}", nuovo.velocita_ms, 0, false,
+         true},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.testo);
+        const impostazioni_drone d = letto(k.testo);
+        EXPECT_EQ(d.velocita_ms, k.velocita);
+        EXPECT_EQ(d.riserva, k.riserva);
+        EXPECT_EQ(d.sosta, k.sosta);
+        EXPECT_EQ(d.decollo.has_value(), k.decollo);
+        EXPECT_EQ(d.esposizione_s, nuovo.esposizione_s);
+        EXPECT_EQ(d.altezza_max_m, nuovo.altezza_max_m);
+    }
 }
 
 }  // namespace

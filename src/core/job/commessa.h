@@ -10,6 +10,7 @@
 #include "base/record.h"
 #include "calc/precisione.h"
 #include "calc/verifiche.h"
+#include "droni/missione.h"
 #include "scheme/modello.h"
 #include "site/collocazione.h"
 #include "view/proiezione.h"
@@ -49,6 +50,7 @@ struct commessa {
     // Image size in pixels and scan resolution of the camera; settings of the plan checks.
     sensore_lavoro sensore;
     impostazioni_verifiche verifiche;
+    impostazioni_drone drone;  // the drone that flies the stations
     precisione_xz prec_max{0, 0};
     precisione_xz prec_std{0, 0};
     origine_schema origine;  // added to entities placed relative to it

@@ -104,6 +104,7 @@ dati_file_lavoro dati_da_commessa(const commessa& c) {
     d.blocca_base = c.blocca_base;
     d.sensore = c.sensore;
     d.verifiche = c.verifiche;
+    d.drone = c.drone;
     d.sito = c.sito;
     d.origine = c.origine;
     std::error_code ec;
@@ -125,6 +126,7 @@ void applica_a_commessa(const dati_file_lavoro& dati, commessa& c) {
     c.blocca_base = dati.blocca_base;
     c.sensore = dati.sensore;
     c.verifiche = dati.verifiche;
+    c.drone = dati.drone;
     c.sito = dati.sito;
     c.origine = dati.origine;
     c.file_sito = dati.file_sito.string();

@@ -1,5 +1,5 @@
 // The job file (.pianopre): a UTF-8 JSON text holding the input boxes as
-// typed, the flags, the camera's pixels, the check settings, the placement on
+// typed, the flags, the camera's pixels, the check and drone settings, the placement on
 // the site, the scheme origin, the view, the site drawing and the control
 // points. docs/formato-lavoro.md describes every key. Paths beside or below
 // the job's folder are written relative to it; errors carry a
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calc/verifiche.h"
+#include "droni/missione.h"
 #include "job/commessa.h"
 #include "scheme/entita.h"
 #include "site/collocazione.h"
@@ -45,6 +46,7 @@ struct dati_file_lavoro {
     bool blocca_base = false;
     sensore_lavoro sensore;  // "fotocamera": name UTF-8, pixels, scan
     impostazioni_verifiche verifiche;
+    impostazioni_drone drone;
     collocazione sito;
     origine_schema origine;
     tipo_vista vista = tipo_vista::pianta;

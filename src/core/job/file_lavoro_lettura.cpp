@@ -6,6 +6,7 @@
 #include "base/segnaposti.h"
 #include "base/testo_utf8.h"
 #include "base/traduzione.h"
+#include "droni/volo.h"
 #include "job/file_lavoro_json.h"
 
 namespace fs = std::filesystem;
@@ -212,6 +213,29 @@ std::vector<double> numeri(const lettore& l, const char* nome, std::size_t n, do
     return v;
 }
 
+void leggi_drone(const lettore& radice, impostazioni_drone& v) {
+    const json* o = radice.oggetto("drone");
+    if (!o) return;
+    const lettore l(*o, "drone.");
+    if (const auto p = numeri(l, "decollo", 3, coordinata_massima); !p.empty())
+        v.decollo = punto3{p[0], p[1], p[2]};
+    const std::pair<const char*, double impostazioni_drone::*> campi[] = {
+        {"velocita_ms", &impostazioni_drone::velocita_ms},
+        {"esposizione_s", &impostazioni_drone::esposizione_s},
+        {"intervallo_s", &impostazioni_drone::intervallo_s},
+        {"autonomia_min", &impostazioni_drone::autonomia_min},
+        {"riserva", &impostazioni_drone::riserva},
+        {"distanza_min_m", &impostazioni_drone::distanza_min_m},
+        {"altezza_max_m", &impostazioni_drone::altezza_max_m}};
+    for (const auto& [nome, membro] : campi) {
+        l.numero(nome, v.*membro);
+        impostazioni_drone solo;  // each key on its own, so the message names it
+        solo.*membro = v.*membro;
+        controlla(l, nome, errore_impostazioni_drone(solo));
+    }
+    l.vero_falso("sosta", v.sosta);
+}
+
 void leggi_vista(const lettore& radice, dati_file_lavoro& d) {
     const json* o = radice.oggetto("vista");
     if (!o) return;
@@ -307,6 +331,7 @@ dati_file_lavoro dati_da_json(const json& radice, const fs::path& cartella,
     l.vero_falso("blocca_base", d.blocca_base);
     leggi_fotocamera(l, d.sensore);
     leggi_verifiche(l, d.verifiche);
+    leggi_drone(l, d.drone);
     leggi_collocazione(l, d.sito);
     leggi_sistema(radice, d.sito, nome_file, avvisi);
     if (const auto o = numeri(l, "origine", 3, coordinata_massima); !o.empty())

@@ -63,6 +63,20 @@ json verifiche(const impostazioni_verifiche& v) {
             {"altezza_max_camera_m", numero(v.altezza_max_camera_m)}};
 }
 
+json drone(const impostazioni_drone& v) {
+    const json decollo =
+        v.decollo ? terna(v.decollo->x, v.decollo->y, v.decollo->z) : json(nullptr);
+    return {{"decollo", decollo},
+            {"velocita_ms", numero(v.velocita_ms)},
+            {"esposizione_s", numero(v.esposizione_s)},
+            {"intervallo_s", numero(v.intervallo_s)},
+            {"sosta", v.sosta},
+            {"autonomia_min", numero(v.autonomia_min)},
+            {"riserva", numero(v.riserva)},
+            {"distanza_min_m", numero(v.distanza_min_m)},
+            {"altezza_max_m", numero(v.altezza_max_m)}};
+}
+
 json vista(const dati_file_lavoro& d) {
     json v = {{"modo", testo_vista(d.vista)}};
     if (d.finestra) {
@@ -111,6 +125,7 @@ json albero(const dati_file_lavoro& d, const fs::path& cartella) {
               {"altezza_px", d.sensore.altezza_px},
               {"scansione_um", numero(d.sensore.scansione_um)}}},
             {"verifiche", verifiche(d.verifiche)},
+            {"drone", drone(d.drone)},
             {"collocazione", collocazione_json(s)},
             {"origine", terna(d.origine.x, d.origine.y, d.origine.z)},
             {"vista", vista(d)},

@@ -7,6 +7,7 @@
 #include "base/testo_misure.h"
 #include "base/testo_numeri.h"
 #include "base/traduzione.h"
+#include "job/missione_commessa.h"
 #include "job/posizioni_wgs84.h"
 #include "job/stazioni_commessa.h"
 
@@ -39,6 +40,26 @@ json strisce_json(const risultato_verifiche& r) {
                           {"altezza_camera_m", r.strisce[i].altezza_m},
                           {"esito", testo_esito(r.strisce[i].esito)}});
     return elenco;
+}
+
+json volo_json(const std::optional<risultato_volo>& v) {
+    if (!v) return nullptr;
+    const risultato_volo& r = *v;
+    return {{"mosso_px", opzionale(r.mosso_px)},
+            {"tempo_scatti_s", r.tempo_scatti_s},
+            {"sosta_s", r.sosta_s},
+            {"percorso_m", r.percorso_m},
+            {"tempo_volo_s", r.tempo_volo_s},
+            {"batterie", r.batterie},
+            {"distanza_min_m", r.distanza_min_m},
+            {"altezza_max_m", r.altezza_max_m},
+            {"beccheggio", json::array({r.beccheggio_min, r.beccheggio_max})},
+            {"esiti",
+             {{"mosso", testo_esito(r.mosso)},
+              {"intervallo", testo_esito(r.intervallo)},
+              {"distanza", testo_esito(r.distanza)},
+              {"altezza", testo_esito(r.altezza)},
+              {"beccheggio", testo_esito(r.beccheggio)}}}};
 }
 
 json verifiche_json(const std::optional<risultato_verifiche>& v) {
@@ -143,6 +164,12 @@ verifiche_uscita verifiche_per_uscita(const commessa& c) {
         v.avviso = e.what();
         return v;
     }
+    try {
+        v.volo = verifiche_volo_commessa(c, *v.risultato);
+    } catch (const errore_verifiche& e) {
+        v.avviso = e.what();
+        return v;
+    }
     if (!v.risultato->pixel_mm)
         v.avviso = traduci("risultati",
                            "Dimensione del pixel non nota: le verifiche che ne dipendono mancano.");
@@ -178,6 +205,9 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
     if (v.risultato)
         for (const riga_verifica& r : righe_verifiche(*v.risultato, c.verifiche, formato))
             righe.push_back(riga_testo(r));
+    if (v.volo)
+        for (const riga_verifica& r : righe_volo(*v.volo, c.drone, formato))
+            righe.push_back(riga_testo(r));
     return righe;
 }
 
@@ -186,6 +216,7 @@ std::string json_risultati(const commessa& c, const verifiche_uscita& v) {
     radice["precisione_max"] = coppia(c.prec_max);
     radice["precisione_std"] = coppia(c.prec_std);
     radice["verifiche"] = verifiche_json(v.risultato);
+    radice["verifiche"]["volo"] = volo_json(v.volo);
     const std::optional<posizioni_commessa> wgs84 = posizioni_se_collocata(c);
     radice["sistema"] = c.sito.sistema.empty() ? json(nullptr) : json(c.sito.sistema);
     radice["sistema_nome"] = wgs84 ? json(wgs84->sistema.nome) : json(nullptr);

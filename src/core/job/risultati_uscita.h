@@ -10,6 +10,7 @@
 
 #include "base/formato_regionale.h"
 #include "calc/verifiche.h"
+#include "droni/verifiche_volo.h"
 #include "job/commessa.h"
 
 namespace pianopre {
@@ -18,22 +19,24 @@ namespace pianopre {
 struct verifiche_uscita {
     std::optional<risultato_verifiche> risultato;  // none when they cannot be computed
     std::string avviso;                            // the reason; empty when every value is known
+    std::optional<risultato_volo> volo;            // when the plan needs a lift (volo_necessario)
 };
 
 verifiche_uscita verifiche_per_uscita(const commessa& c);
 
 // One line per result, in the order of the window: its seven boxes and the
 // base, rounded for reading with their units, then one line per row of the
-// checks table. A check with a limit or a
+// checks table, the drone's rows included. A check with a limit or a
 // verdict reads "name: value (limit) - verdict". Empty before the maximum
 // precision is computed.
 std::vector<std::string> righe_risultati(const commessa& c, const verifiche_uscita& v,
                                          const formato_regionale& formato);
 
 // The JSON object: the plan record under its field names, both precision
-// pairs as the 32-bit values the boxes show, the checks (null where unknown),
-// the site's system ("sistema", null when none; "sistema_nome", null unless
-// it resolves), the stations (with WGS 84 "latitudine" and "longitudine" when
+// pairs as the 32-bit values the boxes show, the checks (null where unknown)
+// with the drone's under "volo" (null when the plan needs no lift), the
+// site's system ("sistema", null when none; "sistema_nome", null unless it
+// resolves), the stations (with WGS 84 "latitudine" and "longitudine" when
 // the system resolves), the stereo models and, when the job has any of them,
 // its header fields under "intestazione". Pretty-printed, two-space indents.
 std::string json_risultati(const commessa& c, const verifiche_uscita& v);

@@ -18,6 +18,9 @@ struct collegamenti_finestra {
     // After the plan, its place or its control points changed: the stations
     // window follows when it is open.
     std::function<void()> aggiorna_stazioni;
+    // After a job was opened or reset: the checks window's settings boxes
+    // show the job's settings when it is open.
+    std::function<void()> impostazioni_lette;
 };
 
 }  // namespace pianopre

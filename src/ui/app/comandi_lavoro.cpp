@@ -136,6 +136,7 @@ void comandi_lavoro::azzera_commessa() {
     j.blocca_base = j.metrica = false;
     j.sensore = {};
     j.verifiche = {};
+    j.drone = {};
     j.prec_max = j.prec_std = {0, 0};
     j.origine = {};
     j.sito = {};
@@ -159,6 +160,7 @@ void comandi_lavoro::azzera_lavoro() {
     c_.area->imposta_dimensione_font(area_disegno::dimensione_font_iniziale);
     collegamenti_.ridis(adattamento::adatta);
     collegamenti_.aggiorna_stazioni();
+    collegamenti_.impostazioni_lette();
 }
 
 void comandi_lavoro::comando_nuovo() {
@@ -188,6 +190,7 @@ void comandi_lavoro::apri_lavoro(const QString& nome) {
     const dati_file_lavoro& d = esito.dati;
     scrivi_caselle(d);
     applica_a_commessa(d, commessa_);
+    collegamenti_.impostazioni_lette();
     file_punti_ = nome_qt(d.file_punti);
     for (const std::string& avviso : esito.avvisi)
         servizi_.messaggio(QString::fromStdString(avviso));

@@ -46,4 +46,8 @@ void comandi_verifiche::aggiorna() {
     }
 }
 
+void comandi_verifiche::mostra_impostazioni() {
+    if (verifiche_ != nullptr) verifiche_->mostra_impostazioni();
+}
+
 }  // namespace pianopre

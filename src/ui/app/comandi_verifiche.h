@@ -26,6 +26,8 @@ public:
     // The checks window, when made, shows the plan of the last calculation or
     // why there is none.
     void aggiorna();
+    // Its settings boxes, when made, show the job's settings.
+    void mostra_impostazioni();
 
 private:
     commessa& commessa_;

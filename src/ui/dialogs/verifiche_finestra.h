@@ -1,8 +1,10 @@
 // "Verifiche del piano": a window beside the main one with the checks of the
-// last plan against the camera's pixel, their settings at the top and, under
-// the table, the classic precision estimate beside the one with the pixel.
+// last plan against the camera's pixel, their settings at the top, the
+// drone's settings under them and, under the table, the classic precision
+// estimate beside the one with the pixel.
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -24,20 +26,29 @@ public:
     void piano_pronto();
     // No plan to check, and why.
     void piano_assente(const QString& perche);
+    // Every settings box from the job, after a job was opened or reset.
+    void mostra_impostazioni();
 
 signals:
     void impostazioni_cambiate();
 
 public:
     std::array<QLineEdit*, 7> impostazioni{};  // in the order of impostazioni_verifiche
+    // Take-off East, North, height: all three empty for the default.
+    std::array<QLineEdit*, 3> decollo{};
+    // Speed, exposure, interval, battery minutes, reserve %, smallest
+    // distance, largest height.
+    std::array<QLineEdit*, 7> drone{};
+    QCheckBox* sosta = nullptr;
     QLabel* stato = nullptr;
     QTableWidget* tabella = nullptr;
     // Both precision estimates, each labelled with what it means.
     QLabel* precisioni = nullptr;
 
 private:
-    void mostra_impostazioni();
     void leggi_impostazioni();
+    void leggi_drone();
+    QLayout* crea_drone();
     void riempi();
     void mostra_precisioni(const risultato_verifiche& r);
 
