@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <limits>
 
@@ -108,19 +107,6 @@ TEST(scrittura_missione, litchi_tiene_quindici_azioni_sosta_compresa) {
     EXPECT_FALSE(std::filesystem::exists(cartella / "b.csv"));
     m.impostazioni.sosta = false;
     EXPECT_NO_THROW(scrivi_litchi_csv(cartella / "b.csv", m, azioni));
-}
-
-TEST(scrittura_missione, destinazione_impossibile_lascia_la_cartella_pulita) {
-    prova::cartella_temporanea cartella;
-    scrivi_file_atomico(cartella / "file", "x");
-    const missione m = una_missione();
-    for (auto scrivi :
-         {+[](const std::filesystem::path&f, const missione&x) { scrivi_kmz_dji(f, x); },
-          +[](const std::filesystem::path&f, const missione&x) { scrivi_piano_qgc(f, x); }}) {
-        EXPECT_THROW(scrivi(cartella / "file" / "sotto.kmz", m), errore_file);
-        EXPECT_THROW(scrivi(cartella.percorso(), m), errore_file);
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.percorso()), {}), 1);
 }
 
 }  // namespace
