@@ -304,6 +304,33 @@
     </message>
 </context>
 <context>
+    <name>file_missione</name>
+    <message>
+        <source>la missione non ha punti</source>
+        <translation>the mission has no waypoints</translation>
+    </message>
+    <message>
+        <source>le azioni non corrispondono ai punti</source>
+        <translation>the actions do not match the waypoints</translation>
+    </message>
+    <message>
+        <source>un punto ha più di %1 azioni, il massimo che il formato ammette</source>
+        <translation>a waypoint has more than %1 actions, the most the format allows</translation>
+    </message>
+    <message>
+        <source>la missione ha un valore che non è un numero</source>
+        <translation>the mission has a value that is not a number</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio della missione non si può comporre</source>
+        <translation>the mission archive cannot be built</translation>
+    </message>
+    <message>
+        <source>la missione ha più di 65536 punti</source>
+        <translation>the mission has more than 65536 waypoints</translation>
+    </message>
+</context>
+<context>
     <name>file_testo</name>
     <message>
         <source>%1 byte</source>
