@@ -229,6 +229,60 @@
     </message>
 </context>
 <context>
+    <name>esporta_geo_dialogo</name>
+    <message>
+        <source>KML (Google Earth, programmi GIS)</source>
+        <translation>KML (Google Earth, GIS programs)</translation>
+    </message>
+    <message>
+        <source>GeoJSON (programmi GIS, web)</source>
+        <translation>GeoJSON (GIS programs, web)</translation>
+    </message>
+    <message>
+        <source>DJI WPML .kmz (DJI Pilot 2, FlightHub 2)</source>
+        <translation>DJI WPML .kmz (DJI Pilot 2, FlightHub 2)</translation>
+    </message>
+    <message>
+        <source>Litchi CSV (Mission Hub)</source>
+        <translation>Litchi CSV (Mission Hub)</translation>
+    </message>
+    <message>
+        <source>QGroundControl .plan</source>
+        <translation>QGroundControl .plan</translation>
+    </message>
+    <message>
+        <source>Esporta per mappe e droni</source>
+        <translation>Export for maps and drones</translation>
+    </message>
+    <message>
+        <source>Sistema di riferimento: %1</source>
+        <translation>Coordinate system: %1</translation>
+    </message>
+    <message>
+        <source>Mappe: stazioni, facciata e punti di appoggio</source>
+        <translation>Maps: stations, façade and control points</translation>
+    </message>
+    <message>
+        <source>Missioni del drone: una foto per stazione</source>
+        <translation>Drone missions: one photo per station</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>esportazioni_geo</name>
+    <message>
+        <source>Errore: un punto è fuori dal campo del sistema di riferimento.</source>
+        <translation>Error: a point lies outside the area of the coordinate system.</translation>
+    </message>
+    <message>
+        <source>Errore: nessuna stazione. Calcolare il piano prima di esportarlo.</source>
+        <translation>Error: no stations. Compute the plan before exporting it.</translation>
+    </message>
+</context>
+<context>
     <name>file_lavoro</name>
     <message>
         <source>Errore: il disegno del sito &quot;%1&quot; del lavoro &quot;%2&quot; non c&apos;è più: il lavoro si apre senza.</source>
@@ -806,6 +860,29 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     <message>
         <source>Errore: la scala di restituzione non può essere negativa (%1).</source>
         <translation>Error: the restitution scale cannot be negative (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>mappe</name>
+    <message>
+        <source>Strisciata %1, fotogramma %2; direzione %3°, inclinazione %4°, altezza dal suolo %5 m</source>
+        <translation>Strip %1, frame %2; heading %3°, tilt %4°, height above ground %5 m</translation>
+    </message>
+    <message>
+        <source>Stazioni</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Facciata</source>
+        <translation>Façade</translation>
+    </message>
+    <message>
+        <source>Punti di appoggio</source>
+        <translation>Control points</translation>
+    </message>
+    <message>
+        <source>Coordinate del sito in %1</source>
+        <translation>Site coordinates in %1</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1493,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Disegno del sito nel p&amp;rospetto</source>
         <translation>Site drawing in &amp;front view</translation>
     </message>
+    <message>
+        <source>Esporta per &amp;mappe e droni...</source>
+        <translation>Export &amp;for maps and drones...</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::finestra_stazioni</name>
@@ -2022,7 +2103,8 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>Uso: pianopre [--lingua it|en] [FILE]
      pianopre --calcola LAVORO.pianopre [--json] [--dxf F.dxf] [--csv F.csv]
-              [--pdf F.pdf] [--bmp BASE] [--lingua it|en]
+              [--pdf F.pdf] [--bmp BASE] [--kml F.kml] [--geojson F.geojson]
+              [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--lingua it|en]
 
 Senza opzioni apre la finestra; FILE può essere un lavoro (.pianopre), un
 disegno (.dxf) o dei punti di appoggio (.xyz).
@@ -2034,6 +2116,12 @@ disegno (.dxf) o dei punti di appoggio (.xyz).
   --csv F.csv       esporta le stazioni e i punti di appoggio in CSV
   --pdf F.pdf       salva il report del piano in PDF
   --bmp BASE        salva le tre viste come BASEp.bmp, BASEf.bmp, BASEa.bmp
+  --kml F.kml       stazioni, facciata e punti di appoggio per mappe (KML)
+  --geojson F       gli stessi in GeoJSON
+  --dji F.kmz       la missione del drone per DJI (WPML)
+  --litchi F.csv    la missione del drone per Litchi
+  --qgc F.plan      la missione del drone per QGroundControl
+                    (queste cinque richiedono un sistema di riferimento)
   --lingua it|en    testi in italiano o in inglese (altrimenti come il sistema
                     o come scelto nel menu &quot;?&quot;); i numeri seguono sempre il
                     formato regionale
@@ -2044,7 +2132,8 @@ Uscita: 0 riuscito, 1 errore, 2 riga di comando errata.
 </source>
         <translation>Usage: pianopre [--lingua it|en] [FILE]
        pianopre --calcola JOB.pianopre [--json] [--dxf F.dxf] [--csv F.csv]
-                [--pdf F.pdf] [--bmp BASE] [--lingua it|en]
+                [--pdf F.pdf] [--bmp BASE] [--kml F.kml] [--geojson F.geojson]
+                [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--lingua it|en]
 
 Without options it opens the window; FILE may be a job (.pianopre), a
 drawing (.dxf) or control points (.xyz).
@@ -2056,6 +2145,12 @@ drawing (.dxf) or control points (.xyz).
   --csv F.csv       exports the stations and the control points as CSV
   --pdf F.pdf       saves the report of the plan as PDF
   --bmp BASE        saves the three views as BASEp.bmp, BASEf.bmp, BASEa.bmp
+  --kml F.kml       stations, façade and control points for maps (KML)
+  --geojson F       the same as GeoJSON
+  --dji F.kmz       the drone mission for DJI (WPML)
+  --litchi F.csv    the drone mission for Litchi
+  --qgc F.plan      the drone mission for QGroundControl
+                    (these five need a coordinate system)
   --lingua it|en    texts in Italian or in English (otherwise as the system
                     or as chosen in the &quot;?&quot; menu); numbers always follow the
                     regional format

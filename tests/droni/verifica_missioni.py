@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Reads the mission files of strumento_missioni and checks them against the
+"""Reads the mission files of strumento_missioni (or of any mission, for
+another test that imports the checks) and checks them against the
 formats' documentation and against the mission given (attesi.json): DJI's
 WPML archive with zipfile and xml.etree (every element the reference marks as
 required in template.kml and waylines.wpml), Litchi's CSV with csv (the
@@ -15,8 +16,6 @@ import xml.etree.ElementTree as ET
 import zipfile
 from pathlib import Path
 
-strumento, radice = sys.argv[1], Path(sys.argv[2])
-subprocess.run([strumento, str(radice)], check=True)
 errori = []
 KML = "{http://www.opengis.net/kml/2.2}"
 WPML = "{http://www.dji.com/wpmz/1.0.2}"
@@ -331,14 +330,20 @@ def verifica_qgc(cartella, attesi):
             errore(dove, f"rotazione {q[0]}")
 
 
-for nome in ("con_sosta", "senza_sosta"):
-    cartella = radice / nome
-    attesi = json.loads((cartella / "attesi.json").read_text("utf-8"))
-    if not any(len(p["azioni"]) > 1 for p in attesi["punti"]):
-        errore(nome, "nessun punto con più azioni")
-    verifica_dji(cartella, attesi)
-    verifica_litchi(cartella, attesi)
-    verifica_qgc(cartella, attesi)
-for e in errori:
-    print(e)
-sys.exit(1 if errori else 0)
+def principale(strumento, radice):
+    subprocess.run([strumento, str(radice)], check=True)
+    for nome in ("con_sosta", "senza_sosta"):
+        cartella = radice / nome
+        attesi = json.loads((cartella / "attesi.json").read_text("utf-8"))
+        if not any(len(p["azioni"]) > 1 for p in attesi["punti"]):
+            errore(nome, "nessun punto con più azioni")
+        verifica_dji(cartella, attesi)
+        verifica_litchi(cartella, attesi)
+        verifica_qgc(cartella, attesi)
+    for e in errori:
+        print(e)
+    return 1 if errori else 0
+
+
+if __name__ == "__main__":
+    sys.exit(principale(sys.argv[1], Path(sys.argv[2])))

@@ -14,7 +14,7 @@
 namespace pianopre {
 
 struct stazione_mappa {
-    riga_stazione riga;   // as in the station table: name, strip, frame, site E/N/H
+    riga_stazione riga;  // as in the station table: name, strip, frame, site E/N/H
     posizione_geo geo;
     double direzione = 0;  // heading of the optical axis from true North, degrees
 };
@@ -26,11 +26,11 @@ struct punto_mappa {
 };
 
 struct elementi_mappa {
-    std::string nome;                  // the job's name, for the document
-    std::string sistema;               // "EPSG:6707"
-    double quota_suolo = 0;            // the ground at the façade's foot (A's height)
+    std::string nome;        // the job's name, for the document
+    std::string sistema;     // "EPSG:6707"
+    double quota_suolo = 0;  // the ground at the façade's foot (A's height)
     std::vector<stazione_mappa> stazioni;
-    std::vector<punto_mappa> facciata;  // A, B at the foot, B, A at the top
+    std::vector<punto_mappa> facciata;  // A, B at the foot, then C above B and D above A
     std::vector<punto_mappa> punti;     // control points
 };
 

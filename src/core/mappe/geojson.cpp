@@ -18,7 +18,8 @@ json posizione(const posizione_geo& g, double quota) {
 }
 
 json elemento(json geometria, json proprieta) {
-    return {{"type", "Feature"}, {"geometry", std::move(geometria)},
+    return {{"type", "Feature"},
+            {"geometry", std::move(geometria)},
             {"properties", std::move(proprieta)}};
 }
 

@@ -18,8 +18,7 @@ namespace {
 
 // 1e-10 degrees is about 0.01 mm: the file keeps what the transform gives.
 std::string coordinate(const posizione_geo& g, double altezza) {
-    return numero_fisso(g.lon, 10) + "," + numero_fisso(g.lat, 10) + "," +
-           numero_fisso(altezza, 3);
+    return numero_fisso(g.lon, 10) + "," + numero_fisso(g.lat, 10) + "," + numero_fisso(altezza, 3);
 }
 
 pugi::xml_node cartella(pugi::xml_node documento, const std::string& nome) {
@@ -42,8 +41,9 @@ void geometria(pugi::xml_node segnaposto, const char* tipo, const std::string& c
 
 std::string descrizione(const stazione_mappa& s, const formato_regionale& f) {
     const riga_stazione& r = s.riga;
-    return inserisci(traduci("mappe", "Strisciata %1, fotogramma %2; direzione %3°, inclinazione "
-                                      "%4°, altezza dal suolo %5 m"),
+    return inserisci(traduci("mappe",
+                             "Strisciata %1, fotogramma %2; direzione %3°, inclinazione "
+                             "%4°, altezza dal suolo %5 m"),
                      {std::to_string(r.striscia), std::to_string(r.fotogramma),
                       numero_regionale(s.direzione, 1, f), numero_regionale(r.inclinazione, 1, f),
                       numero_regionale(r.altezza, 2, f)});

@@ -13,7 +13,9 @@
 
 #include "common/messaggi_file.h"
 #include "common/percorsi.h"
+#include "dialogs/esporta_geo_dialogo.h"
 #include "dialogs/stazioni_finestra.h"
+#include "geo/sistema_riferimento.h"
 #include "job/stazioni_commessa.h"
 
 namespace pianopre {
@@ -105,6 +107,41 @@ void comandi_stazioni::comando_esporta_csv() {
     if (!nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
     try {
         esporta_stazioni_csv(percorso_locale(nome), commessa_, *opzioni);
+    } catch (const std::exception&) {
+        dici_non_salvato(servizi_, nome);
+        return;
+    }
+    dici_salvato(servizi_, nome);
+}
+
+// The site's system must resolve before anything is asked; the file's
+// extension follows the format chosen.
+void comandi_stazioni::comando_esporta_geo() {
+    const auto errore = [this](const std::string& testo) {
+        servizi_.beep();
+        servizi_.messaggio(QString::fromStdString(testo));
+    };
+    if (commessa_.fase != fase_calcolo::schema) {
+        servizi_.messaggio(QCoreApplication::translate(
+            "comandi_stazioni", "Errore: nessun piano da esportare: premere \"Calcola -->\"."));
+        return;
+    }
+    const sistema_riferimento sistema = risolvi_sistema(commessa_.sito.sistema);
+    if (!sistema.valido()) return errore(messaggio_sistema(sistema));
+    const auto formato =
+        chiedi_formato_geo(&finestra_, QString::fromStdString(sistema.codice + " " + sistema.nome));
+    if (!formato) return;
+    const QString estensione = QString::fromLatin1(estensione_formato(*formato).data());
+    const bool missione = *formato != formato_geo::kml && *formato != formato_geo::geojson;
+    const auto scelto = servizi_.salva_file(
+        "*." + estensione, QString(missione ? "missione." : "piano.") + estensione);
+    if (!scelto) return;
+    QString nome = *scelto;
+    if (!nome.endsWith("." + estensione, Qt::CaseInsensitive)) nome += "." + estensione;
+    try {
+        esporta_geo(commessa_, *formato, percorso_locale(nome), formato_);
+    } catch (const errore_esportazione& e) {
+        return errore(e.what());
     } catch (const std::exception&) {
         dici_non_salvato(servizi_, nome);
         return;

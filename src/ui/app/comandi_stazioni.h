@@ -1,6 +1,7 @@
-// comandi_stazioni: "Stazioni e punti" and "Esporta stazioni CSV...": the
-// stations and stereo models of the plan on the site with the control points,
-// and the stake-out file for the field crew.
+// comandi_stazioni: "Stazioni e punti", "Esporta stazioni CSV..." and
+// "Esporta per mappe e droni...": the stations and stereo models of the plan
+// on the site with the control points, the stake-out file for the field crew,
+// and the plan for maps and drones.
 #pragma once
 
 #include <QWidget>
@@ -30,6 +31,8 @@ public:
 
     void comando_stazioni();
     void comando_esporta_csv();
+    // "Esporta per mappe e droni...": KML, GeoJSON or a drone mission.
+    void comando_esporta_geo();
     // The stations window, when open, shows the job as it is now.
     void aggiorna();
 

@@ -87,6 +87,8 @@ void finestra_principale::crea_menu_file(QMenu* lavoro) {
             [&s] { s.comando_colloca(); });
     connect(voce(lavoro, "azione_esporta_csv", tr("Esporta stazioni C&SV...")), &QAction::triggered,
             this, [this] { stazioni_.comando_esporta_csv(); });
+    connect(voce(lavoro, "azione_esporta_geo", tr("Esporta per &mappe e droni...")),
+            &QAction::triggered, this, [this] { stazioni_.comando_esporta_geo(); });
     connect(voce(lavoro, "azione_report_pdf", tr("Esporta re&port PDF...")), &QAction::triggered,
             this, [this] { report_.comando_report_pdf(); });
     connect(voce(lavoro, "azione_stampa", tr("S&tampa..."), QKeySequence(Qt::CTRL | Qt::Key_P)),

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "job/esportazioni_geo.h"
+
 namespace pianopre {
 
 namespace {
@@ -30,6 +32,9 @@ QString* campo_file(riga_comando& r, const QString& opzione) {
     if (opzione == "--csv") return &r.csv;
     if (opzione == "--pdf") return &r.pdf;
     if (opzione == "--bmp") return &r.bmp;
+    if (opzione.startsWith("--"))
+        if (const auto f = formato_da_nome(opzione.mid(2).toStdString()))
+            return &r.geo[static_cast<std::size_t>(*f)];
     return nullptr;
 }
 
@@ -106,7 +111,8 @@ QString testo_aiuto() {
         "riga_comando",
         "Uso: pianopre [--lingua it|en] [FILE]\n"
         "     pianopre --calcola LAVORO.pianopre [--json] [--dxf F.dxf] [--csv F.csv]\n"
-        "              [--pdf F.pdf] [--bmp BASE] [--lingua it|en]\n"
+        "              [--pdf F.pdf] [--bmp BASE] [--kml F.kml] [--geojson F.geojson]\n"
+        "              [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--lingua it|en]\n"
         "\n"
         "Senza opzioni apre la finestra; FILE può essere un lavoro (.pianopre), un\n"
         "disegno (.dxf) o dei punti di appoggio (.xyz).\n"
@@ -118,6 +124,12 @@ QString testo_aiuto() {
         "  --csv F.csv       esporta le stazioni e i punti di appoggio in CSV\n"
         "  --pdf F.pdf       salva il report del piano in PDF\n"
         "  --bmp BASE        salva le tre viste come BASEp.bmp, BASEf.bmp, BASEa.bmp\n"
+        "  --kml F.kml       stazioni, facciata e punti di appoggio per mappe (KML)\n"
+        "  --geojson F       gli stessi in GeoJSON\n"
+        "  --dji F.kmz       la missione del drone per DJI (WPML)\n"
+        "  --litchi F.csv    la missione del drone per Litchi\n"
+        "  --qgc F.plan      la missione del drone per QGroundControl\n"
+        "                    (queste cinque richiedono un sistema di riferimento)\n"
         "  --lingua it|en    testi in italiano o in inglese (altrimenti come il sistema\n"
         "                    o come scelto nel menu \"?\"); i numeri seguono sempre il\n"
         "                    formato regionale\n"

@@ -13,11 +13,14 @@
 
 #include "app/messaggio_errore.h"
 #include "app/riga_comando.h"
+
 #include "app/segni_caselle.h"
+#include "base/file_testo.h"
 #include "base/testo_numeri.h"
 #include "common/layout_principale_widget.h"
 #include "common/percorsi.h"
 #include "exchange/file_scambio.h"
+#include "job/esportazioni_geo.h"
 #include "job/file_lavoro.h"
 #include "job/letture_caselle.h"
 #include "job/risultati_uscita.h"
@@ -182,6 +185,20 @@ void scrivi_file(const riga_comando& r, const commessa& c, const caselle_lavoro&
             scrivi_pdf(r.pdf, r.file, c, caselle, formato);
         } catch (const std::exception& e) {
             errori << e.what() << '\n';
+            riuscito = false;
+        }
+    }
+    for (std::size_t i = 0; i < r.geo.size(); ++i) {
+        if (r.geo[i].isEmpty()) continue;
+        try {
+            esporta_geo(c, static_cast<formato_geo>(i), percorso_locale(r.geo[i]), formato);
+        } catch (const errore_esportazione& e) {
+            errori << e.what() << '\n';
+            riuscito = false;
+        } catch (const errore_file& e) {
+            errori << messaggio("messaggi_file", "Errore: impossibile salvare il file: %1",
+                                {utf8(r.geo[i])})
+                   << " (" << e.problema() << ")\n";
             riuscito = false;
         }
     }
