@@ -1,13 +1,15 @@
 // Benchmarks of the site's coordinate system: the largest plan's 32,767
 // stations taken to WGS 84 (the transformation built and all the points in
-// one PROJ call, and the call alone), and a job opened and computed to its
-// JSON output with and without a system, as "--calcola --json" does.
+// one PROJ call, and the call alone), the five map and drone files of that
+// plan, and a job opened and computed to its JSON output with and without a
+// system, as "--calcola --json" does.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "base/formato_regionale.h"
+#include "job/esportazioni_geo.h"
 #include "job/file_lavoro.h"
 #include "job/posizioni_wgs84.h"
 #include "job/risultati_uscita.h"
@@ -50,6 +52,41 @@ void converti_32767_stazioni(benchmark::State& stato) {
     }
 }
 BENCHMARK(converti_32767_stazioni)->Unit(benchmark::kMillisecond);
+
+// The five files for maps and drones of the largest plan, the transforms
+// included: KML, GeoJSON, DJI, Litchi and QGroundControl, one after another.
+void cinque_file_32767_stazioni(benchmark::State& stato) {
+    auto c = std::make_unique<commessa>();
+    commessa_grande(*c);
+    const auto cartella = std::filesystem::temp_directory_path() / "pianopre_bench_geo";
+    std::filesystem::create_directories(cartella);
+    std::uintmax_t byte = 0;
+    for (auto _ : stato) {
+        byte = 0;
+        for (const formato_geo f : {formato_geo::kml, formato_geo::geojson, formato_geo::dji,
+                                    formato_geo::litchi, formato_geo::qgc}) {
+            const auto file = cartella / ("piano." + std::string(estensione_formato(f)));
+            esporta_geo(*c, f, file, formato_regionale::italiano());
+            byte += std::filesystem::file_size(file);
+        }
+    }
+    stato.counters["byte"] = static_cast<double>(byte);
+    std::filesystem::remove_all(cartella);
+}
+BENCHMARK(cinque_file_32767_stazioni)->Unit(benchmark::kMillisecond);
+
+// Each of the five alone, by formato_geo.
+void un_file_32767_stazioni(benchmark::State& stato) {
+    auto c = std::make_unique<commessa>();
+    commessa_grande(*c);
+    const auto f = static_cast<formato_geo>(stato.range(0));
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("pianopre_bench_piano." + std::string(estensione_formato(f)));
+    for (auto _ : stato) esporta_geo(*c, f, file, formato_regionale::italiano());
+    stato.SetLabel(std::string(nome_formato(f)));
+    std::filesystem::remove(file);
+}
+BENCHMARK(un_file_32767_stazioni)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 // The digital example as a job file, with (1) or without (0) a system:
 // opened, computed and printed as JSON.
