@@ -4,6 +4,9 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QRadioButton>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -91,6 +94,37 @@ TEST(Stazioni, EsportaCsvNeiDueFormati) {
     b.azione("azione_esporta_csv");
     EXPECT_TRUE(
         b.servizi.messaggi().last().startsWith("messaggio:Errore: impossibile salvare il file: "));
+}
+
+// "Esporta per mappe e droni...": refused without a coordinate system, asked
+// before anything else; with one, the file of the format chosen.
+TEST(Stazioni, EsportaPerMappeEDroni) {
+    banco_stazioni b;
+    b.azione("azione_esporta_geo");
+    ASSERT_EQ(b.servizi.messaggi().size(), 1);
+    EXPECT_TRUE(b.servizi.messaggi()[0].contains("richiedono un sistema di riferimento"));
+    EXPECT_TRUE(b.servizi.eventi.filter("salva:").isEmpty());
+
+    b.lavoro.sito = {402000, 4640000, 50, 30, unita_angolo::gradi, "EPSG:32633"};
+    const struct {
+        const char* scelta;
+        const char* nome;
+        const char* inizio;  // of the file written
+    } casi[] = {{"geojson", "piano.geojson", "{"}, {"litchi", "volo", "latitude,longitude"}};
+    for (const auto& caso : casi) {
+        b.servizi.eventi.clear();
+        prova::quando_aperta([&](QWidget* w) {
+            EXPECT_TRUE(w->findChild<QLabel*>("sistema")->text().contains("EPSG:32633"));
+            w->findChild<QRadioButton*>(caso.scelta)->setChecked(true);
+            static_cast<QDialog*>(w)->accept();
+        });
+        b.servizi.file.push_back(b.file(caso.nome));
+        b.azione("azione_esporta_geo");
+        const QString atteso = std::strcmp(caso.scelta, "litchi") == 0 ? "volo.csv" : caso.nome;
+        EXPECT_EQ(b.servizi.messaggi(),
+                  QStringList({"messaggio:File: " + b.file(atteso.toUtf8()) + " salvato."}));
+        EXPECT_EQ(prova::leggi_tutto(b.cartella / atteso.toStdString()).rfind(caso.inizio, 0), 0u);
+    }
 }
 
 // The printed plan of the placed job; before a calculation there is none.
