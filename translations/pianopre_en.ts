@@ -184,6 +184,13 @@
     </message>
 </context>
 <context>
+    <name>convergenti</name>
+    <message>
+        <source>Errore: l&apos;angolo delle immagini convergenti deve essere tra 0° e 90°.</source>
+        <translation>Error: the angle of the convergent images must be between 0° and 90°.</translation>
+    </message>
+</context>
+<context>
     <name>csv_punti</name>
     <message>
         <source>riga %1: servono nome, due coordinate e quota</source>
@@ -1662,6 +1669,18 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>Errore: il decollo vuole est, nord e quota numerici, o nessuno.</source>
         <translation>Error: the take-off needs a numeric East, North and height, or none.</translation>
+    </message>
+    <message>
+        <source>Immagini convergenti</source>
+        <translation>Convergent images</translation>
+    </message>
+    <message>
+        <source>A ogni stazione due immagini in più, ruotate di +γ e −γ in direzione</source>
+        <translation>Two more images at each station, turned by +γ and −γ in heading</translation>
+    </message>
+    <message>
+        <source>Angolo γ (°):</source>
+        <translation>Angle γ (°):</translation>
     </message>
 </context>
 <context>

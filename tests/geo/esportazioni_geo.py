@@ -140,6 +140,74 @@ missioni.verifica_dji(cartella, attesi)
 missioni.verifica_litchi(cartella, attesi)
 missioni.verifica_qgc(cartella, attesi)
 
+# Convergent images on: each station followed by its two images turned by
+# ±20° in heading, in the station table, the stake-out CSV and the maps; the
+# missions keep one waypoint per station with three photos.
+GAMMA = 20
+percorso = lavoro(SISTEMA)
+j = json.loads(percorso.read_text("utf-8"))
+j["convergenti"] = {"attive": True, "angolo_gradi": GAMMA}
+percorso.write_text(json.dumps(j), "utf-8")
+nomi_c = {k: "c_" + v for k, v in nomi.items()}
+uscite = [a for formato, nome in nomi_c.items() for a in (f"--{formato}", str(cartella / nome))]
+rc, out, err = esegui(percorso, "--csv", str(cartella / "c_stazioni.csv"), *uscite)
+verifica(rc == 0 and err == "", f"esportazione convergente: {rc} {err}")
+tabella = json.loads(out)["stazioni"]
+verifica(len(tabella) == 3 * len(stazioni), f"{len(tabella)} righe con le convergenti")
+for i, s in enumerate(stazioni):
+    terna = tabella[3 * i:3 * i + 3]
+    verifica([r["nome"] for r in terna] == [s["nome"], s["nome"] + "+", s["nome"] + "\u2212"],
+             f"nomi {[r['nome'] for r in terna]}")
+    for r, verso in zip(terna, (0, 1, -1)):
+        verifica(abs((r["azimut"] - s["azimut"] - verso * GAMMA + 180) % 360 - 180) < 1e-9
+                 and 0 <= r["azimut"] < 360, f"azimut {r['nome']} {r['azimut']}")
+        verifica(r.get("convergente", 0) == verso, f"convergente {r['nome']}")
+        verifica(all(r[k] == s[k] for k in ("est", "nord", "quota", "inclinazione", "striscia",
+                                                "fotogramma", "latitudine", "longitudine")),
+                 f"posizione {r['nome']}")
+attese_c = {r["nome"]: (r, *vero(r["est"], r["nord"], r["azimut"])) for r in tabella}
+
+with open(cartella / "c_stazioni.csv", newline="", encoding="utf-8") as f:
+    righe_csv = list(csv.DictReader(f))[:len(tabella)]
+verifica([r["Punto"] for r in righe_csv] == [r["nome"].replace("\u2212", "-") for r in tabella],
+         "nomi nel CSV")
+for r, s in zip(righe_csv, tabella):
+    verifica(abs(float(r["Est"]) - s["est"]) < 5e-4 and abs(float(r["Nord"]) - s["nord"]) < 5e-4
+             and f"az={s['azimut']:.4f}" in r["Descrizione"], f"CSV {r['Punto']}")
+
+letti = strati(cartella / "c_g.kml", "Stazioni")
+verifica(sorted(r["Name"] for r in letti["Stazioni"]) == sorted(attese_c), "stazioni KML")
+for riga in letti["Stazioni"]:
+    s, lon, lat, direzione = attese_c[riga["Name"]]
+    verifica(vicino(punto_wkt(riga["WKT"]), [lon, lat, s["quota"] - A[2]], 1e-9),
+             f"KML {riga['Name']}")
+    scritta = riga["description"].split("direzione ")[1].split("°")[0].replace(",", ".")
+    verifica(abs(float(scritta) - direzione) <= 0.051, f"direzione KML {riga['Name']}: {scritta}")
+geo = [r for r in strati(cartella / "c_g.geojson", "c_g")["c_g"] if r["tipo"] == "stazione"]
+verifica(len(geo) == len(tabella), f"{len(geo)} stazioni GeoJSON")
+for riga in geo:
+    s, lon, lat, direzione = attese_c[riga["nome"]]
+    verifica(vicino(punto_wkt(riga["WKT"]), [lon, lat, s["quota"]]), f"GeoJSON {riga['nome']}")
+    verifica(abs((float(riga["direzione"]) - direzione + 180) % 360 - 180) < 1e-6,
+             f"direzione {riga['nome']}")
+    verifica(int(riga["convergente"] or 0) == s.get("convergente", 0), f"verso {riga['nome']}")
+
+# One waypoint per station, three photos: along the heading, turned to the
+# true heading ± γ, and back.
+for p in attesi["punti"]:
+    h = p["direzione"]
+    p["azioni"] = [["foto"], ["rotazione", (h + GAMMA) % 360], ["foto"],
+                   ["rotazione", (h - GAMMA) % 360], ["foto"], ["rotazione", h]]
+    for verso, nome in ((1, p["nome"] + "+"), (-1, p["nome"] + "\u2212")):
+        verifica(abs((attese_c[nome][3] - h - verso * GAMMA + 180) % 360 - 180) < 1e-6,
+                 f"direzione vera di {nome}")
+for formato, nome in nomi.items():
+    if formato in ("dji", "litchi", "qgc"):
+        shutil.copy(cartella / nomi_c[formato], cartella / nome)
+missioni.verifica_dji(cartella, attesi)
+missioni.verifica_litchi(cartella, attesi)
+missioni.verifica_qgc(cartella, attesi)
+
 for e in errori:
     print(e)
 if not errori:

@@ -14,6 +14,22 @@ std::vector<azioni_punto> azioni_semplici(const missione& m) {
     return std::vector<azioni_punto>(m.punti.size(), azioni_punto{azione_missione{}});
 }
 
+std::vector<azioni_punto> azioni_convergenti(const missione& m, double angolo_gradi) {
+    using tipo = azione_missione::tipo;
+    std::vector<azioni_punto> azioni;
+    azioni.reserve(m.punti.size());
+    for (const punto_missione& p : m.punti) {
+        const double h = p.direzione;
+        azioni.push_back({{tipo::foto, 0},
+                          {tipo::rotazione, angolo_360(h + angolo_gradi)},
+                          {tipo::foto, 0},
+                          {tipo::rotazione, angolo_360(h - angolo_gradi)},
+                          {tipo::foto, 0},
+                          {tipo::rotazione, angolo_360(h)}});
+    }
+    return azioni;
+}
+
 double durata_sosta_s(const impostazioni_drone& impostazioni) {
     return impostazioni.sosta ? impostazioni.intervallo_s : 0;
 }

@@ -33,6 +33,11 @@ using azioni_punto = std::vector<azione_missione>;
 // One photo at every waypoint of `m`.
 std::vector<azioni_punto> azioni_semplici(const missione& m);
 
+// Three photos at every waypoint of `m`, for convergent images: one along the
+// waypoint's heading, then turned to heading + γ, then to heading − γ, and a
+// last turn back to the heading, so that each leg starts as it would without.
+std::vector<azioni_punto> azioni_convergenti(const missione& m, double angolo_gradi);
+
 // Seconds the aircraft hovers at each waypoint before its actions: the
 // shutter interval the camera sustains when hovering is on, none otherwise.
 double durata_sosta_s(const impostazioni_drone& impostazioni);

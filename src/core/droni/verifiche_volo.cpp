@@ -25,7 +25,7 @@ esito_verifica esito(bool ok) {
 }  // namespace
 
 risultato_volo verifica_volo(const missione& m, const facciata_sito& facciata,
-                             std::optional<double> gsd_mm, double base_m) {
+                             std::optional<double> gsd_mm, double base_m, int foto_per_punto) {
     const impostazioni_drone& imp = m.impostazioni;
     risultato_volo r;
     if (gsd_mm && *gsd_mm > 0) {
@@ -42,8 +42,8 @@ risultato_volo verifica_volo(const missione& m, const facciata_sito& facciata,
         prima = p.sito;
     }
     r.percorso_m += distanza(prima, m.decollo);
-    r.tempo_volo_s =
-        r.percorso_m / imp.velocita_ms + static_cast<double>(m.punti.size()) * r.sosta_s;
+    const double a_punto = r.sosta_s + std::max(foto_per_punto - 1, 0) * imp.intervallo_s;
+    r.tempo_volo_s = r.percorso_m / imp.velocita_ms + static_cast<double>(m.punti.size()) * a_punto;
     const double utile_s = imp.autonomia_min * 60.0 * (1.0 - imp.riserva);
     r.batterie = static_cast<int>(std::ceil(r.tempo_volo_s / utile_s - 1e-9));
 

@@ -6,7 +6,9 @@
 // waypoints in flight order and back to take-off. Hovering at each shot it
 // waits there for the camera's shutter interval, so that the camera is ready
 // for the next shot when it moves on; the flight time is the path at the
-// flight speed plus that wait at every shot.
+// flight speed plus that wait at every shot. A waypoint with more photos
+// (the convergent images) waits the shutter interval again before each of
+// the others.
 #pragma once
 
 #include <optional>
@@ -44,9 +46,10 @@ struct risultato_volo {
 
 // The checks of mission `m` (at least one waypoint, usable settings) over
 // `facciata`; `gsd_mm` the ground sample distance at the frame's centre (none
-// when the pixel is unknown), `base_m` the base between frames of a strip.
+// when the pixel is unknown), `base_m` the base between frames of a strip,
+// `foto_per_punto` the photos taken at each waypoint.
 risultato_volo verifica_volo(const missione& m, const facciata_sito& facciata,
-                             std::optional<double> gsd_mm, double base_m);
+                             std::optional<double> gsd_mm, double base_m, int foto_per_punto = 1);
 
 // Whether the plan needs a lift: some strip's camera stands above the highest
 // held by hand. The drone rows are shown only then.

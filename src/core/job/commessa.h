@@ -13,6 +13,7 @@
 #include "droni/missione.h"
 #include "scheme/modello.h"
 #include "site/collocazione.h"
+#include "site/convergenti.h"
 #include "view/proiezione.h"
 
 namespace pianopre {
@@ -50,7 +51,8 @@ struct commessa {
     // Image size in pixels and scan resolution of the camera; settings of the plan checks.
     sensore_lavoro sensore;
     impostazioni_verifiche verifiche;
-    impostazioni_drone drone;  // the drone that flies the stations
+    impostazioni_drone drone;              // the drone that flies the stations
+    impostazioni_convergenti convergenti;  // two more images turned at each station
     precisione_xz prec_max{0, 0};
     precisione_xz prec_std{0, 0};
     origine_schema origine;  // added to entities placed relative to it

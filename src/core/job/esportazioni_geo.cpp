@@ -160,8 +160,17 @@ missione missione_geo(const commessa& c) {
     return m;
 }
 
+std::vector<azioni_punto> azioni_commessa(const commessa& c, const missione& m) {
+    return c.convergenti.attive ? azioni_convergenti(m, c.convergenti.angolo_gradi)
+                                : azioni_semplici(m);
+}
+
 void esporta_geo(const commessa& c, formato_geo f, const std::filesystem::path& percorso,
                  const formato_regionale& formato) {
+    if (f == formato_geo::dji || f == formato_geo::litchi || f == formato_geo::qgc) {
+        if (auto e = errore_convergenti(c.convergenti); e && c.convergenti.attive)
+            throw errore_esportazione(*e);
+    }
     switch (f) {
         case formato_geo::kml:
             scrivi_kml(percorso, mappa_commessa(c), formato);
@@ -169,15 +178,21 @@ void esporta_geo(const commessa& c, formato_geo f, const std::filesystem::path& 
         case formato_geo::geojson:
             scrivi_geojson(percorso, mappa_commessa(c));
             return;
-        case formato_geo::dji:
-            scrivi_kmz_dji(percorso, missione_geo(c));
+        case formato_geo::dji: {
+            const missione m = missione_geo(c);
+            scrivi_kmz_dji(percorso, m, azioni_commessa(c, m));
             return;
-        case formato_geo::litchi:
-            scrivi_litchi_csv(percorso, missione_geo(c));
+        }
+        case formato_geo::litchi: {
+            const missione m = missione_geo(c);
+            scrivi_litchi_csv(percorso, m, azioni_commessa(c, m));
             return;
-        case formato_geo::qgc:
-            scrivi_piano_qgc(percorso, missione_geo(c));
+        }
+        case formato_geo::qgc: {
+            const missione m = missione_geo(c);
+            scrivi_piano_qgc(percorso, m, azioni_commessa(c, m));
             return;
+        }
     }
 }
 

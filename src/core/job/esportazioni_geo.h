@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/formato_regionale.h"
+#include "droni/file_missione.h"
 #include "droni/missione.h"
 #include "job/commessa.h"
 #include "mappe/elementi_mappa.h"
@@ -35,6 +36,10 @@ elementi_mappa mappa_commessa(const commessa& c);
 
 // The drone mission of `c` with its WGS 84 positions and true headings.
 missione missione_geo(const commessa& c);
+
+// The actions at each waypoint of `m`, the mission of `c`: one photo, or the
+// three of the convergent images when the job asks for them.
+std::vector<azioni_punto> azioni_commessa(const commessa& c, const missione& m);
 
 // Writes `f` for `c` at `percorso`, atomically; errore_esportazione for a job
 // that cannot be exported, errore_file for a file that cannot be written.

@@ -105,6 +105,7 @@ dati_file_lavoro dati_da_commessa(const commessa& c) {
     d.sensore = c.sensore;
     d.verifiche = c.verifiche;
     d.drone = c.drone;
+    d.convergenti = c.convergenti;
     d.sito = c.sito;
     d.origine = c.origine;
     std::error_code ec;
@@ -127,6 +128,7 @@ void applica_a_commessa(const dati_file_lavoro& dati, commessa& c) {
     c.sensore = dati.sensore;
     c.verifiche = dati.verifiche;
     c.drone = dati.drone;
+    c.convergenti = dati.convergenti;
     c.sito = dati.sito;
     c.origine = dati.origine;
     c.file_sito = dati.file_sito.string();

@@ -47,6 +47,7 @@ struct dati_file_lavoro {
     sensore_lavoro sensore;  // "fotocamera": name UTF-8, pixels, scan
     impostazioni_verifiche verifiche;
     impostazioni_drone drone;
+    impostazioni_convergenti convergenti;  // "convergenti", written only when not the default
     collocazione sito;
     origine_schema origine;
     tipo_vista vista = tipo_vista::pianta;

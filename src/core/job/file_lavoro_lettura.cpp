@@ -236,6 +236,15 @@ void leggi_drone(const lettore& radice, impostazioni_drone& v) {
     l.vero_falso("sosta", v.sosta);
 }
 
+void leggi_convergenti(const lettore& radice, impostazioni_convergenti& v) {
+    const json* o = radice.oggetto("convergenti");
+    if (!o) return;
+    const lettore l(*o, "convergenti.");
+    l.vero_falso("attive", v.attive);
+    l.numero("angolo_gradi", v.angolo_gradi);
+    controlla(l, "angolo_gradi", errore_convergenti(v));
+}
+
 void leggi_vista(const lettore& radice, dati_file_lavoro& d) {
     const json* o = radice.oggetto("vista");
     if (!o) return;
@@ -332,6 +341,7 @@ dati_file_lavoro dati_da_json(const json& radice, const fs::path& cartella,
     leggi_fotocamera(l, d.sensore);
     leggi_verifiche(l, d.verifiche);
     leggi_drone(l, d.drone);
+    leggi_convergenti(l, d.convergenti);
     leggi_collocazione(l, d.sito);
     leggi_sistema(radice, d.sito, nome_file, avvisi);
     if (const auto o = numeri(l, "origine", 3, coordinata_massima); !o.empty())

@@ -113,24 +113,29 @@ json collocazione_json(const collocazione& s) {
 
 json albero(const dati_file_lavoro& d, const fs::path& cartella) {
     const collocazione& s = d.sito;
-    return {{"formato", "pianopre-lavoro"},
-            {"versione", versione_file_lavoro},
-            {"intestazione", intestazione(d.intestazione)},
-            {"caselle", caselle(d.caselle)},
-            {"metrica", d.metrica},
-            {"blocca_base", d.blocca_base},
-            {"fotocamera",
-             {{"nome", d.sensore.nome},
-              {"larghezza_px", d.sensore.larghezza_px},
-              {"altezza_px", d.sensore.altezza_px},
-              {"scansione_um", numero(d.sensore.scansione_um)}}},
-            {"verifiche", verifiche(d.verifiche)},
-            {"drone", drone(d.drone)},
-            {"collocazione", collocazione_json(s)},
-            {"origine", terna(d.origine.x, d.origine.y, d.origine.z)},
-            {"vista", vista(d)},
-            {"disegno_sito", lavoro_json::percorso_scritto(d.file_sito, cartella)},
-            {"punti", punti(d, cartella)}};
+    json a = {{"formato", "pianopre-lavoro"},
+              {"versione", versione_file_lavoro},
+              {"intestazione", intestazione(d.intestazione)},
+              {"caselle", caselle(d.caselle)},
+              {"metrica", d.metrica},
+              {"blocca_base", d.blocca_base},
+              {"fotocamera",
+               {{"nome", d.sensore.nome},
+                {"larghezza_px", d.sensore.larghezza_px},
+                {"altezza_px", d.sensore.altezza_px},
+                {"scansione_um", numero(d.sensore.scansione_um)}}},
+              {"verifiche", verifiche(d.verifiche)},
+              {"drone", drone(d.drone)},
+              {"collocazione", collocazione_json(s)},
+              {"origine", terna(d.origine.x, d.origine.y, d.origine.z)},
+              {"vista", vista(d)},
+              {"disegno_sito", lavoro_json::percorso_scritto(d.file_sito, cartella)},
+              {"punti", punti(d, cartella)}};
+    // The convergent images only when asked for: a job without them is written as before.
+    if (d.convergenti != impostazioni_convergenti{})
+        a["convergenti"] = {{"attive", d.convergenti.attive},
+                            {"angolo_gradi", numero(d.convergenti.angolo_gradi)}};
+    return a;
 }
 
 [[noreturn]] void non_salvato(const std::string& nome_file, const std::string& problema) {

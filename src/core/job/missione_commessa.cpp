@@ -24,7 +24,8 @@ std::optional<risultato_volo> verifiche_volo_commessa(const commessa& c,
     if (auto e = errore_impostazioni_drone(c.drone)) throw errore_verifiche(*e);
     const missione m = missione_commessa(c);
     if (m.punti.empty()) return std::nullopt;
-    return verifica_volo(m, facciata_commessa(c), r.gsd_centro_mm, c.presa.base_presa);
+    return verifica_volo(m, facciata_commessa(c), r.gsd_centro_mm, c.presa.base_presa,
+                         c.convergenti.attive ? 3 : 1);
 }
 
 }  // namespace pianopre

@@ -22,7 +22,7 @@ posizioni_commessa posizioni_wgs84(const commessa& c) {
     trasformazione_wgs84 t(c.sito.sistema);
     posizioni_commessa p;
     p.sistema = t.sistema();
-    p.stazioni = stazioni_commessa(c);
+    p.stazioni = tabella_stazioni(c);
     p.facciata = angoli_facciata(c);
     for (const punto_app& q : c.disegno.lista_punti.voci()) {
         std::string_view nome = q.nome.grezzo();

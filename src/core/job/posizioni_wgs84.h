@@ -22,7 +22,8 @@ struct punto_wgs84 {
 
 struct posizioni_commessa {
     sistema_riferimento sistema;
-    std::vector<riga_stazione> stazioni;          // as the station table lists them
+    std::vector<riga_stazione>
+        stazioni;  // as the station table lists them, convergent images included
     std::vector<posizione_wgs84> stazioni_wgs84;  // one for each station, in the same order
     // The façade's corners: "A" (start, at the foot), "B" (end, at the foot),
     // "C" (end, at the top), "D" (start, at the top); none before the scheme is built.

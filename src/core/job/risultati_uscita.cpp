@@ -95,7 +95,7 @@ json verifiche_json(const std::optional<risultato_verifiche>& v) {
 // longitude (null where PROJ could not transform it).
 json stazioni_json(const commessa& c, const posizioni_commessa* wgs84) {
     json elenco = json::array();
-    const std::vector<riga_stazione> righe = wgs84 ? wgs84->stazioni : stazioni_commessa(c);
+    const std::vector<riga_stazione> righe = wgs84 ? wgs84->stazioni : tabella_stazioni(c);
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const riga_stazione& s = righe[i];
         json riga = {{"nome", s.nome},
@@ -106,6 +106,7 @@ json stazioni_json(const commessa& c, const posizioni_commessa* wgs84) {
                      {"quota", s.quota},
                      {"azimut", s.azimut},
                      {"inclinazione", s.inclinazione}};
+        if (s.convergente != 0) riga["convergente"] = s.convergente;
         if (wgs84) {
             const posizione_wgs84& p = wgs84->stazioni_wgs84[i];
             riga["latitudine"] = p.valida() ? json(p.latitudine) : json(nullptr);

@@ -18,8 +18,16 @@ namespace pianopre {
 // (no strips) otherwise.
 geometria_strisce geometria_commessa(const commessa& c);
 
-// Strip after strip, frame after frame.
+// Strip after strip, frame after frame: the stations alone.
 std::vector<riga_stazione> stazioni_commessa(const commessa& c);
+
+// The station table: the stations, each followed by its two convergent images
+// when the job asks for them.
+std::vector<riga_stazione> tabella_stazioni(const commessa& c);
+
+// The convergent images of the job's stations, +γ then −γ for each station in
+// order; none when the job does not ask for them.
+std::vector<riga_stazione> convergenti_commessa(const commessa& c);
 
 // Strip after strip, model after model, with the job's control points.
 tabella_modelli modelli_commessa(const commessa& c);

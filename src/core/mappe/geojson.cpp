@@ -29,16 +29,19 @@ json punto(const posizione_geo& g, double quota) {
 
 json stazione(const stazione_mappa& s) {
     const riga_stazione& r = s.riga;
-    return elemento(punto(s.geo, r.quota), {{"tipo", "stazione"},
-                                            {"nome", r.nome},
-                                            {"striscia", r.striscia},
-                                            {"fotogramma", r.fotogramma},
-                                            {"direzione", s.direzione},
-                                            {"inclinazione", r.inclinazione},
-                                            {"altezza_suolo", r.altezza},
-                                            {"est", r.est},
-                                            {"nord", r.nord},
-                                            {"quota", r.quota}});
+    json e = elemento(punto(s.geo, r.quota), {{"tipo", "stazione"},
+                                              {"nome", r.nome},
+                                              {"striscia", r.striscia},
+                                              {"fotogramma", r.fotogramma},
+                                              {"direzione", s.direzione},
+                                              {"inclinazione", r.inclinazione},
+                                              {"altezza_suolo", r.altezza},
+                                              {"est", r.est},
+                                              {"nord", r.nord},
+                                              {"quota", r.quota}});
+    // A convergent image says which way it is turned: +1 or -1.
+    if (r.convergente != 0) e["properties"]["convergente"] = r.convergente;
+    return e;
 }
 
 json facciata(const elementi_mappa& m) {

@@ -58,6 +58,7 @@ struct riga_stazione {
     double azimut = 0;        // of the optical axis, in the placement's unit
     double inclinazione = 0;  // upward tilt of the camera, degrees
     double altezza = 0;       // camera above the ground at the façade's foot, m
+    int convergente = 0;      // +1 / −1: the convergent image turned by +γ / −γ
 };
 
 std::string nome_stazione(std::int32_t striscia, std::int32_t foto);

@@ -41,6 +41,14 @@ void agg_nome(std::string& out, std::string_view nome) {
     out += e_utf8(senza_nul) ? senza_nul : cp1252_in_utf8(senza_nul);
 }
 
+// Field instruments take ASCII point names: the minus sign (U+2212) that ends
+// the name of a convergent image turned by −γ becomes a hyphen.
+std::string nome_ascii(std::string nome) {
+    constexpr std::string_view meno = "\u2212";
+    if (nome.ends_with(meno)) nome.replace(nome.size() - meno.size(), meno.size(), "-");
+    return nome;
+}
+
 struct scrittore {
     const opzioni_csv& opzioni;
     char separatore;
@@ -102,7 +110,7 @@ std::string testo_csv(std::span<const riga_stazione> stazioni, std::span<const p
                                          : "Punto|Est|Nord|Quota|Descrizione\r\n";
     for (char c : testata) s.out += c == '|' ? s.separatore : c;
     for (const riga_stazione& r : stazioni) {
-        s.riga(r.nome, r.est, r.nord, r.quota);
+        s.riga(nome_ascii(r.nome), r.est, r.nord, r.quota);
         s.out += "stazione h=";
         s.numero(r.altezza, 2);
         s.out += " az=";

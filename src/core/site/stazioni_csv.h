@@ -5,6 +5,8 @@
 // the chosen order, height and a description ("stazione h=1.50 az=300.0000
 // inc=2.59" for a station, "PF" for a control point); three decimals, UTF-8,
 // CR LF line ends. Numbers, descriptions included, use the chosen decimal mark.
+// Convergent images are rows of their own, named as in the station table but
+// with an ASCII hyphen for the minus sign: "S1-01+" and "S1-01-".
 #pragma once
 
 #include <filesystem>

@@ -88,7 +88,7 @@ void comandi_stazioni::comando_stazioni() {
 
 void comandi_stazioni::aggiorna() {
     if (stazioni_ == nullptr || !stazioni_->isVisible()) return;
-    stazioni_->mostra(stazioni_commessa(commessa_), modelli_commessa(commessa_),
+    stazioni_->mostra(tabella_stazioni(commessa_), modelli_commessa(commessa_),
                       commessa_.sito.unita, commessa_.disegno.lista_punti.n_punti() > 0);
     stazioni_->mostra_punti(commessa_.disegno.lista_punti.voci());
 }

@@ -21,7 +21,10 @@ void comandi_verifiche::comando_verifiche() {
     if (verifiche_ == nullptr) {
         verifiche_ = new finestra_verifiche(commessa_, formato_, &finestra_);
         QObject::connect(verifiche_, &finestra_verifiche::impostazioni_cambiate, &finestra_,
-                         [this] { collegamenti_.modificato(); });
+                         [this] {
+                             collegamenti_.modificato();
+                             collegamenti_.aggiorna_stazioni();  // the convergent rows
+                         });
         verifiche_->move(finestra_.frameGeometry().topRight() +
                          QPoint(8, 0));  // beside, not over the picture
         aggiorna();

@@ -128,6 +128,7 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
     precisioni->setTextFormat(Qt::PlainText);
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(griglia);
+    tutto->addLayout(crea_convergenti());
     tutto->addWidget(drone_riquadro);
     tutto->addWidget(stato);
     tutto->addWidget(tabella);
@@ -135,6 +136,48 @@ finestra_verifiche::finestra_verifiche(commessa& lavoro, formato_regionale forma
     resize(980, 560);
     mostra_impostazioni();
     piano_assente(tr("Nessun piano calcolato: premere \"Calcola -->\"."));
+}
+
+QLayout* finestra_verifiche::crea_convergenti() {
+    auto* riga = new QHBoxLayout;
+    convergenti = new QCheckBox(tr("Immagini convergenti"), this);
+    convergenti->setObjectName("convergenti");
+    convergenti->setToolTip(
+        tr("A ogni stazione due immagini in più, ruotate di +γ e −γ in direzione"));
+    connect(convergenti, &QCheckBox::clicked, this, &finestra_verifiche::leggi_convergenti);
+    auto* etichetta = new QLabel(tr("Angolo γ (°):"), this);
+    angolo_convergenti = new QLineEdit(this);
+    angolo_convergenti->setObjectName("angolo_convergenti");
+    angolo_convergenti->setMaximumWidth(90);
+    etichetta->setBuddy(angolo_convergenti);
+    connect(angolo_convergenti, &QLineEdit::editingFinished, this,
+            &finestra_verifiche::leggi_convergenti);
+    riga->addWidget(convergenti);
+    riga->addWidget(etichetta);
+    riga->addWidget(angolo_convergenti);
+    riga->addStretch();
+    return riga;
+}
+
+// An angle that is not a number, or not between 0° and 90°, is told and the
+// previous settings stay.
+void finestra_verifiche::leggi_convergenti() {
+    const QByteArray t = angolo_convergenti->text().toLatin1();
+    const auto v = leggi_numero_esatto(
+        std::string_view(t.constData(), static_cast<std::size_t>(t.size())), formato_);
+    if (!v) {
+        stato->setText(tr("Errore: \"%1\" non è un numero.").arg(tr("Angolo γ (°):")));
+        return;
+    }
+    const impostazioni_convergenti nuove{convergenti->isChecked(), *v};
+    if (const auto messaggio = errore_convergenti(nuove)) {
+        stato->setText(q(*messaggio));
+        return;
+    }
+    if (nuove == commessa_.convergenti) return;
+    commessa_.convergenti = nuove;
+    if (piano_) riempi();
+    emit impostazioni_cambiate();
 }
 
 QLayout* finestra_verifiche::crea_drone() {
@@ -183,6 +226,8 @@ void finestra_verifiche::mostra_impostazioni() {
         decollo[2]->setText(g(d.decollo->z));
     }
     sosta->setChecked(d.sosta);
+    convergenti->setChecked(commessa_.convergenti.attive);
+    angolo_convergenti->setText(g(commessa_.convergenti.angolo_gradi));
     drone[0]->setText(g(d.velocita_ms));
     drone[1]->setText(q(testo_esposizione(d.esposizione_s, formato_)));
     drone[2]->setText(g(d.intervallo_s));

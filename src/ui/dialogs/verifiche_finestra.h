@@ -1,6 +1,6 @@
 // "Verifiche del piano": a window beside the main one with the checks of the
 // last plan against the camera's pixel, their settings at the top, the
-// drone's settings under them and, under the table, the classic precision
+// convergent images and the drone's settings under them and, under the table, the classic precision
 // estimate beside the one with the pixel.
 #pragma once
 
@@ -40,6 +40,9 @@ public:
     // distance, largest height.
     std::array<QLineEdit*, 7> drone{};
     QCheckBox* sosta = nullptr;
+    // Two more images turned by ±γ at each station, and γ in degrees.
+    QCheckBox* convergenti = nullptr;
+    QLineEdit* angolo_convergenti = nullptr;
     QLabel* stato = nullptr;
     QTableWidget* tabella = nullptr;
     // Both precision estimates, each labelled with what it means.
@@ -48,6 +51,8 @@ public:
 private:
     void leggi_impostazioni();
     void leggi_drone();
+    void leggi_convergenti();
+    QLayout* crea_convergenti();
     QLayout* crea_drone();
     void riempi();
     void mostra_precisioni(const risultato_verifiche& r);
