@@ -43,7 +43,9 @@ struct banco_copertura {
     finestra_copertura* finestra_mappa() { return finestra.findChild<finestra_copertura*>(); }
 };
 
-std::string testo(const QString& s) { return s.toStdString(); }
+std::string testo(const QString& s) {
+    return s.toStdString();
+}
 
 TEST(Copertura, CtrlMApreLaMappaDelLavoroCalcolato) {
     banco_copertura b;
@@ -75,16 +77,15 @@ TEST(Copertura, CtrlMApreLaMappaDelLavoroCalcolato) {
     // The shares of the hand-made map: 2 of 40 columns are gaps, the upper
     // half is seen by three images; the worst σ at the top right cell.
     const formato_regionale it = formato_regionale::italiano();
-    const double t =
-        calcola_verifiche(b.lavoro.camera, b.lavoro.lavoro, b.lavoro.presa, b.lavoro.sensore,
-                          b.lavoro.verifiche)
-            .gsd_richiesto_mm;
-    const QString atteso =
-        QString::fromUtf8("Vista da ≥ 2 immagini: 95,0 %; da ≥ 3: 47,5 %; σ massimo ≤ %1: %2; "
-                          "σ peggiore 2,15 mm a u = 9,88 m, w = 4,88 m")
-            .arg(QString::fromStdString(testo_misura(t, misura::millimetri, it)),
-                 QString::fromStdString(testo_misura(100 * b.mappa.quota_tolleranza,
-                                                     misura::percento, it)));
+    const double t = calcola_verifiche(b.lavoro.camera, b.lavoro.lavoro, b.lavoro.presa,
+                                       b.lavoro.sensore, b.lavoro.verifiche)
+                         .gsd_richiesto_mm;
+    const QString atteso = QString::fromUtf8(
+                               "Vista da ≥ 2 immagini: 95,0 %; da ≥ 3: 47,5 %; σ massimo ≤ %1: %2; "
+                               "σ peggiore 2,15 mm a u = 9,88 m, w = 4,88 m")
+                               .arg(QString::fromStdString(testo_misura(t, misura::millimetri, it)),
+                                    QString::fromStdString(testo_misura(
+                                        100 * b.mappa.quota_tolleranza, misura::percento, it)));
     EXPECT_EQ(testo(w->riepilogo->text()), testo(atteso));
 }
 
@@ -134,9 +135,12 @@ TEST(Copertura, OgniGrandezzaLaSuaFigura) {
         const QRect r = w->quadro->rettangolo_mappa();
         const double k = r.width() / (m.colonne * m.cella_m);
         const QColor lacuna(schermo.pixel(r.left() + static_cast<int>(0.3 * k), r.center().y()));
-        EXPECT_TRUE(lacuna == colore_lacuna() || lacuna == colore_tratteggio()) << testo(lacuna.name());
-        EXPECT_LT(QColor(schermo.pixel(r.left() + static_cast<int>(1.0 * k), r.top() - 6)).value(), 80);
-        EXPECT_GT(QColor(schermo.pixel(r.left() + static_cast<int>(2.0 * k), r.top() - 6)).value(), 200);
+        EXPECT_TRUE(lacuna == colore_lacuna() || lacuna == colore_tratteggio())
+            << testo(lacuna.name());
+        EXPECT_LT(QColor(schermo.pixel(r.left() + static_cast<int>(1.0 * k), r.top() - 6)).value(),
+                  80);
+        EXPECT_GT(QColor(schermo.pixel(r.left() + static_cast<int>(2.0 * k), r.top() - 6)).value(),
+                  200);
     }
     for (std::size_t i = 0; i < figure.size(); ++i)
         for (std::size_t j = i + 1; j < figure.size(); ++j)

@@ -1,7 +1,8 @@
 // A coverage map made by hand, 10 m × 5 m in 0,25 m cells: the two left
 // columns seen by one image (a gap), the lower half by two images and the
 // upper half by three, two cells of two images without σ (rays at no angle),
-// σ growing to the right and upwards, σ in height the largest at the upper left. The shares are counted from its cells.
+// σ growing to the right and upwards, σ in height the largest at the upper left. The shares are
+// counted from its cells.
 #pragma once
 
 #include <algorithm>
@@ -32,8 +33,8 @@ inline mappa_copertura mappa_sintetica(double tolleranza_mm = 1.0, std::int32_t 
                 c.sigma_lungo_mm = 0.2f + 0.3f * x;
                 c.sigma_altezza_mm = 0.2f + 0.8f * y;
                 c.sigma_profondita_mm = 0.5f + 1.5f * x + 0.2f * y;
-                const double s = std::max({c.sigma_lungo_mm, c.sigma_altezza_mm,
-                                           c.sigma_profondita_mm});
+                const double s =
+                    std::max({c.sigma_lungo_mm, c.sigma_altezza_mm, c.sigma_profondita_mm});
                 if (s <= tolleranza_mm) ++entro;
                 if (s > m.sigma_peggiore_mm) {
                     m.sigma_peggiore_mm = s;

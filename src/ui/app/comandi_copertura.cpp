@@ -23,10 +23,12 @@ double tolleranza_di(const commessa& c) {
 
 }  // namespace
 
-fonti_copertura fonti_copertura_predefinite() { return {}; }
+fonti_copertura fonti_copertura_predefinite() {
+    return {};
+}
 
-comandi_copertura::comandi_copertura(commessa& lavoro, formato_regionale formato,
-                                     QWidget& finestra, fonti_copertura fonti,
+comandi_copertura::comandi_copertura(commessa& lavoro, formato_regionale formato, QWidget& finestra,
+                                     fonti_copertura fonti,
                                      std::function<std::optional<bool>()> piano_valido)
     : commessa_(lavoro),
       formato_(formato),

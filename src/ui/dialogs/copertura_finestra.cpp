@@ -60,7 +60,8 @@ QRect quadro_copertura::rettangolo_mappa() const {
     // The cells' own extent: the last column and row may stick out of the façade.
     const double lm = mappa_->colonne * mappa_->cella_m, am = mappa_->righe * mappa_->cella_m;
     const double k = std::min(l / lm, a / am);
-    const int lr = std::max(1, static_cast<int>(lm * k)), ar = std::max(1, static_cast<int>(am * k));
+    const int lr = std::max(1, static_cast<int>(lm * k)),
+              ar = std::max(1, static_cast<int>(am * k));
     return {margine, margine + alto_stazioni, lr, ar};
 }
 
@@ -99,7 +100,8 @@ void quadro_copertura::paintEvent(QPaintEvent*) {
     const QFontMetrics fm = p.fontMetrics();
     const int base = r.bottom() + 2 + fm.ascent();
     p.drawText(r.left(), base, QStringLiteral("A"));
-    const QString largo = QString::fromStdString(testo_misura(mappa_->larghezza_m, misura::metri, formato_));
+    const QString largo =
+        QString::fromStdString(testo_misura(mappa_->larghezza_m, misura::metri, formato_));
     p.drawText(static_cast<int>(facciata.right()) - fm.horizontalAdvance(largo), base, largo);
     disegna_legenda(p, QRect(r.right() + 16, r.top(), largo_legenda - 16, r.height()));
 }
@@ -114,7 +116,7 @@ void quadro_copertura::disegna_legenda(QPainter& p, const QRect& r) const {
     // The bar, the best value at the top, and two swatches under it.
     const int campione = fm.height();
     const int y0 = r.top() + fm.height() + 4;
-    const int h = std::max(40, r.height() - (fm.height() + 4) - 2 * (campione + 4));
+    const int h = std::max(40, r.height() - (fm.height() + 4) - 2 * (campione + 2) - fm.height());
     const int lb = 16;
     for (int i = 0; i < h; ++i) {
         const double t = 1 - (i + 0.5) / h;  // 1 at the top
@@ -132,9 +134,10 @@ void quadro_copertura::disegna_legenda(QPainter& p, const QRect& r) const {
         if (!scala_.crescente_buono) t = 1 - t;
         const int y = y0 + static_cast<int>(std::lround((1 - t) * (h - 1)));
         p.drawLine(r.left() + lb, y, r.left() + lb + 3, y);
-        p.drawText(r.left() + lb + 6, y + fm.ascent() / 2 - 1, testo_valore(v, grandezza_, formato_));
+        p.drawText(r.left() + lb + 6, y + fm.ascent() / 2 - 1,
+                   testo_valore(v, grandezza_, formato_));
     }
-    int y = y0 + h + 4;
+    int y = y0 + h + fm.height() / 2 + 4;  // below the last value written
     const auto riquadro = [&](const QColor& c, bool tratteggio, const QString& testo) {
         const QRect q(r.left(), y, lb - 1, campione - 2);
         p.fillRect(q, c);
@@ -198,6 +201,8 @@ void finestra_copertura::assente(const QString& perche) {
     quadro->imposta(nullptr, nullptr, grandezza());
 }
 
-void finestra_copertura::ridisegna() { quadro->imposta(&mappa_, &stazioni_, grandezza()); }
+void finestra_copertura::ridisegna() {
+    quadro->imposta(&mappa_, &stazioni_, grandezza());
+}
 
 }  // namespace pianopre

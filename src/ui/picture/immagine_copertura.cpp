@@ -12,7 +12,9 @@ namespace pianopre {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Stops of the scale from good to poor.
 constexpr std::array<QRgb, 5> tappe{0xff2c59b8, 0xff2ca6b0, 0xff5cbf4a, 0xffe8d23a, 0xffd7301f};
@@ -28,21 +30,29 @@ double sigma_massimo(const cella_mappa& c) {
 
 }  // namespace
 
-QColor colore_lacuna() { return QColor(255, 255, 255); }
-QColor colore_tratteggio() { return QColor(150, 150, 150); }
-QColor colore_senza_valore() { return QColor(205, 205, 205); }
+QColor colore_lacuna() {
+    return QColor(255, 255, 255);
+}
+QColor colore_tratteggio() {
+    return QColor(150, 150, 150);
+}
+QColor colore_senza_valore() {
+    return QColor(205, 205, 205);
+}
 
 std::optional<double> valore_cella(const cella_mappa& c, grandezza_mappa g) {
     if (c.immagini < 2) return std::nullopt;
     switch (g) {
-    case grandezza_mappa::immagini: return c.immagini;
-    case grandezza_mappa::angolo: return c.angolo_gradi;
-    case grandezza_mappa::sigma_profondita:
-        if (c.sigma_profondita_mm < 0) return std::nullopt;
-        return c.sigma_profondita_mm;
-    case grandezza_mappa::sigma_massimo:
-        if (c.sigma_profondita_mm < 0) return std::nullopt;
-        return sigma_massimo(c);
+        case grandezza_mappa::immagini:
+            return c.immagini;
+        case grandezza_mappa::angolo:
+            return c.angolo_gradi;
+        case grandezza_mappa::sigma_profondita:
+            if (c.sigma_profondita_mm < 0) return std::nullopt;
+            return c.sigma_profondita_mm;
+        case grandezza_mappa::sigma_massimo:
+            if (c.sigma_profondita_mm < 0) return std::nullopt;
+            return sigma_massimo(c);
     }
     return std::nullopt;
 }
@@ -113,28 +123,37 @@ QImage immagine_mostrata(const QImage& celle, int l, int a) {
 
 QString nome_grandezza(grandezza_mappa g) {
     switch (g) {
-    case grandezza_mappa::immagini: return QCoreApplication::translate("mappa", "Immagini");
-    case grandezza_mappa::angolo: return QCoreApplication::translate("mappa", "Angolo");
-    case grandezza_mappa::sigma_profondita:
-        return QCoreApplication::translate("mappa", "σ profondità");
-    case grandezza_mappa::sigma_massimo: return QCoreApplication::translate("mappa", "σ massimo");
+        case grandezza_mappa::immagini:
+            return QCoreApplication::translate("mappa", "Immagini");
+        case grandezza_mappa::angolo:
+            return QCoreApplication::translate("mappa", "Angolo");
+        case grandezza_mappa::sigma_profondita:
+            return QCoreApplication::translate("mappa", "σ profondità");
+        case grandezza_mappa::sigma_massimo:
+            return QCoreApplication::translate("mappa", "σ massimo");
     }
     return {};
 }
 
 QString unita_grandezza(grandezza_mappa g) {
     switch (g) {
-    case grandezza_mappa::immagini: return {};
-    case grandezza_mappa::angolo: return QStringLiteral("°");
-    default: return QStringLiteral("mm");
+        case grandezza_mappa::immagini:
+            return {};
+        case grandezza_mappa::angolo:
+            return QStringLiteral("°");
+        default:
+            return QStringLiteral("mm");
     }
 }
 
 QString testo_valore(double x, grandezza_mappa g, const formato_regionale& formato) {
     switch (g) {
-    case grandezza_mappa::immagini: return QString::number(std::lround(x));
-    case grandezza_mappa::angolo: return qs(testo_misura(x, misura::gradi, formato));
-    default: return qs(testo_misura(x, misura::millimetri, formato));
+        case grandezza_mappa::immagini:
+            return QString::number(std::lround(x));
+        case grandezza_mappa::angolo:
+            return qs(testo_misura(x, misura::gradi, formato));
+        default:
+            return qs(testo_misura(x, misura::millimetri, formato));
     }
 }
 

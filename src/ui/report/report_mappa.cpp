@@ -35,8 +35,8 @@ double disegna_mappa(foglio& f, const contenuto_report& c, double y) {
         // The scale: a bar from the smallest σ (top) to the largest, its ends written.
         const scala_mappa s = scala_di(m, g);
         const double xl = margine + l + 4, alto_barra = std::max(a - 8, 10.0);
-        f.testo(xl, y + 2.2,
-                QStringLiteral("%1 (%2)").arg(nome_grandezza(g), unita_grandezza(g)), 6.5);
+        f.testo(xl, y + 2.2, QStringLiteral("%1 (%2)").arg(nome_grandezza(g), unita_grandezza(g)),
+                6.5);
         constexpr int passi = 40;
         for (int i = 0; i < passi; ++i) {
             const double x = s.minimo + (s.massimo - s.minimo) * (i + 0.5) / passi;
