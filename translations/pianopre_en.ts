@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>comandi_copertura</name>
+    <message>
+        <source>Nessun piano calcolato: premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>No plan computed: press &quot;Compute --&gt;&quot;.</translation>
+    </message>
+    <message>
+        <source>L&apos;ultimo calcolo non è riuscito: correggere i dati e premere &quot;Calcola --&gt;&quot;.</source>
+        <translation>The last calculation failed: correct the data and press &quot;Compute --&gt;&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>comandi_disegno</name>
     <message>
         <source>Lettura di %1</source>
@@ -870,6 +881,41 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     </message>
 </context>
 <context>
+    <name>mappa</name>
+    <message>
+        <source>Immagini</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Angolo</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>σ profondità</source>
+        <translation>σ depth</translation>
+    </message>
+    <message>
+        <source>σ massimo</source>
+        <translation>Largest σ</translation>
+    </message>
+    <message>
+        <source>Vista da ≥ 2 immagini: %1; da ≥ 3: %2</source>
+        <translation>Seen by ≥ 2 images: %1; by ≥ 3: %2</translation>
+    </message>
+    <message>
+        <source>; σ massimo ≤ %1: %2</source>
+        <translation>; largest σ ≤ %1: %2</translation>
+    </message>
+    <message>
+        <source>; σ peggiore %1 a u = %2, w = %3</source>
+        <translation>; worst σ %1 at u = %2, w = %3</translation>
+    </message>
+    <message>
+        <source>; nessun σ calcolato</source>
+        <translation>; no σ computed</translation>
+    </message>
+</context>
+<context>
     <name>mappe</name>
     <message>
         <source>Strisciata %1, fotogramma %2; direzione %3°, inclinazione %4°, altezza dal suolo %5 m</source>
@@ -1193,6 +1239,17 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
     </message>
 </context>
 <context>
+    <name>pianopre::finestra_copertura</name>
+    <message>
+        <source>Copertura e precisione</source>
+        <translation>Coverage and precision</translation>
+    </message>
+    <message>
+        <source>Grandezza:</source>
+        <translation>Quantity:</translation>
+    </message>
+</context>
+<context>
     <name>pianopre::finestra_fotocamere</name>
     <message>
         <source>Fotocamere</source>
@@ -1504,6 +1561,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Esporta per &amp;mappe e droni...</source>
         <translation>Export &amp;for maps and drones...</translation>
     </message>
+    <message>
+        <source>C&amp;opertura e precisione</source>
+        <translation>C&amp;overage and precision</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::finestra_stazioni</name>
@@ -1681,6 +1742,17 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>Angolo γ (°):</source>
         <translation>Angle γ (°):</translation>
+    </message>
+</context>
+<context>
+    <name>pianopre::quadro_copertura</name>
+    <message>
+        <source>&lt; 2 immagini</source>
+        <translation>&lt; 2 images</translation>
+    </message>
+    <message>
+        <source>senza σ</source>
+        <translation>no σ</translation>
     </message>
 </context>
 <context>
@@ -2083,6 +2155,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
     <message>
         <source>Lavoro: %1    Data: %2</source>
         <translation>Job: %1    Date: %2</translation>
+    </message>
+    <message>
+        <source>Copertura e precisione sulla facciata</source>
+        <translation>Coverage and precision on the façade</translation>
     </message>
 </context>
 <context>

@@ -20,10 +20,12 @@
 #include "exchange/file_scambio.h"
 #include "job/precisioni_commessa.h"
 #include "job/stazioni_commessa.h"
+#include "picture/immagine_copertura.h"
 #include "report/report.h"
 #include "scheme/modello.h"
 #include "support/cartella_temporanea.h"
 #include "support/esempio.h"
+#include "support/mappa_sintetica.h"
 
 namespace pianopre {
 namespace {
@@ -315,6 +317,33 @@ TEST(report, esportazione_fallita_lascia_quel_che_cera) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella),
                             std::filesystem::directory_iterator()),
               2);
+}
+
+// The coverage map's block comes with a map only: its title and the summary
+// line of the map against the tolerance given.
+TEST(report, mappa_di_copertura_solo_se_data) {
+    commessa c;
+    prova::calcola_esempio(c);
+    ASSERT_EQ(c.fase, fase_calcolo::schema);
+    const mappa_copertura m = prova::mappa_sintetica(1.2);
+    const prova::cartella_temporanea cartella;
+    for (const bool con_mappa : {false, true}) {
+        SCOPED_TRACE(con_mappa);
+        contenuto_report r = contenuto(c, prova::caselle_esempio());
+        if (con_mappa) {
+            r.mappa = &m;
+            r.tolleranza_mappa_mm = 1.2;
+        }
+        const std::filesystem::path file = cartella / "mappa.pdf";
+        esporta_report_pdf(file, r);
+        const std::string pdf = compatto(testo_pdf(file));
+        const std::string riepilogo = compatto(testo_riepilogo(m, 1.2, r.formato).toStdString());
+        EXPECT_NE(riepilogo.find("σ massimo ≤ 1,20 mm"), std::string::npos) << riepilogo;
+        EXPECT_EQ(pdf.find("Copertura e precisione sulla facciata") != std::string::npos,
+                  con_mappa);
+        EXPECT_EQ(pdf.find(riepilogo) != std::string::npos, con_mappa) << pdf;
+        controlla_pdf(testo_pdf(file), r);  // everything else stays
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <utility>
 
 #include "app/comandi_info.h"
 #include "app/icona.h"
@@ -41,7 +42,8 @@ QString file_trascinato(const QMimeData* dati) {
 }  // namespace
 
 finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servizi,
-                                         formato_regionale formato, QWidget* parent)
+                                         formato_regionale formato, QWidget* parent,
+                                         fonti_copertura copertura)
     : QMainWindow(parent),
       servizi_(servizi),
       c_(crea_controlli_principali(area_client(this))),
@@ -56,14 +58,21 @@ finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servi
       navigazione_(lavoro, servizi, c_, collegamenti_,
                    {[this] { return sito_.sceglie(); },
                     [this](double u, double v) { sito_.clic_di_scelta(u, v); }}),
-      calcolo_(lavoro, servizi, formato, c_, collegamenti_, [this] { verifiche_.aggiorna(); }),
+      calcolo_(lavoro, servizi, formato, c_, collegamenti_,
+               [this] {
+                   verifiche_.aggiorna();
+                   copertura_.aggiorna();
+               }),
       verifiche_(lavoro, formato, *this, collegamenti_, [this] { return calcolo_.piano_valido(); }),
+      copertura_(lavoro, formato, *this, std::move(copertura),
+                 [this] { return calcolo_.piano_valido(); }),
       fotocamera_(lavoro, servizi, formato, c_, *this, collegamenti_),
       lavoro_(
           lavoro, servizi, c_, *this, collegamenti_, [this] { calcolo_.calcola(); },
           [this] {
               calcolo_.dimentica();
               verifiche_.aggiorna();
+              copertura_.aggiorna();
           }),
       disegno_(lavoro, servizi, c_, collegamenti_,
                [this](const QString& nome) { lavoro_.punti_letti(nome); }),

@@ -7,6 +7,7 @@
 #include "app/collegamenti_finestra.h"
 #include "app/comandi_bmp.h"
 #include "app/comandi_calcolo.h"
+#include "app/comandi_copertura.h"
 #include "app/comandi_disegno.h"
 #include "app/comandi_fotocamera.h"
 #include "app/comandi_lavoro.h"
@@ -27,8 +28,10 @@ namespace pianopre {
 class finestra_principale : public QMainWindow {
     Q_OBJECT
 public:
+    // `copertura` gives the coverage map of a computed job.
     finestra_principale(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
-                        QWidget* parent = nullptr);
+                        QWidget* parent = nullptr,
+                        fonti_copertura copertura = fonti_copertura_predefinite());
     ~finestra_principale() override;
 
     // Opens a job (.pianopre), a drawing (.dxf) or control points (.xyz).
@@ -71,6 +74,7 @@ private:
     navigazione_finestra navigazione_;
     comandi_calcolo calcolo_;
     comandi_verifiche verifiche_;
+    comandi_copertura copertura_;
     comandi_fotocamera fotocamera_;
     comandi_lavoro lavoro_;
     comandi_disegno disegno_;

@@ -174,6 +174,10 @@ void finestra_principale::crea_menu_comandi_vista(QMenu* vista) {
     connect(
         voce(vista, "azione_stazioni", tr("S&tazioni e punti"), QKeySequence(Qt::CTRL | Qt::Key_T)),
         &QAction::triggered, this, [this] { stazioni_.comando_stazioni(); });
+    QAction* copertura = voce(vista, "azione_copertura", tr("C&opertura e precisione"),
+                              QKeySequence(Qt::CTRL | Qt::Key_M));
+    copertura->setEnabled(copertura_.disponibile());
+    connect(copertura, &QAction::triggered, this, [this] { copertura_.comando_copertura(); });
 }
 
 void finestra_principale::crea_menu_aiuto() {

@@ -121,6 +121,7 @@ bool disegna_report(QPagedPaintDevice& dispositivo, const contenuto_report& c,
     disegna_testata(f, c);
     double y = disegna_dati(f, c, 29);
     y = disegna_verifiche(f, c, y);
+    y = disegna_mappa(f, c, y);
     const vista_report viste[2] = {prepara_vista(c.lavoro, false, c.opzioni.sito_in_pianta),
                                    prepara_vista(c.lavoro, true, c.opzioni.sito_nel_prospetto)};
     // The tables keep at least their titles and a few rows on the first page.

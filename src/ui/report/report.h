@@ -14,6 +14,7 @@
 #include "base/flusso_avanzamento.h"
 #include "base/formato_regionale.h"
 #include "job/commessa.h"
+#include "rete/mappa_copertura.h"
 
 namespace pianopre {
 
@@ -46,6 +47,11 @@ struct contenuto_report {
     std::string data;         // as it is to be printed
     formato_regionale formato;
     opzioni_report opzioni{};
+    // The coverage and precision map of the image network, when given: its
+    // picture (largest σ) and summary line under the checks, judged against
+    // `tolleranza_mappa_mm` (T / divisor; 0 for none).
+    const mappa_copertura* mappa = nullptr;
+    double tolleranza_mappa_mm = 0;
 };
 
 // The result boxes as the window fills them after a calculation of `c`:

@@ -49,6 +49,10 @@ double disegna_dati(foglio& f, const contenuto_report& c, double y);
 // The plan checks with their verdicts; returns the y below them.
 double disegna_verifiche(foglio& f, const contenuto_report& c, double y);
 
+// The coverage map's picture with its colour scale and summary line, when the
+// content has a map; returns the y below it (y itself when there is none).
+double disegna_mappa(foglio& f, const contenuto_report& c, double y);
+
 // One view (plan or front) of the printed plan: what it draws and the shape
 // of the picture that the drawing fills.
 struct vista_report {

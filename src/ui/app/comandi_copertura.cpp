@@ -1,0 +1,68 @@
+// comandi_copertura: opening the map window and giving it the job's map.
+#include "app/comandi_copertura.h"
+
+#include <QCoreApplication>
+#include <utility>
+
+#include "calc/verifiche.h"
+#include "dialogs/copertura_finestra.h"
+
+namespace pianopre {
+
+namespace {
+
+// T / divisor of the GSD check; 0 when the checks cannot be made.
+double tolleranza_di(const commessa& c) {
+    try {
+        return calcola_verifiche(c.camera, c.lavoro, c.presa, c.sensore, c.verifiche)
+            .gsd_richiesto_mm;
+    } catch (const errore_verifiche&) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+fonti_copertura fonti_copertura_predefinite() {
+    return {};
+}
+
+comandi_copertura::comandi_copertura(commessa& lavoro, formato_regionale formato, QWidget& finestra,
+                                     fonti_copertura fonti,
+                                     std::function<std::optional<bool>()> piano_valido)
+    : commessa_(lavoro),
+      formato_(formato),
+      finestra_(finestra),
+      fonti_(std::move(fonti)),
+      piano_valido_(std::move(piano_valido)) {}
+
+void comandi_copertura::comando_copertura() {
+    if (!fonti_) return;
+    if (copertura_ == nullptr) {
+        copertura_ = new finestra_copertura(formato_, &finestra_);
+        copertura_->resize(820, 560);
+        copertura_->move(finestra_.frameGeometry().topRight() + QPoint(8, 0));
+        aggiorna();
+    }
+    copertura_->show();
+    copertura_->raise();
+    copertura_->activateWindow();
+}
+
+void comandi_copertura::aggiorna() {
+    if (copertura_ == nullptr) return;
+    const std::optional<bool> valido = piano_valido_();
+    if (valido.value_or(false) && commessa_.fase == fase_calcolo::schema) {
+        copertura_->mostra(fonti_.mappa(commessa_), fonti_.immagini(commessa_),
+                           tolleranza_di(commessa_));
+    } else if (!valido) {
+        copertura_->assente(QCoreApplication::translate(
+            "comandi_copertura", "Nessun piano calcolato: premere \"Calcola -->\"."));
+    } else {
+        copertura_->assente(QCoreApplication::translate(
+            "comandi_copertura",
+            "L'ultimo calcolo non è riuscito: correggere i dati e premere \"Calcola -->\"."));
+    }
+}
+
+}  // namespace pianopre
