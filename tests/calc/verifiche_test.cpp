@@ -8,8 +8,10 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numbers>
 
 #include "job/commessa.h"
+#include "rete/mappa_copertura.h"
 #include "support/esempio.h"
 
 namespace pianopre {
@@ -170,6 +172,31 @@ TEST(Verifiche, EsempiCalcolatiAMano) {
         EXPECT_EQ(r.gsd, k.gsd);
         EXPECT_EQ(r.base_distanza, k.bd);
         EXPECT_EQ(r.profondita, k.profondita);
+    }
+}
+
+// The map's forward intersection at the point midway between the two stations
+// of a stereo pair of each example, in the normal case (no tilt), at the
+// cameras' height: the checks' σ Z in depth and s·p·D/(√2·f) along.
+TEST(Verifiche, CoppiaNormaleComeLaMappa) {
+    for (const caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const pianificato c = piano(k.caselle, k.blocca);
+        const risultato_verifiche r = verifica(c, k.pixel.sensore());
+        ASSERT_TRUE(r.pixel_mm && r.sigma_z_mm);
+        const double d = c.presa.dist_presa, b = c.presa.base_presa, f = c.camera.focale;
+        const camera_rete camera{f, c.camera.larg_neg, c.camera.alt_neg, *r.pixel_mm};
+        const immagine_rete coppia[] = {{"S1-01", 1, 1, 3, d, 1.6, 0, 0},
+                                        {"S1-02", 1, 2, 3 + b, d, 1.6, 0, 0}};
+        const punto_mappa p = valuta_punto(coppia, camera, 3 + b / 2, 1.6, 0.5);
+        ASSERT_TRUE(p.con_precisione);
+        EXPECT_EQ(p.immagini, 2);
+        const double s = 0.5 * *r.pixel_mm;
+        EXPECT_NEAR(p.sigma_profondita_mm, *r.sigma_z_mm, 1e-9 * *r.sigma_z_mm);
+        const double lungo = 1000 * s * d / (std::numbers::sqrt2 * f);
+        EXPECT_NEAR(p.sigma_lungo_mm, lungo, 1e-9 * lungo);
+        EXPECT_NEAR(p.sigma_altezza_mm, lungo, 1e-9 * lungo);  // the same in height
+        EXPECT_NEAR(p.angolo_gradi, 2 * std::atan(b / 2 / d) * 180 / std::numbers::pi, 1e-9);
     }
 }
 
