@@ -63,7 +63,7 @@ TEST(MappaCopertura, PuntiCalcolatiAMano) {
     };
     for (const caso_punto& k : casi) {
         SCOPED_TRACE(k.nome);
-        const punto_mappa p = valuta_punto(k.immagini, camera, k.u, k.w, 0.5);
+        const punto_rete p = valuta_punto(k.immagini, camera, k.u, k.w, 0.5);
         EXPECT_EQ(p.immagini, k.viste);
         EXPECT_EQ(p.con_precisione, k.con_precisione);
         if (k.con_precisione && k.sigma_profondita_mm > 0) {
@@ -87,7 +87,7 @@ TEST(MappaCopertura, GrigliaELacune) {
         for (std::int32_t c = 0; c < m.colonne; ++c) {
             const cella_mappa& cella = m.cella(c, r);
             const double u = (c + 0.5) * 0.5, w = (r + 0.5) * 0.5;
-            const punto_mappa p = valuta_punto(coppia, camera, u, w, imp.precisione_px);
+            const punto_rete p = valuta_punto(coppia, camera, u, w, imp.precisione_px);
             ASSERT_EQ(cella.immagini, p.immagini) << u << " " << w;
             EXPECT_EQ(cella.immagini, u <= 7.5 ? 2 : u <= 9.5 ? 1 : 0);
             doppie += cella.immagini >= 2;
@@ -108,7 +108,7 @@ TEST(MappaCopertura, GrigliaELacune) {
     EXPECT_GT(m.sigma_peggiore_mm, 5.89);
     EXPECT_LT(m.sigma_peggiore_mm, 10);
     EXPECT_DOUBLE_EQ(m.quota_tolleranza, m.quota_2);
-    const punto_mappa peggiore =
+    const punto_rete peggiore =
         valuta_punto(coppia, camera, m.u_peggiore, m.w_peggiore, imp.precisione_px);
     EXPECT_NEAR(m.sigma_peggiore_mm, peggiore.sigma_profondita_mm, 1e-9);
 }

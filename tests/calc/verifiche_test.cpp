@@ -188,7 +188,7 @@ TEST(Verifiche, CoppiaNormaleComeLaMappa) {
         const camera_rete camera{f, c.camera.larg_neg, c.camera.alt_neg, *r.pixel_mm};
         const immagine_rete coppia[] = {{"S1-01", 1, 1, 3, d, 1.6, 0, 0},
                                         {"S1-02", 1, 2, 3 + b, d, 1.6, 0, 0}};
-        const punto_mappa p = valuta_punto(coppia, camera, 3 + b / 2, 1.6, 0.5);
+        const punto_rete p = valuta_punto(coppia, camera, 3 + b / 2, 1.6, 0.5);
         ASSERT_TRUE(p.con_precisione);
         EXPECT_EQ(p.immagini, 2);
         const double s = 0.5 * *r.pixel_mm;

@@ -132,8 +132,8 @@ inline void aggiungi(accumulo& a, const vista& v, const ottica& o, double u, dou
 }
 
 // The largest angle, the σ from the normal matrix.
-punto_mappa chiudi(const accumulo& a, const ottica& o) {
-    punto_mappa p;
+punto_rete chiudi(const accumulo& a, const ottica& o) {
+    punto_rete p;
     p.immagini = a.n;
     if (a.n < 2) return p;
     const std::vector<double>& r = *a.raggi;
@@ -183,8 +183,8 @@ double dimensione_cella(double larghezza, double altezza, double richiesta) {
     return cella;
 }
 
-punto_mappa valuta_punto(std::span<const immagine_rete> immagini, const camera_rete& camera,
-                         double u, double w, double precisione_px) {
+punto_rete valuta_punto(std::span<const immagine_rete> immagini, const camera_rete& camera,
+                        double u, double w, double precisione_px) {
     if (!camera_valida(camera)) return {};
     const ottica o = prepara_ottica(camera, precisione_px);
     std::vector<double> raggi;
@@ -239,7 +239,7 @@ mappa_copertura calcola_mappa(std::span<const immagine_rete> immagini, const cam
             std::erase_if(attive, [u](const vista* v) { return v->u_max < u; });
             a.azzera();
             for (const vista* v : attive) aggiungi(a, *v, o, u, w);
-            const punto_mappa p = chiudi(a, o);
+            const punto_rete p = chiudi(a, o);
             cella->immagini = p.immagini;
             cella->angolo_gradi = static_cast<float>(p.angolo_gradi);
             con_2 += p.immagini >= 2;

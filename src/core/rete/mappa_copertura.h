@@ -93,14 +93,14 @@ mappa_copertura calcola_mappa(std::span<const immagine_rete> immagini, const cam
 
 // One point P = (u, 0, w) of the façade plane judged as a cell's centre, in
 // full precision: what calcola_mappa stores, rounded, for each cell.
-struct punto_mappa {
+struct punto_rete {
     std::int32_t immagini = 0;
     double angolo_gradi = 0;
     bool con_precisione = false;  // the σ below are meaningful
     double sigma_lungo_mm = 0, sigma_altezza_mm = 0, sigma_profondita_mm = 0;
 };
 
-punto_mappa valuta_punto(std::span<const immagine_rete> immagini, const camera_rete& camera,
-                         double u, double w, double precisione_px);
+punto_rete valuta_punto(std::span<const immagine_rete> immagini, const camera_rete& camera,
+                        double u, double w, double precisione_px);
 
 }  // namespace pianopre
