@@ -325,12 +325,15 @@ TEST(Verifiche, ImpostazioniNulleONegativeDannoUnMessaggio) {
                                                &impostazioni_verifiche::circolo_confusione_px,
                                                &impostazioni_verifiche::lunghezza_onda_mm,
                                                &impostazioni_verifiche::profondita_rilievo_m,
-                                               &impostazioni_verifiche::altezza_max_camera_m};
+                                               &impostazioni_verifiche::altezza_max_camera_m,
+                                               &impostazioni_verifiche::cella_mappa_m};
     for (auto campo : campi) {
         for (const double x : {0.0, -1.0, nan}) {
             impostazioni_verifiche imp;
             imp.*campo = x;
-            const bool ammesso = campo == &impostazioni_verifiche::profondita_rilievo_m && x == 0;
+            const bool ammesso = (campo == &impostazioni_verifiche::profondita_rilievo_m ||
+                                  campo == &impostazioni_verifiche::cella_mappa_m) &&
+                                 x == 0;
             const auto messaggio = errore_impostazioni(imp);
             EXPECT_EQ(messaggio.has_value(), !ammesso) << x;
             if (ammesso) continue;
