@@ -118,11 +118,12 @@ TEST(MappaCopertura, DimensioneCella) {
         double larghezza, altezza, richiesta, attesa;
     };
     const caso casi[] = {
-        {30, 14, 0, 0.05},     // 600 × 280 = 168,000 cells
-        {30, 14, 0.2, 0.2},    // as asked
-        {30, 14, 0.01, 0.05},  // 4.2 million cells: enlarged
-        {0, 14, 0, 0},         // no façade
-        {78600, 14, 0, -1},    // the largest: within 200,000 cells
+        {30, 14, 0, 0.05},      // 600 × 280 = 168,000 cells
+        {30, 14, 0.2, 0.2},     // as asked
+        {30, 14, 0.01, 0.05},   // 4.2 million cells: enlarged
+        {0, 14, 0, 0},          // no façade
+        {78600, 14, 0, -1},     // the largest: within 200,000 cells
+        {1e300, 1e300, 0, -1},  // no overflow
     };
     for (const caso& k : casi) {
         const double cella = dimensione_cella(k.larghezza, k.altezza, k.richiesta);
@@ -130,6 +131,7 @@ TEST(MappaCopertura, DimensioneCella) {
             EXPECT_NEAR(cella, k.attesa, 1e-12) << k.larghezza;
         }
         if (cella == 0) continue;
+        EXPECT_TRUE(std::isfinite(cella)) << k.larghezza;
         EXPECT_LE(std::ceil(k.larghezza / cella) * std::ceil(k.altezza / cella), 200000);
     }
 }

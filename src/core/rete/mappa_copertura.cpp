@@ -165,21 +165,21 @@ bool positivo_finito(double x) {
     return x > 0 && std::isfinite(x);
 }
 
-std::int64_t celle_per(double larghezza, double altezza, double cella) {
-    return static_cast<std::int64_t>(std::ceil(larghezza / cella)) *
-           static_cast<std::int64_t>(std::ceil(altezza / cella));
+// In reals: a huge façade must not overflow an integer.
+double celle_per(double larghezza, double altezza, double cella) {
+    return std::ceil(larghezza / cella) * std::ceil(altezza / cella);
 }
 
 }  // namespace
 
 double dimensione_cella(double larghezza, double altezza, double richiesta) {
     if (!positivo_finito(larghezza) || !positivo_finito(altezza)) return 0;
-    if (positivo_finito(richiesta) && celle_per(larghezza, altezza, richiesta) <= massimo_celle)
+    const auto massimo = static_cast<double>(massimo_celle);
+    if (positivo_finito(richiesta) && celle_per(larghezza, altezza, richiesta) <= massimo)
         return richiesta;
-    double cella =
-        std::max(0.05, std::sqrt(larghezza * altezza / static_cast<double>(massimo_celle)));
+    double cella = std::max(0.05, std::sqrt(larghezza) * std::sqrt(altezza / massimo));
     // Whole cells round the count up: enlarge a little until it fits.
-    while (celle_per(larghezza, altezza, cella) > massimo_celle) cella *= 1.0001;
+    while (celle_per(larghezza, altezza, cella) > massimo) cella *= 1.0001;
     return cella;
 }
 
