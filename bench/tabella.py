@@ -176,7 +176,9 @@ def nuovi(t):
     for nome, misura, limite in (("tabella_stazioni_e_csv", "32,767 frames", 0.100),
                                  ("colloca_e_ridisegna", "10 MB site drawing", 0.300),
                                  ("esporta/20", "report, first example", 1.0),
-                                 ("esporta/78600", "report, largest scheme", 5.0)):
+                                 ("esporta/78600", "report, largest scheme", 5.0),
+                                 ("mappa_168000_celle", "168,000 cells, 100 images", 0.100),
+                                 ("mappa_schema_grande", "200,000 cells, largest scheme", 1.0)):
         s = t.tempo(nome)
         if s is not None:
             t.aggiungi(nome, misura, s, obiettivo=f"<= {testo_tempo(limite)}", esito=s <= limite)

@@ -17,7 +17,7 @@ temporanea=${TMPDIR:-/tmp}
 # Only what is measured is built: a broken test elsewhere must not stop the figures.
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPIANOPRE_BUILD_BENCH=ON >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target pianopre bench_calcolo bench_scheme bench_ridis \
-  bench_finestra bench_scambio picco_lettura_dxf bench_site bench_sito_disegno bench_report bench_geo \
+  bench_finestra bench_scambio picco_lettura_dxf bench_site bench_sito_disegno bench_report bench_geo bench_rete \
   >/dev/null
 rm -rf "$esiti"
 mkdir -p "$esiti"
@@ -139,6 +139,7 @@ misura sito "$dir/bench/site/bench_site" "$ripetizioni"
 misura sito-disegno "$dir/bench/site/bench_sito_disegno" "$ripetizioni"
 misura report "$dir/bench/report/bench_report" 3
 misura geo "$dir/bench/geo/bench_geo" "$ripetizioni"
+misura rete "$dir/bench/rete/bench_rete" "$ripetizioni"
 avvio_processo
 prepara 10 100
 picchi 10

@@ -12,7 +12,7 @@ packages=(
   python3 python3-ezdxf poppler-utils
   clang-format
   clang libclang-rt-14-dev libdxflib-dev
-  nlohmann-json3-dev libpugixml-dev libzip-dev
+  nlohmann-json3-dev libpugixml-dev libzip-dev libeigen3-dev
   libproj-dev proj-data python3-pyproj
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )

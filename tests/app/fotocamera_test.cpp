@@ -224,7 +224,8 @@ TEST(Verifiche, SegueIlCalcoloEGliErrori) {
         EXPECT_FALSE(v->tabella->item(r, 0)->toolTip().isEmpty());
         EXPECT_FALSE(v->tabella->item(r, 1)->text().contains("nan"));
     }
-    EXPECT_EQ(esiti.count("OK"), 4) << esiti.join(',').toStdString();  // the strip's camera too
+    // The strip's camera and the map's coverage and precision too.
+    EXPECT_EQ(esiti.count("OK"), 6) << esiti.join(',').toStdString();
     // Under the table both estimates, each labelled, the classic one as the
     // main window's boxes hold it, rounded.
     const QStringList precisioni = v->precisioni->text().split('\n');
@@ -275,8 +276,13 @@ TEST(Verifiche, AltezzaMassimaDellaCameraConIlLavoro) {
         for (int c = 0; c < 4; ++c) t << w->tabella->item(r, c)->text();
         return t.join(" | ");
     };
-    // The second strip out of reach by hand: the drone's eight rows follow.
-    ASSERT_EQ(v->tabella->rowCount(), 18);
+    // The second strip out of reach by hand: the drone's eight rows follow,
+    // then the map's two.
+    ASSERT_EQ(v->tabella->rowCount(), 20);
+    EXPECT_EQ(riga(v, 18), "Copertura | 100,0 % | ≥ 99,0 % vista da ≥ 2 immagini | OK");
+    EXPECT_EQ(riga(v, 19),
+              "Precisione sulla facciata | 92,0 % | ≥ 95,0 % con σ ≤ 4,17 mm | Non soddisfatto")
+        << riga(v, 19).toStdString();
     EXPECT_EQ(v->impostazioni[6]->text(), "1,5");
     EXPECT_EQ(riga(v, 8), "Altezza camera, striscia 1 | 1,50 m | ≤ 1,50 m | OK");
     EXPECT_EQ(riga(v, 9),
@@ -287,6 +293,9 @@ TEST(Verifiche, AltezzaMassimaDellaCameraConIlLavoro) {
     emit v->impostazioni[6]->editingFinished();
     EXPECT_EQ(b.lavoro.verifiche.altezza_max_camera_m, 11);
     EXPECT_TRUE(riga(v, 9).endsWith("| ≤ 11,00 m | OK")) << riga(v, 9).toStdString();
+    v->impostazioni[7]->setText("0,5");  // the map's cell
+    emit v->impostazioni[7]->editingFinished();
+    EXPECT_EQ(b.lavoro.verifiche.cella_mappa_m, 0.5);
     b.servizi.file.push_back(file);
     b.finestra.findChild<QAction*>("azione_salva_lavoro")->trigger();
 
@@ -297,7 +306,8 @@ TEST(Verifiche, AltezzaMassimaDellaCameraConIlLavoro) {
     auto* w = altro.finestra.findChild<finestra_verifiche*>();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->impostazioni[6]->text(), "11");
-    ASSERT_EQ(w->tabella->rowCount(), 10);
+    EXPECT_EQ(w->impostazioni[7]->text(), "0,5");
+    ASSERT_EQ(w->tabella->rowCount(), 12);
     EXPECT_TRUE(riga(w, 9).endsWith("| ≤ 11,00 m | OK")) << riga(w, 9).toStdString();
 }
 

@@ -130,6 +130,28 @@ with tempfile.TemporaryDirectory() as d:
     rc, _, err = esegui("--calcola", digitale, "--csv", "p.dxf/p.csv", cartella=d)
     verifica(rc == 1 and "p.dxf/p.csv" in err, f"csv non scrivibile: {rc} {err}")
 
+    # The map's grid: one row per cell, agreeing with the JSON's summary.
+    rc, out, err = esegui("--calcola", digitale, "--json", "--mappa", "m.csv", cartella=d)
+    verifica(rc == 0, f"mappa: {rc} {err}")
+    mappa = json.loads(out)["mappa"]
+    with open(os.path.join(d, "m.csv"), newline="", encoding="utf-8") as f:
+        celle = list(csv.reader(f))
+    verifica(celle[0] == ["lungo_m", "altezza_m", "immagini", "angolo_gradi", "sigma_lungo_mm",
+                          "sigma_altezza_mm", "sigma_profondita_mm"], f"intestazione: {celle[0]}")
+    celle = celle[1:]
+    verifica(len(celle) == mappa["colonne"] * mappa["righe"] > 0, f"celle: {len(celle)} {mappa}")
+    verifica(abs(float(celle[0][0]) - mappa["cella_m"] / 2) < 1e-6, f"prima: {celle[0]}")
+    doppie = sum(int(c[2]) >= 2 for c in celle)
+    verifica(abs(doppie / len(celle) - mappa["quota_2"]) < 1e-12, f"quota: {doppie} {mappa}")
+    verifica(all((c[4] == "") == (int(c[2]) < 2) for c in celle), "lacune senza sigma")
+    sigma = lambda c: max(float(x) for x in c[4:]) if c[4] else 0
+    la = [c for c in celle if abs(float(c[0]) - mappa["lungo_peggiore_m"]) < 1e-6 and
+          abs(float(c[1]) - mappa["altezza_peggiore_m"]) < 1e-6]
+    verifica(len(la) == 1 and abs(sigma(la[0]) / mappa["sigma_peggiore_mm"] - 1) < 1e-6 and
+             max(map(sigma, celle)) == sigma(la[0]), f"peggiore: {mappa} {la}")
+    rc, _, err = esegui("--calcola", digitale, "--mappa", "p.dxf/m.csv", cartella=d)
+    verifica(rc == 1 and "p.dxf/m.csv" in err, f"mappa non scrivibile: {rc} {err}")
+
     # Errors: the calculation's message and 1; a bad command line 2.
     with open(pellicola, encoding="utf-8") as f:
         lavoro = json.load(f)
@@ -197,7 +219,7 @@ for riga in (["--bogus"], ["--calcola"], ["--dxf", "a.dxf"], ["a.dxf", "b.dxf"],
 
 rc, out, _ = esegui("--help")
 verifica(rc == 0 and all(o in out for o in ("--calcola", "--json", "--dxf", "--csv", "--pdf",
-                                               "--bmp", "--version")), out)
+                                               "--bmp", "--mappa", "--version")), out)
 rc, out, _ = esegui("--version")
 verifica(rc == 0 and out == "pianopre 1.0.0\n", out)
 

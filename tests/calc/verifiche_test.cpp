@@ -8,8 +8,10 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numbers>
 
 #include "job/commessa.h"
+#include "rete/mappa_copertura.h"
 #include "support/esempio.h"
 
 namespace pianopre {
@@ -173,6 +175,31 @@ TEST(Verifiche, EsempiCalcolatiAMano) {
     }
 }
 
+// The map's forward intersection at the point midway between the two stations
+// of a stereo pair of each example, in the normal case (no tilt), at the
+// cameras' height: the checks' σ Z in depth and s·p·D/(√2·f) along.
+TEST(Verifiche, CoppiaNormaleComeLaMappa) {
+    for (const caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const pianificato c = piano(k.caselle, k.blocca);
+        const risultato_verifiche r = verifica(c, k.pixel.sensore());
+        ASSERT_TRUE(r.pixel_mm && r.sigma_z_mm);
+        const double d = c.presa.dist_presa, b = c.presa.base_presa, f = c.camera.focale;
+        const camera_rete camera{f, c.camera.larg_neg, c.camera.alt_neg, *r.pixel_mm};
+        const immagine_rete coppia[] = {{"S1-01", 1, 1, 3, d, 1.6, 0, 0},
+                                        {"S1-02", 1, 2, 3 + b, d, 1.6, 0, 0}};
+        const punto_rete p = valuta_punto(coppia, camera, 3 + b / 2, 1.6, 0.5);
+        ASSERT_TRUE(p.con_precisione);
+        EXPECT_EQ(p.immagini, 2);
+        const double s = 0.5 * *r.pixel_mm;
+        EXPECT_NEAR(p.sigma_profondita_mm, *r.sigma_z_mm, 1e-9 * *r.sigma_z_mm);
+        const double lungo = 1000 * s * d / (std::numbers::sqrt2 * f);
+        EXPECT_NEAR(p.sigma_lungo_mm, lungo, 1e-9 * lungo);
+        EXPECT_NEAR(p.sigma_altezza_mm, lungo, 1e-9 * lungo);  // the same in height
+        EXPECT_NEAR(p.angolo_gradi, 2 * std::atan(b / 2 / d) * 180 / std::numbers::pi, 1e-9);
+    }
+}
+
 // The plans the examples stand on, as the job computes them.
 TEST(Verifiche, PianiDegliEsempi) {
     const pianificato r = piano(reflex("8", "50", "12"));
@@ -298,12 +325,15 @@ TEST(Verifiche, ImpostazioniNulleONegativeDannoUnMessaggio) {
                                                &impostazioni_verifiche::circolo_confusione_px,
                                                &impostazioni_verifiche::lunghezza_onda_mm,
                                                &impostazioni_verifiche::profondita_rilievo_m,
-                                               &impostazioni_verifiche::altezza_max_camera_m};
+                                               &impostazioni_verifiche::altezza_max_camera_m,
+                                               &impostazioni_verifiche::cella_mappa_m};
     for (auto campo : campi) {
         for (const double x : {0.0, -1.0, nan}) {
             impostazioni_verifiche imp;
             imp.*campo = x;
-            const bool ammesso = campo == &impostazioni_verifiche::profondita_rilievo_m && x == 0;
+            const bool ammesso = (campo == &impostazioni_verifiche::profondita_rilievo_m ||
+                                  campo == &impostazioni_verifiche::cella_mappa_m) &&
+                                 x == 0;
             const auto messaggio = errore_impostazioni(imp);
             EXPECT_EQ(messaggio.has_value(), !ammesso) << x;
             if (ammesso) continue;

@@ -32,7 +32,7 @@ protected:
         d.metrica = true;
         d.blocca_base = true;
         d.sensore = {"Mia \"reflex\" è", 9504, 6336, 12.5};
-        d.verifiche = {0.2, 4, 0.3, 1.5, 0.0006, 0, 4.25};
+        d.verifiche = {0.2, 4, 0.3, 1.5, 0.0006, 0, 4.25, 0.125};
         d.drone = {punto3{1001.5, -1990.25, 48.75}, 3.5, 1.0 / 1000, 0, false, 27.5, 0.3, 6.5, 60};
         d.sito = {1000.25, -2000.5, 50.125, 33.3, unita_angolo::gon};
         d.origine = {1.5, -2.25, 1e-3};
@@ -64,11 +64,12 @@ void confronta(const dati_file_lavoro& a, const dati_file_lavoro& b) {
     EXPECT_EQ(a.sensore.scansione_um, b.sensore.scansione_um);
     const auto& v = a.verifiche;
     const auto& w = b.verifiche;
-    EXPECT_EQ(
-        std::tie(v.tolleranza_grafica_mm, v.divisore_gsd, v.precisione_px, v.circolo_confusione_px,
-                 v.lunghezza_onda_mm, v.profondita_rilievo_m, v.altezza_max_camera_m),
-        std::tie(w.tolleranza_grafica_mm, w.divisore_gsd, w.precisione_px, w.circolo_confusione_px,
-                 w.lunghezza_onda_mm, w.profondita_rilievo_m, w.altezza_max_camera_m));
+    EXPECT_EQ(std::tie(v.tolleranza_grafica_mm, v.divisore_gsd, v.precisione_px,
+                       v.circolo_confusione_px, v.lunghezza_onda_mm, v.profondita_rilievo_m,
+                       v.altezza_max_camera_m, v.cella_mappa_m),
+              std::tie(w.tolleranza_grafica_mm, w.divisore_gsd, w.precisione_px,
+                       w.circolo_confusione_px, w.lunghezza_onda_mm, w.profondita_rilievo_m,
+                       w.altezza_max_camera_m, w.cella_mappa_m));
     const auto& p = a.drone;
     const auto& q = b.drone;
     ASSERT_EQ(p.decollo.has_value(), q.decollo.has_value());
@@ -234,6 +235,8 @@ TEST(FileLavoroDanneggiato, OgniProblemaHaIlSuoMessaggio) {
          "\"verifiche.profondita_rilievo_m\" non va bene"},
         {lavoro_con(", \"verifiche\": {\"altezza_max_camera_m\": 0}"),
          "\"verifiche.altezza_max_camera_m\" non va bene: l'altezza massima della camera"},
+        {lavoro_con(", \"verifiche\": {\"cella_mappa_m\": -0.1}"),
+         "\"verifiche.cella_mappa_m\" non va bene: la dimensione della cella"},
         {lavoro_con(", \"drone\": {\"velocita_ms\": 0}"),
          "\"drone.velocita_ms\" non va bene: la velocità di volo deve essere"},
         {lavoro_con(", \"drone\": {\"riserva\": 1}"),

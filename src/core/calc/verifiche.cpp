@@ -167,6 +167,8 @@ std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp
     if (!positivo(imp.altezza_max_camera_m))
         return deve_essere_positivo(
             TESTO_DA_TRADURRE("verifiche", "l'altezza massima della camera"));
+    if (!(std::isfinite(imp.cella_mappa_m) && imp.cella_mappa_m >= 0))
+        return non_negativo(TESTO_DA_TRADURRE("verifiche", "la dimensione della cella"));
     return std::nullopt;
 }
 

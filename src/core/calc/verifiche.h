@@ -27,6 +27,7 @@ struct impostazioni_verifiche {
     double lunghezza_onda_mm = 0.00055;   // light for the diffraction limit
     double profondita_rilievo_m = 1.0;    // relief in front of the façade plane
     double altezza_max_camera_m = 1.5;    // highest camera a surveyor holds by hand
+    double cella_mappa_m = 0;             // cell of the coverage map; 0: chosen by the façade
 };
 
 // The camera of the job beside its record: image size in pixels (0 when not
@@ -78,7 +79,8 @@ public:
 };
 
 // The message for the first setting that is zero, negative or not a
-// number (the relief depth may be zero); none when all are usable.
+// number (the relief depth and the map's cell may be zero); none when all are
+// usable.
 std::optional<std::string> errore_impostazioni(const impostazioni_verifiche& imp);
 
 // The same for the pixel counts and scan resolution, which may be zero.

@@ -151,7 +151,8 @@ void leggi_verifiche(const lettore& radice, impostazioni_verifiche& v) {
         {"circolo_confusione_px", &impostazioni_verifiche::circolo_confusione_px},
         {"lunghezza_onda_mm", &impostazioni_verifiche::lunghezza_onda_mm},
         {"profondita_rilievo_m", &impostazioni_verifiche::profondita_rilievo_m},
-        {"altezza_max_camera_m", &impostazioni_verifiche::altezza_max_camera_m}};
+        {"altezza_max_camera_m", &impostazioni_verifiche::altezza_max_camera_m},
+        {"cella_mappa_m", &impostazioni_verifiche::cella_mappa_m}};
     for (const auto& [nome, membro] : campi) {
         l.numero(nome, v.*membro);
         impostazioni_verifiche solo;  // each key on its own, so the message names it

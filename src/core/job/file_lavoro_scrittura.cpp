@@ -60,7 +60,8 @@ json verifiche(const impostazioni_verifiche& v) {
             {"circolo_confusione_px", numero(v.circolo_confusione_px)},
             {"lunghezza_onda_mm", numero(v.lunghezza_onda_mm)},
             {"profondita_rilievo_m", numero(v.profondita_rilievo_m)},
-            {"altezza_max_camera_m", numero(v.altezza_max_camera_m)}};
+            {"altezza_max_camera_m", numero(v.altezza_max_camera_m)},
+            {"cella_mappa_m", numero(v.cella_mappa_m)}};
 }
 
 json drone(const impostazioni_drone& v) {

@@ -9,7 +9,9 @@
 #include "base/traduzione.h"
 #include "job/missione_commessa.h"
 #include "job/posizioni_wgs84.h"
+#include "job/rete_commessa.h"
 #include "job/stazioni_commessa.h"
+#include "rete/righe_mappa.h"
 
 namespace pianopre {
 
@@ -89,6 +91,24 @@ json verifiche_json(const std::optional<risultato_verifiche>& v) {
               {"base_distanza", e(r.base_distanza)},
               {"profondita", e(r.profondita)}}},
             {"strisce", v ? strisce_json(r) : nullo}};
+}
+
+// The map's summary; the worst σ and its place null when no cell has a σ.
+json mappa_json(const mappa_copertura& m, bool con_pixel) {
+    const bool sigma = m.sigma_peggiore_mm > 0;
+    const auto s = [&](double x) { return sigma ? json(x) : json(nullptr); };
+    return {{"cella_m", m.cella_m},
+            {"colonne", m.colonne},
+            {"righe", m.righe},
+            {"quota_2", m.quota_2},
+            {"quota_3", m.quota_3},
+            {"quota_tolleranza", m.quota_tolleranza},
+            {"sigma_peggiore_mm", s(m.sigma_peggiore_mm)},
+            {"lungo_peggiore_m", s(m.u_peggiore)},
+            {"altezza_peggiore_m", s(m.w_peggiore)},
+            {"esiti",
+             {{"copertura", testo_esito(esito_copertura(m))},
+              {"precisione", testo_esito(esito_precisione(m, con_pixel))}}}};
 }
 
 // The stations; with the site's system, each with its WGS 84 latitude and
@@ -171,6 +191,7 @@ verifiche_uscita verifiche_per_uscita(const commessa& c) {
         v.avviso = e.what();
         return v;
     }
+    v.mappa = copertura_commessa(c);
     if (!v.risultato->pixel_mm)
         v.avviso = traduci("risultati",
                            "Dimensione del pixel non nota: le verifiche che ne dipendono mancano.");
@@ -209,6 +230,11 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
     if (v.volo)
         for (const riga_verifica& r : righe_volo(*v.volo, c.drone, formato))
             righe.push_back(riga_testo(r));
+    if (v.risultato)
+        for (const riga_verifica& r :
+             righe_mappa(v.mappa, impostazioni_mappa_commessa(c).tolleranza_mm,
+                         v.risultato->pixel_mm.has_value(), formato))
+            righe.push_back(riga_testo(r));
     return righe;
 }
 
@@ -223,6 +249,8 @@ std::string json_risultati(const commessa& c, const verifiche_uscita& v) {
     radice["sistema_nome"] = wgs84 ? json(wgs84->sistema.nome) : json(nullptr);
     radice["stazioni"] = stazioni_json(c, wgs84 ? &*wgs84 : nullptr);
     radice["modelli"] = modelli_json(c);
+    radice["mappa"] =
+        v.risultato ? mappa_json(v.mappa, v.risultato->pixel_mm.has_value()) : json(nullptr);
     const intestazione_lavoro& i = c.intestazione;
     if (i != intestazione_lavoro{})
         radice["intestazione"] = {

@@ -40,10 +40,15 @@ struct impostazioni_mappa {
     double tolleranza_mm = 0;    // T / divisor of the GSD check, on the object
 };
 
-// One cell: the images that see its centre (it projects inside the frame,
-// edges included, and lies in front of the camera), the largest angle between
-// two of their rays and, with two images or more at a non-zero angle, the
-// standard deviations of the point by least-squares forward intersection.
+// One cell: the images that see its centre (it lies in front of the camera
+// and projects inside the frame; a point on the frame's edge, to a relative
+// 1e-12 of the frame's size, is inside), the largest angle between two of
+// their rays and, with two images or more at a non-zero angle and a known
+// pixel, the standard deviations of the point by least-squares forward
+// intersection: σ = precisione_px · pixel_mm on the image in both directions;
+// each image adds JᵀJ / σ² to the 3 × 3 normal matrix, J the derivative of the
+// point's image coordinates (collinearity) by its façade coordinates; the
+// covariance is the inverse, when the matrix is not singular.
 struct cella_mappa {
     std::int32_t immagini = 0;
     float angolo_gradi = 0;
@@ -62,7 +67,7 @@ struct mappa_copertura {
     double quota_2 = 0;                     // share of cells seen by ≥ 2 images, 0 … 1
     double quota_3 = 0;                     // by ≥ 3
     double quota_tolleranza = 0;            // with the largest σ ≤ tolleranza_mm
-    double sigma_peggiore_mm = 0;           // the largest σ over the cells that have one
+    double sigma_peggiore_mm = 0;           // the largest σ over the cells that have one; 0: none
     double u_peggiore = 0, w_peggiore = 0;  // where it is
 
     const cella_mappa& cella(std::int32_t colonna, std::int32_t riga) const {
@@ -71,8 +76,31 @@ struct mappa_copertura {
     }
 };
 
-// The map of `immagini` over a façade `larghezza` × `altezza` metres.
+// The most cells a map holds: a smaller cell than this allows is enlarged.
+inline constexpr std::int64_t massimo_celle = 200000;
+
+// The cell size of a façade `larghezza` × `altezza` metres: `richiesta` when
+// positive and the grid stays within massimo_celle, otherwise the largest of
+// 0.05 m and the smallest size keeping the grid within massimo_celle; 0 for a
+// façade without positive finite sizes.
+double dimensione_cella(double larghezza, double altezza, double richiesta = 0);
+
+// The map of `immagini` over a façade `larghezza` × `altezza` metres; no cells
+// for a façade without positive finite sizes. The shares count every cell
+// alike; a cell without σ is outside the tolerance.
 mappa_copertura calcola_mappa(std::span<const immagine_rete> immagini, const camera_rete& camera,
                               double larghezza, double altezza, const impostazioni_mappa& imp);
+
+// One point P = (u, 0, w) of the façade plane judged as a cell's centre, in
+// full precision: what calcola_mappa stores, rounded, for each cell.
+struct punto_rete {
+    std::int32_t immagini = 0;
+    double angolo_gradi = 0;
+    bool con_precisione = false;  // the σ below are meaningful
+    double sigma_lungo_mm = 0, sigma_altezza_mm = 0, sigma_profondita_mm = 0;
+};
+
+punto_rete valuta_punto(std::span<const immagine_rete> immagini, const camera_rete& camera,
+                        double u, double w, double precisione_px);
 
 }  // namespace pianopre

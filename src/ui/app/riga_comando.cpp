@@ -32,6 +32,7 @@ QString* campo_file(riga_comando& r, const QString& opzione) {
     if (opzione == "--csv") return &r.csv;
     if (opzione == "--pdf") return &r.pdf;
     if (opzione == "--bmp") return &r.bmp;
+    if (opzione == "--mappa") return &r.mappa;
     if (opzione.startsWith("--"))
         if (const auto f = formato_da_nome(opzione.mid(2).toStdString()))
             return &r.geo[static_cast<std::size_t>(*f)];
@@ -112,7 +113,8 @@ QString testo_aiuto() {
         "Uso: pianopre [--lingua it|en] [FILE]\n"
         "     pianopre --calcola LAVORO.pianopre [--json] [--dxf F.dxf] [--csv F.csv]\n"
         "              [--pdf F.pdf] [--bmp BASE] [--kml F.kml] [--geojson F.geojson]\n"
-        "              [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--lingua it|en]\n"
+        "              [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--mappa F.csv]\n"
+        "              [--lingua it|en]\n"
         "\n"
         "Senza opzioni apre la finestra; FILE può essere un lavoro (.pianopre), un\n"
         "disegno (.dxf) o dei punti di appoggio (.xyz).\n"
@@ -130,6 +132,7 @@ QString testo_aiuto() {
         "  --litchi F.csv    la missione del drone per Litchi\n"
         "  --qgc F.plan      la missione del drone per QGroundControl\n"
         "                    (queste cinque richiedono un sistema di riferimento)\n"
+        "  --mappa F.csv     la griglia della mappa di copertura e precisione in CSV\n"
         "  --lingua it|en    testi in italiano o in inglese (altrimenti come il sistema\n"
         "                    o come scelto nel menu \"?\"); i numeri seguono sempre il\n"
         "                    formato regionale\n"

@@ -24,6 +24,7 @@ struct riga_comando {
     QString csv;
     QString pdf;
     QString bmp;                         // base name of the three bitmaps
+    QString mappa;                       // the coverage and precision map's grid, CSV
     std::array<QString, 5> geo;          // --kml ... --qgc, by formato_geo
     QString problema;                    // for an errata line, the message
     std::optional<lingua> lingua_testi;  // --lingua it|en

@@ -23,11 +23,13 @@
 #include "job/esportazioni_geo.h"
 #include "job/file_lavoro.h"
 #include "job/letture_caselle.h"
+#include "job/rete_commessa.h"
 #include "job/risultati_uscita.h"
 #include "job/stazioni_commessa.h"
 #include "job/vista_commessa.h"
 #include "picture/tre_viste.h"
 #include "report/report.h"
+#include "rete/mappa_csv.h"
 #include "site/collocato.h"
 
 namespace pianopre {
@@ -185,6 +187,16 @@ void scrivi_file(const riga_comando& r, const commessa& c, const caselle_lavoro&
             scrivi_pdf(r.pdf, r.file, c, caselle, formato);
         } catch (const std::exception& e) {
             errori << e.what() << '\n';
+            riuscito = false;
+        }
+    }
+    if (!r.mappa.isEmpty()) {
+        try {
+            salva_mappa_csv(percorso_locale(r.mappa), copertura_commessa(c));
+        } catch (const errore_file& e) {
+            errori << messaggio("messaggi_file", "Errore: impossibile salvare il file: %1",
+                                {utf8(r.mappa)})
+                   << " (" << e.problema() << ")\n";
             riuscito = false;
         }
     }

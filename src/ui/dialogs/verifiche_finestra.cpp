@@ -17,6 +17,8 @@
 #include "droni/volo.h"
 #include "job/missione_commessa.h"
 #include "job/precisioni_commessa.h"
+#include "job/rete_commessa.h"
+#include "rete/righe_mappa.h"
 
 namespace pianopre {
 
@@ -48,6 +50,9 @@ const campo_impostazione campi[] = {
     {"altezza_max_camera",
      QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Altezza massima della camera (m):"),
      &impostazioni_verifiche::altezza_max_camera_m},
+    {"cella_mappa",
+     QT_TRANSLATE_NOOP("pianopre::finestra_verifiche", "Dimensione della cella (m):"),
+     &impostazioni_verifiche::cella_mappa_m},
 };
 
 // The drone's boxes, in the order of finestra_verifiche::drone.
@@ -330,6 +335,10 @@ void finestra_verifiche::riempi() {
         if (const auto volo = verifiche_volo_commessa(c, r))
             for (riga_verifica& riga : righe_volo(*volo, c.drone, formato_))
                 righe.push_back(std::move(riga));
+        const mappa_copertura mappa = copertura_commessa(c);
+        for (riga_verifica& riga : righe_mappa(mappa, impostazioni_mappa_commessa(c).tolleranza_mm,
+                                               r.pixel_mm.has_value(), formato_))
+            righe.push_back(std::move(riga));
         mostra_precisioni(r);
     } catch (const errore_verifiche& e) {
         piano_assente(q(e.what()));

@@ -33,7 +33,7 @@ signals:
     void impostazioni_cambiate();
 
 public:
-    std::array<QLineEdit*, 7> impostazioni{};  // in the order of impostazioni_verifiche
+    std::array<QLineEdit*, 8> impostazioni{};  // in the order of impostazioni_verifiche
     // Take-off East, North, height: all three empty for the default.
     std::array<QLineEdit*, 3> decollo{};
     // Speed, exposure, interval, battery minutes, reserve %, smallest
