@@ -914,6 +914,34 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
         <source>; nessun σ calcolato</source>
         <translation>; no σ computed</translation>
     </message>
+    <message>
+        <source>Copertura</source>
+        <translation>Coverage</translation>
+    </message>
+    <message>
+        <source>≥ %1 vista da ≥ 3 immagini</source>
+        <translation>≥ %1 seen by ≥ 3 images</translation>
+    </message>
+    <message>
+        <source>≥ %1 vista da ≥ 2 immagini</source>
+        <translation>≥ %1 seen by ≥ 2 images</translation>
+    </message>
+    <message>
+        <source>quota delle celle della facciata il cui centro cade dentro il fotogramma e davanti alla camera di almeno 2 immagini (3 con le immagini convergenti)</source>
+        <translation>share of the façade&apos;s cells whose centre falls inside the frame and in front of the camera of at least 2 images (3 with convergent images)</translation>
+    </message>
+    <message>
+        <source>Precisione sulla facciata</source>
+        <translation>Precision on the façade</translation>
+    </message>
+    <message>
+        <source>≥ %1 con σ ≤ %2</source>
+        <translation>≥ %1 with σ ≤ %2</translation>
+    </message>
+    <message>
+        <source>quota delle celle con il σ più grande (lungo, in altezza, in profondità) entro T / divisore; σ per intersezione in avanti ai minimi quadrati: N = Σ Jᵢᵀ Jᵢ / σ², σ = s · p sull&apos;immagine, covarianza = N⁻¹</source>
+        <translation>share of the cells whose largest σ (along, in height, in depth) is within T / divisor; σ by least-squares forward intersection: N = Σ Jᵢᵀ Jᵢ / σ², σ = s · p on the image, covariance = N⁻¹</translation>
+    </message>
 </context>
 <context>
     <name>mappe</name>
@@ -1743,6 +1771,10 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Angolo γ (°):</source>
         <translation>Angle γ (°):</translation>
     </message>
+    <message>
+        <source>Dimensione della cella (m):</source>
+        <translation>Cell size (m):</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::quadro_copertura</name>
@@ -2199,7 +2231,8 @@ The preset cameras stay available; at the first save the file will be kept as %2
         <source>Uso: pianopre [--lingua it|en] [FILE]
      pianopre --calcola LAVORO.pianopre [--json] [--dxf F.dxf] [--csv F.csv]
               [--pdf F.pdf] [--bmp BASE] [--kml F.kml] [--geojson F.geojson]
-              [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--lingua it|en]
+              [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--mappa F.csv]
+              [--lingua it|en]
 
 Senza opzioni apre la finestra; FILE può essere un lavoro (.pianopre), un
 disegno (.dxf) o dei punti di appoggio (.xyz).
@@ -2217,6 +2250,7 @@ disegno (.dxf) o dei punti di appoggio (.xyz).
   --litchi F.csv    la missione del drone per Litchi
   --qgc F.plan      la missione del drone per QGroundControl
                     (queste cinque richiedono un sistema di riferimento)
+  --mappa F.csv     la griglia della mappa di copertura e precisione in CSV
   --lingua it|en    testi in italiano o in inglese (altrimenti come il sistema
                     o come scelto nel menu &quot;?&quot;); i numeri seguono sempre il
                     formato regionale
@@ -2228,7 +2262,8 @@ Uscita: 0 riuscito, 1 errore, 2 riga di comando errata.
         <translation>Usage: pianopre [--lingua it|en] [FILE]
        pianopre --calcola JOB.pianopre [--json] [--dxf F.dxf] [--csv F.csv]
                 [--pdf F.pdf] [--bmp BASE] [--kml F.kml] [--geojson F.geojson]
-                [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--lingua it|en]
+                [--dji F.kmz] [--litchi F.csv] [--qgc F.plan] [--mappa F.csv]
+                [--lingua it|en]
 
 Without options it opens the window; FILE may be a job (.pianopre), a
 drawing (.dxf) or control points (.xyz).
@@ -2246,6 +2281,7 @@ drawing (.dxf) or control points (.xyz).
   --litchi F.csv    the drone mission for Litchi
   --qgc F.plan      the drone mission for QGroundControl
                     (these five need a coordinate system)
+  --mappa F.csv     the grid of the coverage and precision map as CSV
   --lingua it|en    texts in Italian or in English (otherwise as the system
                     or as chosen in the &quot;?&quot; menu); numbers always follow the
                     regional format
@@ -2683,6 +2719,10 @@ Exit status: 0 done, 1 error, 2 bad command line.
     <message>
         <source>l&apos;altezza massima della camera</source>
         <translation>the maximum camera height</translation>
+    </message>
+    <message>
+        <source>la dimensione della cella</source>
+        <translation>the cell size</translation>
     </message>
 </context>
 <context>
