@@ -20,7 +20,16 @@ std::vector<immagine_rete> immagini_commessa(const commessa& c) {
             i.v = g.y_facciata - g.y_stazioni;
             i.w = g.z(s) - g.z_piede;
             i.inclinazione = c.presa.incl;
-            immagini.push_back(std::move(i));
+            immagini.push_back(i);
+            // The convergent images stand where their station stands, turned
+            // by ±γ: +γ towards the façade's end B.
+            if (c.convergenti.attive)
+                for (const int verso : {1, -1}) {
+                    immagine_rete turnata = i;
+                    turnata.nome += verso > 0 ? "+" : "\u2212";
+                    turnata.rotazione = verso * c.convergenti.angolo_gradi;
+                    immagini.push_back(std::move(turnata));
+                }
         }
     }
     return immagini;

@@ -12,8 +12,8 @@ namespace pianopre {
 // façade frame: u from corner A along the façade, v the shooting distance in
 // front of it, w the camera's height above the façade's foot, looking
 // straight at the façade (rotation 0) with the plan's tilt. Empty before the
-// scheme is built. The convergent images beside each station, when the job
-// has them, are appended to this list by their own function.
+// scheme is built. With convergent images on, each station is followed by
+// its two images turned by +γ and −γ in heading.
 std::vector<immagine_rete> immagini_commessa(const commessa& c);
 
 // The job's camera: focal length, negative, pixel size (0 when not known).

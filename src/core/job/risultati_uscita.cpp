@@ -94,7 +94,7 @@ json verifiche_json(const std::optional<risultato_verifiche>& v) {
 }
 
 // The map's summary; the worst σ and its place null when no cell has a σ.
-json mappa_json(const mappa_copertura& m, bool con_pixel) {
+json mappa_json(const mappa_copertura& m, bool con_pixel, bool convergenti) {
     const bool sigma = m.sigma_peggiore_mm > 0;
     const auto s = [&](double x) { return sigma ? json(x) : json(nullptr); };
     return {{"cella_m", m.cella_m},
@@ -107,7 +107,7 @@ json mappa_json(const mappa_copertura& m, bool con_pixel) {
             {"lungo_peggiore_m", s(m.u_peggiore)},
             {"altezza_peggiore_m", s(m.w_peggiore)},
             {"esiti",
-             {{"copertura", testo_esito(esito_copertura(m))},
+             {{"copertura", testo_esito(esito_copertura(m, convergenti))},
               {"precisione", testo_esito(esito_precisione(m, con_pixel))}}}};
 }
 
@@ -233,7 +233,7 @@ std::vector<std::string> righe_risultati(const commessa& c, const verifiche_usci
     if (v.risultato)
         for (const riga_verifica& r :
              righe_mappa(v.mappa, impostazioni_mappa_commessa(c).tolleranza_mm,
-                         v.risultato->pixel_mm.has_value(), formato))
+                         v.risultato->pixel_mm.has_value(), formato, c.convergenti.attive))
             righe.push_back(riga_testo(r));
     return righe;
 }
@@ -250,7 +250,8 @@ std::string json_risultati(const commessa& c, const verifiche_uscita& v) {
     radice["stazioni"] = stazioni_json(c, wgs84 ? &*wgs84 : nullptr);
     radice["modelli"] = modelli_json(c);
     radice["mappa"] =
-        v.risultato ? mappa_json(v.mappa, v.risultato->pixel_mm.has_value()) : json(nullptr);
+        v.risultato ? mappa_json(v.mappa, v.risultato->pixel_mm.has_value(), c.convergenti.attive)
+                    : json(nullptr);
     const intestazione_lavoro& i = c.intestazione;
     if (i != intestazione_lavoro{})
         radice["intestazione"] = {

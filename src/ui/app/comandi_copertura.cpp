@@ -6,6 +6,7 @@
 
 #include "calc/verifiche.h"
 #include "dialogs/copertura_finestra.h"
+#include "job/rete_commessa.h"
 
 namespace pianopre {
 
@@ -24,7 +25,7 @@ double tolleranza_di(const commessa& c) {
 }  // namespace
 
 fonti_copertura fonti_copertura_predefinite() {
-    return {};
+    return {copertura_commessa, immagini_commessa};
 }
 
 comandi_copertura::comandi_copertura(commessa& lavoro, formato_regionale formato, QWidget& finestra,

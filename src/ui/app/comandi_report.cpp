@@ -11,6 +11,7 @@
 
 #include "common/messaggi_file.h"
 #include "common/percorsi.h"
+#include "job/rete_commessa.h"
 #include "report/report.h"
 
 namespace pianopre {
@@ -47,6 +48,7 @@ bool comandi_report::piano_da_stampare() {
 template <class F>
 void comandi_report::con_contenuto_report(F&& usa) const {
     const QString file = file_lavoro_();
+    const mappa_copertura mappa = copertura_commessa(commessa_);
     const contenuto_report contenuto{
         commessa_,
         caselle_lavoro{latin1(c_.casella_focale), latin1(c_.casella_larg_neg),
@@ -58,7 +60,9 @@ void comandi_report::con_contenuto_report(F&& usa) const {
                        : QFileInfo(file).fileName().toStdString(),
         QDate::currentDate().toString("dd/MM/yyyy").toStdString(),
         formato_,
-        opzioni};
+        opzioni,
+        mappa.celle.empty() ? nullptr : &mappa,
+        impostazioni_mappa_commessa(commessa_).tolleranza_mm};
     usa(contenuto);
 }
 

@@ -144,12 +144,16 @@ QString salva_tre_viste(const commessa& c, const QString& base) {
 void scrivi_pdf(const QString& nome, const QString& lavoro, const commessa& c,
                 caselle_lavoro caselle, const formato_regionale& formato) {
     caselle.base = testo_generale(c.presa.base_presa, formato);
+    const mappa_copertura mappa = copertura_commessa(c);
     const contenuto_report contenuto{c,
                                      std::move(caselle),
                                      risultati_di(c, formato),
                                      utf8(QFileInfo(lavoro).fileName()),
                                      utf8(QDate::currentDate().toString("dd/MM/yyyy")),
-                                     formato};
+                                     formato,
+                                     {},
+                                     mappa.celle.empty() ? nullptr : &mappa,
+                                     impostazioni_mappa_commessa(c).tolleranza_mm};
     esporta_report_pdf(percorso_locale(nome), contenuto);
 }
 

@@ -336,8 +336,9 @@ void finestra_verifiche::riempi() {
             for (riga_verifica& riga : righe_volo(*volo, c.drone, formato_))
                 righe.push_back(std::move(riga));
         const mappa_copertura mappa = copertura_commessa(c);
-        for (riga_verifica& riga : righe_mappa(mappa, impostazioni_mappa_commessa(c).tolleranza_mm,
-                                               r.pixel_mm.has_value(), formato_))
+        for (riga_verifica& riga :
+             righe_mappa(mappa, impostazioni_mappa_commessa(c).tolleranza_mm,
+                         r.pixel_mm.has_value(), formato_, c.convergenti.attive))
             righe.push_back(std::move(riga));
         mostra_precisioni(r);
     } catch (const errore_verifiche& e) {
