@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "job/stazioni_commessa.h"
 
 namespace pianopre {
@@ -45,6 +47,30 @@ TEST(ReteCommessa, ImmaginiComeLeStazioni) {
     }
     EXPECT_TRUE(immagini_commessa(commessa{}).empty());
     EXPECT_TRUE(copertura_commessa(commessa{}).celle.empty());
+}
+
+// Convergent images: each station followed by its two images turned by ±γ
+// at the same place, and then every cell seen three times.
+TEST(ReteCommessa, ImmaginiConvergenti) {
+    commessa c;
+    c.convergenti = {true, 15};
+    esempio_24mm(c);
+    const std::vector<immagine_rete> rete = immagini_commessa(c);
+    const std::vector<riga_stazione> stazioni = stazioni_commessa(c);
+    ASSERT_EQ(rete.size(), 3 * stazioni.size());
+    const struct {
+        const char* suffisso;
+        double rotazione;
+    } terna[] = {{"", 0}, {"+", 15}, {"\u2212", -15}};
+    for (std::size_t i = 0; i < rete.size(); ++i) {
+        const immagine_rete& r = rete[i];
+        const immagine_rete& stazione = rete[i - i % 3];
+        EXPECT_EQ(r.nome, stazioni[i / 3].nome + terna[i % 3].suffisso);
+        EXPECT_EQ(r.rotazione, terna[i % 3].rotazione);
+        EXPECT_EQ(std::tie(r.u, r.v, r.w, r.inclinazione),
+                  std::tie(stazione.u, stazione.v, stazione.w, stazione.inclinazione));
+    }
+    EXPECT_EQ(copertura_commessa(c).quota_3, 1);
 }
 
 // Every cell is seen twice; the share seen three times and the worst σ are
