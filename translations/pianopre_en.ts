@@ -1276,6 +1276,10 @@ and the number of frames to take. The camera is assumed 1.5 metres above the gro
         <source>Grandezza:</source>
         <translation>Quantity:</translation>
     </message>
+    <message>
+        <source>Salva CSV...</source>
+        <translation>Save CSV...</translation>
+    </message>
 </context>
 <context>
     <name>pianopre::finestra_fotocamere</name>

@@ -4,6 +4,8 @@
 // and the summary line, on a map made by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QMenuBar>
 #include <QTest>
 
@@ -11,7 +13,9 @@
 #include "base/testo_misure.h"
 #include "calc/verifiche.h"
 #include "dialogs/copertura_finestra.h"
+#include "support/cartella_temporanea.h"
 #include "support/esempio.h"
+#include "support/leggi_file.h"
 #include "support/mappa_sintetica.h"
 #include "support/servizi_finti.h"
 
@@ -87,6 +91,15 @@ TEST(Copertura, CtrlMApreLaMappaDelLavoroCalcolato) {
                                     QString::fromStdString(testo_misura(
                                         100 * b.mappa.quota_tolleranza, misura::percento, it)));
     EXPECT_EQ(testo(w->riepilogo->text()), testo(atteso));
+
+    // "Salva CSV...": the grid shown, one line per cell under the header.
+    prova::cartella_temporanea cartella;
+    b.servizi.file.push_back(QString::fromStdString((cartella / "griglia").string()));
+    QTest::mouseClick(w->salva, Qt::LeftButton);
+    const std::string csv = prova::leggi_tutto(cartella / "griglia.csv");
+    EXPECT_EQ(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')),
+              b.mappa.celle.size() + 1);
+    EXPECT_TRUE(b.servizi.messaggi().last().endsWith("griglia.csv salvato."));
 }
 
 // Each quantity gives its own picture: cell (k, r) is pixel (k, righe-1-r),

@@ -5,8 +5,11 @@
 #include <utility>
 
 #include "calc/verifiche.h"
+#include "common/messaggi_file.h"
+#include "common/percorsi.h"
 #include "dialogs/copertura_finestra.h"
 #include "job/rete_commessa.h"
+#include "rete/mappa_csv.h"
 
 namespace pianopre {
 
@@ -28,10 +31,12 @@ fonti_copertura fonti_copertura_predefinite() {
     return {copertura_commessa, immagini_commessa};
 }
 
-comandi_copertura::comandi_copertura(commessa& lavoro, formato_regionale formato, QWidget& finestra,
+comandi_copertura::comandi_copertura(commessa& lavoro, servizi_utente& servizi,
+                                     formato_regionale formato, QWidget& finestra,
                                      fonti_copertura fonti,
                                      std::function<std::optional<bool>()> piano_valido)
     : commessa_(lavoro),
+      servizi_(servizi),
       formato_(formato),
       finestra_(finestra),
       fonti_(std::move(fonti)),
@@ -43,6 +48,8 @@ void comandi_copertura::comando_copertura() {
         copertura_ = new finestra_copertura(formato_, &finestra_);
         copertura_->resize(820, 560);
         copertura_->move(finestra_.frameGeometry().topRight() + QPoint(8, 0));
+        QObject::connect(copertura_, &finestra_copertura::salva_csv, copertura_,
+                         [this] { salva_csv(); });
         aggiorna();
     }
     copertura_->show();
@@ -64,6 +71,21 @@ void comandi_copertura::aggiorna() {
             "comandi_copertura",
             "L'ultimo calcolo non è riuscito: correggere i dati e premere \"Calcola -->\"."));
     }
+}
+
+// The grid shown, as --mappa writes it.
+void comandi_copertura::salva_csv() {
+    const auto scelto = servizi_.salva_file("*.csv", "mappa.csv");
+    if (!scelto) return;
+    QString nome = *scelto;
+    if (!nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
+    try {
+        salva_mappa_csv(percorso_locale(nome), copertura_->mappa());
+    } catch (const std::exception&) {
+        dici_non_salvato(servizi_, nome);
+        return;
+    }
+    dici_salvato(servizi_, nome);
 }
 
 }  // namespace pianopre

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/formato_regionale.h"
+#include "common/servizi_utente.h"
 #include "job/commessa.h"
 #include "rete/mappa_copertura.h"
 
@@ -30,8 +31,9 @@ class comandi_copertura {
 public:
     // `piano_valido` tells whether the last calculation gave a plan (none
     // before the first one).
-    comandi_copertura(commessa& lavoro, formato_regionale formato, QWidget& finestra,
-                      fonti_copertura fonti, std::function<std::optional<bool>()> piano_valido);
+    comandi_copertura(commessa& lavoro, servizi_utente& servizi, formato_regionale formato,
+                      QWidget& finestra, fonti_copertura fonti,
+                      std::function<std::optional<bool>()> piano_valido);
 
     // Without sources the menu item is disabled.
     bool disponibile() const { return static_cast<bool>(fonti_); }
@@ -41,7 +43,10 @@ public:
     finestra_copertura* finestra() const { return copertura_; }
 
 private:
+    void salva_csv();
+
     commessa& commessa_;
+    servizi_utente& servizi_;
     formato_regionale formato_;
     QWidget& finestra_;
     fonti_copertura fonti_;

@@ -64,7 +64,7 @@ finestra_principale::finestra_principale(commessa& lavoro, servizi_utente& servi
                    copertura_.aggiorna();
                }),
       verifiche_(lavoro, formato, *this, collegamenti_, [this] { return calcolo_.piano_valido(); }),
-      copertura_(lavoro, formato, *this, std::move(copertura),
+      copertura_(lavoro, servizi, formato, *this, std::move(copertura),
                  [this] { return calcolo_.piano_valido(); }),
       fotocamera_(lavoro, servizi, formato, c_, *this, collegamenti_),
       lavoro_(

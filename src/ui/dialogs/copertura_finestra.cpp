@@ -169,6 +169,10 @@ finestra_copertura::finestra_copertura(formato_regionale formato, QWidget* genit
     riga->addWidget(etichetta);
     riga->addWidget(scelta);
     riga->addStretch();
+    salva = new QPushButton(tr("Salva CSV..."), this);
+    salva->setObjectName("salva_csv");
+    salva->setEnabled(false);
+    riga->addWidget(salva);
     colonna->addLayout(riga);
     quadro = new quadro_copertura(formato_, this);
     colonna->addWidget(quadro, 1);
@@ -178,6 +182,7 @@ finestra_copertura::finestra_copertura(formato_regionale formato, QWidget* genit
     riepilogo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     colonna->addWidget(riepilogo);
     connect(scelta, &QComboBox::currentIndexChanged, this, [this] { ridisegna(); });
+    connect(salva, &QPushButton::clicked, this, &finestra_copertura::salva_csv);
 }
 
 grandezza_mappa finestra_copertura::grandezza() const {
@@ -190,6 +195,7 @@ void finestra_copertura::mostra(const mappa_copertura& mappa,
     stazioni_ = stazioni;
     riepilogo->setText(testo_riepilogo(mappa_, tolleranza_mm, formato_));
     scelta->setEnabled(true);
+    salva->setEnabled(!mappa_.celle.empty());
     ridisegna();
 }
 
@@ -198,6 +204,7 @@ void finestra_copertura::assente(const QString& perche) {
     stazioni_.clear();
     riepilogo->setText(perche);
     scelta->setEnabled(false);
+    salva->setEnabled(false);
     quadro->imposta(nullptr, nullptr, grandezza());
 }
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 #include <vector>
 
@@ -59,10 +60,15 @@ public:
     void assente(const QString& perche);
 
     grandezza_mappa grandezza() const;
+    const mappa_copertura& mappa() const { return mappa_; }
 
     QComboBox* scelta = nullptr;
+    QPushButton* salva = nullptr;  // "Salva CSV...": the grid shown
     quadro_copertura* quadro = nullptr;
     QLabel* riepilogo = nullptr;
+
+signals:
+    void salva_csv();
 
 private:
     void ridisegna();
