@@ -26,8 +26,6 @@ struct impostazioni_drone {
     double riserva = 0.25;             // share of each battery kept in reserve
     double distanza_min_m = 5;         // smallest distance to the façade
     double altezza_max_m = 120;        // largest height above take-off
-
-    bool operator==(const impostazioni_drone&) const = default;
 };
 
 struct punto_missione {
