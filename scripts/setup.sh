@@ -13,7 +13,7 @@ packages=(
   clang-format
   clang libclang-rt-14-dev libdxflib-dev
   nlohmann-json3-dev libpugixml-dev libzip-dev libeigen3-dev
-  libproj-dev proj-data python3-pyproj
+  libproj-dev proj-data python3-pyproj gdal-bin
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 
