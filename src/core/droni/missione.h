@@ -32,7 +32,7 @@ struct punto_missione {
     std::string nome;  // the station's name, "S1-01"
     int striscia = 0;
     int fotogramma = 0;
-    punto3 sito;                 // East, North, height on the site
+    punto3 sito{};               // East, North, height on the site
     double altezza_decollo = 0;  // above the take-off point, m
     double azimut_griglia = 0;   // optical axis, degrees clockwise from the grid's North
     double beccheggio = 0;       // gimbal pitch, degrees, positive up (the camera's tilt)
@@ -42,7 +42,7 @@ struct punto_missione {
 
 struct missione {
     impostazioni_drone impostazioni;
-    punto3 decollo;                     // site East, North, height
+    punto3 decollo{};                   // site East, North, height
     posizione_geo decollo_geo;          // filled by the coordinate system
     std::vector<punto_missione> punti;  // in flight order
 };

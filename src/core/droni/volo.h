@@ -24,7 +24,7 @@ namespace pianopre {
 // The façade on the site: the ground at its start corner A and the direction
 // along it.
 struct facciata_sito {
-    punto3 piede;              // East, North, height of corner A at the foot
+    punto3 piede{};            // East, North, height of corner A at the foot
     double azimut_gradi = 90;  // along the façade, clockwise from the grid's North
 };
 

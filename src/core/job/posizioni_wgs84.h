@@ -16,7 +16,7 @@ namespace pianopre {
 
 struct punto_wgs84 {
     std::string nome;  // UTF-8
-    punto3 sito;       // East, North, height on the site
+    punto3 sito{};     // East, North, height on the site
     posizione_wgs84 wgs84;
 };
 

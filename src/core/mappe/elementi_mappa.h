@@ -21,7 +21,7 @@ struct stazione_mappa {
 
 struct punto_mappa {
     std::string nome;
-    punto3 sito;  // East, North, height
+    punto3 sito{};  // East, North, height
     posizione_geo geo;
 };
 
