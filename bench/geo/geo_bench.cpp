@@ -14,19 +14,14 @@
 #include "job/posizioni_wgs84.h"
 #include "job/risultati_uscita.h"
 #include "job/stazioni_commessa.h"
-#include "scheme/piani_prova.h"
+#include "scheme/commessa_grande.h"
 
 namespace pianopre {
 namespace {
 
-// 32767 frames in one strip, placed in WGS 84 / UTM zone 33N.
+// The largest job, placed in WGS 84 / UTM zone 33N.
 void commessa_grande(commessa& c) {
-    c.presa = prova::piano(32767, 1, 2.59078);
-    c.lavoro.larg_sogg = 78640;
-    c.lavoro.alt_sogg = 5;
-    crea_schema_lavoro(c.disegno, c.presa, c.lavoro, formato_regionale::italiano());
-    c.fase = fase_calcolo::schema;
-    c.sito = {402000, 4640000, 50, 30, unita_angolo::gradi, "EPSG:32633"};
+    prova::commessa_grande(c, {402000, 4640000, 50, 30, unita_angolo::gradi, "EPSG:32633"});
 }
 
 void posizioni_32767_stazioni(benchmark::State& stato) {

@@ -7,19 +7,14 @@
 #include <filesystem>
 
 #include "job/stazioni_commessa.h"
-#include "scheme/piani_prova.h"
+#include "scheme/commessa_grande.h"
 #include "site/collocato.h"
 
 namespace pianopre {
 namespace {
 
 void commessa_grande(commessa& c) {
-    c.presa = prova::piano(32767, 1, 2.59078);
-    c.lavoro.larg_sogg = 78640;
-    c.lavoro.alt_sogg = 5;
-    crea_schema_lavoro(c.disegno, c.presa, c.lavoro, formato_regionale::italiano());
-    c.fase = fase_calcolo::schema;
-    c.sito = {1000, 2000, 50, 30};
+    prova::commessa_grande(c, {1000, 2000, 50, 30});
 }
 
 // 4500 control points, the most an .xyz load keeps, spread along the façade.
